@@ -1,0 +1,24 @@
+#include "core/program.h"
+
+namespace tavolora {
+
+Program::Program(platform::Ports ports_in)
+    : ports(ports_in),
+      waits(ports.loop, ports.clock),
+      // The play's generator is reseeded at every shuffle; the cosmetic one once.
+      random(0),
+      cosmetic(ports.seeds.next_seed()),
+      pictures(ports.images, ports.metrics),
+      input(waits, master),
+      engine(*this),
+      animation(*this),
+      master_events(*this) {
+    waits.set_exit_save([this] { save_at_exit(); });
+}
+
+void Program::save_at_exit() {
+    // Unloading the main menu stores the last user and game (with the settings).
+    master.screens.Unload(table::Screen::F_011_Menu);
+}
+
+}  // namespace tavolora

@@ -1,0 +1,54 @@
+#pragma once
+
+// One running program: every program-wide variable of every subsystem, grouped by
+// the subsystem that owns it, and the subsystems' routines. There are no globals:
+// two programs can run side by side in one process (tests, benchmarks,
+// simulations), each with its own ports.
+
+#include "engine/engine.h"
+#include "engine/match_state.h"
+#include "platform/ports.h"
+#include "platform/random.h"
+#include "platform/waits.h"
+#include "storage/settings_state.h"
+#include "table/animation.h"
+#include "table/animation_state.h"
+#include "table/input_dispatcher.h"
+#include "table/master_events.h"
+#include "table/master_window.h"
+#include "table/pictures.h"
+
+namespace tavolora {
+
+class Program {
+public:
+    explicit Program(platform::Ports ports);
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    platform::Ports ports;
+    platform::Waits waits;
+    // The play's random numbers (shuffles, the computer's choices) and, apart, the
+    // cosmetic ones (where a card lands on the table), so that a windowed run and a
+    // headless run of one seed play the same cards.
+    platform::Rng random;
+    platform::Rng cosmetic;
+
+    // State, by owning subsystem.
+    engine::MatchState match;
+    storage::SettingsState settings;
+    table::AnimationState anim;
+    table::MasterWindow master;
+    table::PictureSizes pictures;
+
+    // Routines, by subsystem.
+    table::InputDispatcher input;
+    engine::Engine engine;
+    table::Animation animation;
+    table::MasterEvents master_events;
+
+private:
+    void save_at_exit();
+};
+
+}  // namespace tavolora

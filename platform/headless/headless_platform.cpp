@@ -1,0 +1,170 @@
+#include "platform/headless/headless_platform.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "storage/bmp.h"
+
+namespace tavolora::platform::headless {
+
+namespace {
+constexpr Micros kNever = std::numeric_limits<Micros>::max();
+}
+
+HeadlessPlatform::HeadlessPlatform(std::string program_folder, std::uint64_t seed)
+    : seed_(seed), folder_(std::move(program_folder)) {}
+
+Ports HeadlessPlatform::ports() {
+    return Ports{*this, *this, *this, *this, *this, *this, *this, *this};
+}
+
+TimerId HeadlessPlatform::start_timer(Micros interval, bool repeating, std::function<void()> fire) {
+    const TimerId id = next_timer_++;
+    // A repeating timer always moves time on, so it can never spin in place.
+    const Micros step = std::max<Micros>(interval, repeating ? 1 : 0);
+    timers_.emplace(id, Timer{step, repeating, std::move(fire), {}});
+    schedule(id, now_ + step);
+    return id;
+}
+
+void HeadlessPlatform::schedule(TimerId id, Micros due) {
+    Timer& timer = timers_.at(id);
+    timer.slot = {due, sequence_++};
+    queue_.emplace(timer.slot, id);
+}
+
+void HeadlessPlatform::stop_timer(TimerId id) {
+    const auto it = timers_.find(id);
+    if (it == timers_.end()) return;
+    queue_.erase(it->second.slot);
+    timers_.erase(it);
+}
+
+bool HeadlessPlatform::run_posted() {
+    if (posted_.empty()) return false;
+    // Only what was posted before this pass runs in it, as in a window system.
+    for (auto count = posted_.size(); count > 0 && !posted_.empty(); --count) {
+        auto action = std::move(posted_.front());
+        posted_.pop_front();
+        note_action();
+        action();
+    }
+    return true;
+}
+
+bool HeadlessPlatform::run_one_due(Slot horizon) {
+    const auto timer_it = queue_.begin();
+    const auto timed_it = timed_.begin();
+    const bool timer_due = timer_it != queue_.end() && timer_it->first < horizon;
+    const bool timed_due = timed_it != timed_.end() && timed_it->first < horizon;
+    if (!timer_due && !timed_due) return false;
+
+    // Of a timer and a scripted action due together, the one scheduled first runs.
+    if (timer_due && (!timed_due || timer_it->first < timed_it->first)) {
+        const TimerId id = timer_it->second;
+        queue_.erase(timer_it);
+        Timer& timer = timers_.at(id);
+        auto fire = timer.fire;  // the handler may stop its own timer
+        if (timer.repeating) {
+            schedule(id, timer.slot.first + timer.interval);
+        } else {
+            timers_.erase(id);
+        }
+        fire();
+    } else {
+        auto action = std::move(timed_it->second);
+        timed_.erase(timed_it);
+        note_action();
+        action();
+    }
+    return true;
+}
+
+void HeadlessPlatform::process_pending() {
+    run_posted();
+    // What is due now and was scheduled before this pass runs once; a timer that a
+    // handler starts or re-arms now waits for the next pass.
+    const Slot horizon{now_, sequence_};
+    while (run_one_due(horizon)) {
+    }
+}
+
+Micros HeadlessPlatform::next_event_time() const {
+    Micros next = kNever;
+    if (!queue_.empty()) next = queue_.begin()->first.first;
+    if (!timed_.empty()) next = std::min(next, timed_.begin()->first.first);
+    return next;
+}
+
+void HeadlessPlatform::advance_to(Micros time, std::string_view wait) {
+    if (time - last_action_ > hang_limit_) {
+        throw StalledWait("the wait '" + std::string(wait) +
+                          "' goes on past the time any wait may take: it is hanging");
+    }
+    now_ = std::max(now_, time);
+}
+
+void HeadlessPlatform::wait_for_more(std::string_view wait) {
+    if (run_posted()) return;
+    if (run_one_due(due_now())) return;
+    if (const Micros next = next_event_time(); next != kNever) {
+        advance_to(next, wait);
+        run_one_due(due_now());
+        return;
+    }
+    if (!idle_.empty()) {
+        auto action = std::move(idle_.front());
+        idle_.pop_front();
+        note_action();
+        action();
+        return;
+    }
+    if (idle_responder_ && idle_responder_(wait)) {
+        note_action();
+        return;
+    }
+    throw StalledWait("the wait '" + std::string(wait) +
+                      "' can never end: no timer runs and the script has nothing left to do");
+}
+
+void HeadlessPlatform::exit_program() {
+    ended_ = true;
+    queue_.clear();
+    timers_.clear();
+    posted_.clear();
+    timed_.clear();
+    idle_.clear();
+}
+
+void HeadlessPlatform::post(std::function<void()> action) { posted_.push_back(std::move(action)); }
+
+void HeadlessPlatform::at(Micros time, std::function<void()> action) {
+    timed_.emplace(std::make_pair(time, sequence_++), std::move(action));
+}
+
+void HeadlessPlatform::when_idle(std::function<void()> action) { idle_.push_back(std::move(action)); }
+
+void HeadlessPlatform::settle() {
+    for (;;) {
+        if (run_posted()) continue;
+        if (run_one_due(due_now())) continue;
+        const Micros next = next_event_time();
+        if (next == kNever) return;
+        advance_to(next, "(no wait: settling)");
+    }
+}
+
+std::optional<PixelSize> HeadlessPlatform::picture_size(const std::filesystem::path& file) const {
+    return storage::bmp_file_size(file);
+}
+
+void HeadlessPlatform::show_message(std::string_view title, std::string_view text) {
+    messages_.push_back({std::string(title), std::string(text)});
+}
+
+bool HeadlessPlatform::open_link(std::string_view address) {
+    links_.emplace_back(address);
+    return true;
+}
+
+}  // namespace tavolora::platform::headless

@@ -1,0 +1,105 @@
+// The flight driver, the timed pauses and the placement of the main menu.
+
+#include "table/animation.h"
+
+#include <algorithm>
+
+#include "core/numbers.h"
+#include "core/program.h"
+
+namespace tavolora::table {
+
+void Animation::fill_flight_slot(int index, int picture, std::string image,
+                                 std::int16_t start_top, std::int16_t start_left,
+                                 std::int16_t target_top, std::int16_t target_left, int steps) {
+    Tipo_Animazione& slot = program_.anim.Animazioni_Carte(index);
+    const int ticks = std::max(steps, 1);
+    const auto step = [ticks](int from, int to) {
+        const double quotient = round_half_even(static_cast<double>(to - from) / ticks);
+        return static_cast<std::int16_t>(std::clamp(quotient, -32768.0, 32767.0));
+    };
+    slot.Stato(1) = 'N';
+    slot.Carta(1) = static_cast<std::int16_t>(picture);
+    slot.Immagine = std::move(image);
+    slot.Coordinate(1) = start_top;
+    slot.Coordinate(2) = start_left;
+    slot.Coordinate(5) = target_top;
+    slot.Coordinate(6) = target_left;
+    slot.Coordinate(9) = step(start_top, target_top);
+    slot.Coordinate(10) = step(start_left, target_left);
+    slot.Passi = static_cast<std::int16_t>(std::min(ticks, 32767));
+}
+
+void Animation::Libera_Animazioni() {
+    auto& slots = program_.anim.Animazioni_Carte;
+    for (int i = 1; i <= kFlightSlots; ++i) {
+        slots(i).Stato(1) = 'Z';
+        if (Control* copy = program_.master.P_A.find(i)) copy->Visible = false;
+    }
+}
+
+void Animation::Avvia_Animazioni() {
+    AnimationState& a = program_.anim;
+    MasterWindow& w = program_.master;
+
+    a.Animazioni_Avviate = 0;
+    for (int i = 1; i <= kFlightSlots; ++i) {
+        if (a.Animazioni_Carte(i).Stato(1) == 'Z') continue;
+        w.P_A.Load(i);  // a copy that still exists is reused
+        w.T_Anim.Load(i);
+        ++a.Animazioni_Avviate;
+        w.P_A(i).ZOrder(0);  // a higher slot ends above a lower one
+    }
+    a.Animazioni_Concluse = 0;
+
+    // Every filled slot flies. The fillers keep a batch in slots 1..n without a gap,
+    // so these are the slots 1..n; a gap could never leave a flight unstarted.
+    for (int i = 1; i <= kFlightSlots; ++i) {
+        Tipo_Animazione& slot = a.Animazioni_Carte(i);
+        if (slot.Stato(1) == 'Z') continue;
+        Control& copy = w.P_A(i);
+        copy.Top = slot.Coordinate(1);
+        copy.Left = slot.Coordinate(2);
+        LoadPicture(copy, Trim(slot.Immagine), program_.pictures);
+        copy.Visible = true;
+        // A flight has at least one step, even from a damaged options file.
+        if (slot.Passi < 1) slot.Passi = 1;
+        w.T_Anim(i).Interval = kFlightTickMilliseconds;
+    }
+    program_.master_events.start_flight_ticker();
+
+    program_.match.Indice_1 = 1;
+    a.Animazioni_Finite = false;
+    if (a.Animazioni_Concluse != a.Animazioni_Avviate) {
+        a.Animazioni_Finite = true;
+        program_.waits.wait_until("Avvia_Animazioni", [&a] {
+            return a.Animazioni_Concluse == a.Animazioni_Avviate;
+        });
+    }
+    if (a.Animazioni_Finite) Libera_Animazioni();
+}
+
+void Animation::pause_units(long long units, const char* what) {
+    // A unit is 30 ms; the product is taken in full (no 16-bit overflow).
+    program_.waits.pause(units * 30 * platform::kMillisecond, what);
+}
+
+void Animation::Attendi_Pausa_Movimento_5() {
+    pause_units(program_.settings.Tempi_Animazione(5), "Attendi_Pausa_Movimento_5");
+}
+
+void Animation::Attendi_Pausa_Movimento_4() {
+    pause_units(program_.settings.Tempi_Animazione(4), "Attendi_Pausa_Movimento_4");
+}
+
+void Animation::Centra_Menu() {
+    ChildScreen& menu = program_.master.screens(Screen::F_011_Menu);
+    menu.Width = 4440;
+    menu.Height = 7115;
+    const float h = menu.Height;
+    const float H = program_.master.form.Height;
+    menu.Top = (H - h - 600) / 2;
+    menu.Left = 200;
+}
+
+}  // namespace tavolora::table

@@ -1,0 +1,68 @@
+#pragma once
+
+// The main window's operations and event handlers: the menu handlers, the resize,
+// the flight ticks and the landing step, and the menu bar's visibility.
+
+#include <optional>
+
+#include "platform/ports.h"
+
+namespace tavolora {
+class Program;
+}
+
+namespace tavolora::table {
+
+class MasterEvents {
+public:
+    explicit MasterEvents(Program& program);
+    MasterEvents(const MasterEvents&) = delete;
+    MasterEvents& operator=(const MasterEvents&) = delete;
+
+    // The users folder: the program's folder & "\Users\".
+    void Genera_Costanti();
+
+    // Menu handlers, also called by the main menu's icons.
+    void Q_C_Click();
+    void Q_E_Click();
+    void Q_G_Click();
+    void Q_O_Click();
+    void Q_U_Click();
+    void Q_Gi_Click();
+
+    // The window system tells the new outer and client sizes, in twips; the table
+    // surface keeps the client's width and the resize handler runs.
+    void window_resized(float outer_width, float outer_height, float client_width,
+                        float client_height);
+    void MDIForm_Resize();
+
+    // One tick of flight `index`; the tick that ends it runs the landing step.
+    void T_Anim_Timer(int index);
+    // Places the card of a landed flight for the current flight phase.
+    void Sususu();
+    // Starts the 20 ms ticker that moves every flying card, if it is not running.
+    void start_flight_ticker();
+
+    // Hides every title of the menu bar, so the bar disappears.
+    void Nascondi_Menu();
+    // Closes every screen but the main menu and hides the table and the menu bar.
+    void Chiudi_Tutte_Le_Form();
+
+    // What the start-up does to the main window until the main menu and the user
+    // screen come: the title, the menu bar hidden, the main menu's place.
+    void start_up();
+
+private:
+    void flight_tick();
+    void register_input();
+
+    Program& program_;
+    std::optional<platform::TimerId> ticker_;
+};
+
+// The main window's title.
+inline constexpr const char* kProgramName = "Tavolora";
+inline constexpr const char* kProgramVersion = "1.4";
+inline constexpr const char* kProgramEdition = "Brevanto";
+
+}  // namespace tavolora::table

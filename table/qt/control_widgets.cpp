@@ -1,0 +1,300 @@
+#include "table/qt/control_widgets.h"
+
+#include <QEnterEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/program.h"
+#include "platform/qt/qt_platform.h"
+#include "table/qt/picture_cache.h"
+
+namespace tavolora::table::qt {
+
+int Twips::x(float twips) const { return static_cast<int>(std::lround(twips / static_cast<float>(per_pixel_x))); }
+int Twips::y(float twips) const { return static_cast<int>(std::lround(twips / static_cast<float>(per_pixel_y))); }
+
+QRect Twips::rect(float left, float top, float width, float height) const {
+    const int x0 = x(left);
+    const int y0 = y(top);
+    return {x0, y0, std::max(0, x(left + width) - x0), std::max(0, y(top + height) - y0)};
+}
+
+bool painted_on_surface(const Control& control) {
+    return control.kind == ControlKind::Picture && control.container != nullptr &&
+           control.container->key.id == ControlId::PIC_Tavolo;
+}
+
+int button_of(Qt::MouseButton button) {
+    switch (button) {
+        case Qt::RightButton:
+            return 2;
+        case Qt::MiddleButton:
+            return 4;
+        default:
+            return 1;
+    }
+}
+
+int buttons_of(Qt::MouseButtons buttons) {
+    return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0) |
+           (buttons & Qt::MiddleButton ? 4 : 0);
+}
+
+int shift_of(Qt::KeyboardModifiers modifiers) {
+    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
+           (modifiers & Qt::AltModifier ? 4 : 0);
+}
+
+namespace {
+
+// A Qt widget that passes its mouse events on to the input dispatcher as the events
+// of its control.
+template <class Base>
+class Forwarding : public Base {
+public:
+    Forwarding(Program& program, ControlKey key, Twips twips, QWidget* parent)
+        : Base(parent), program_(program), key_(key), twips_(twips) {
+        this->setMouseTracking(true);
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override {
+        send(InputEvent::MouseDown, event);
+        Base::mousePressEvent(event);
+    }
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        send(InputEvent::MouseUp, event);
+        Base::mouseReleaseEvent(event);
+    }
+    void mouseMoveEvent(QMouseEvent* event) override {
+        send(InputEvent::MouseMove, event);
+        Base::mouseMoveEvent(event);
+    }
+    void enterEvent(QEnterEvent* event) override {
+        deliver(InputEvent::MouseEnter, {});
+        Base::enterEvent(event);
+    }
+    void leaveEvent(QEvent* event) override {
+        deliver(InputEvent::MouseLeave, {});
+        Base::leaveEvent(event);
+    }
+
+    void deliver(InputEvent event, const MouseArgs& args) {
+        platform::qt::guarded([&] { program_.input.deliver(key_, event, args); });
+    }
+
+private:
+    void send(InputEvent event, QMouseEvent* mouse) {
+        MouseArgs args;
+        args.Button = event == InputEvent::MouseMove ? buttons_of(mouse->buttons())
+                                                     : button_of(mouse->button());
+        args.Shift = shift_of(mouse->modifiers());
+        args.X = twips_.to_twips_x(mouse->position().x());
+        args.Y = twips_.to_twips_y(mouse->position().y());
+        deliver(event, args);
+    }
+
+    Program& program_;
+    ControlKey key_;
+    Twips twips_;
+};
+
+}  // namespace
+
+ControlWidgets::ControlWidgets(Program& program, QWidget* surface, PictureCache& pictures, Twips twips)
+    : program_(program), surface_(surface), pictures_(pictures), twips_(twips) {
+    program_.master.for_each([this](Control& control) {
+        if (&control == &program_.master.PIC_Tavolo || painted_on_surface(control)) return;
+        if (control.kind == ControlKind::Timer || control.kind == ControlKind::MenuItem) return;
+        mirrors_.push_back(Mirror{&control, nullptr, {}});
+    });
+}
+
+ControlWidgets::Mirror* ControlWidgets::mirror_of(const Control* control) {
+    for (Mirror& mirror : mirrors_) {
+        if (mirror.control == control) return &mirror;
+    }
+    return nullptr;
+}
+
+QWidget* ControlWidgets::widget(ControlKey key) const {
+    for (const Mirror& mirror : mirrors_) {
+        if (mirror.control->key == key) return mirror.widget;
+    }
+    return nullptr;
+}
+
+QWidget* ControlWidgets::parent_widget(const Control& control) {
+    // The nearest container with a widget of its own; pictures on the surface (the
+    // table background holding the signal word) have none, so their content goes
+    // on the surface.
+    for (const Control* c = control.container; c != nullptr; c = c->container) {
+        if (c == &program_.master.PIC_Tavolo) return surface_;
+        if (Mirror* mirror = mirror_of(c)) return mirror->widget != nullptr ? mirror->widget : create(*mirror);
+    }
+    return surface_;
+}
+
+QRect ControlWidgets::geometry_in_parent(const Control& control) const {
+    float left = control.Left;
+    float top = control.Top;
+    for (const Control* c = control.container; c != nullptr && c->key.id != ControlId::PIC_Tavolo;
+         c = c->container) {
+        if (!painted_on_surface(*c)) break;
+        left += c->Left;
+        top += c->Top;
+    }
+    return twips_.rect(left, top, control.Width, control.Height);
+}
+
+ControlWidgets::Shown ControlWidgets::wanted(const Control& control) const {
+    Shown shown;
+    shown.geometry = geometry_in_parent(control);
+    shown.visible = control.exists && control.Visible;
+    shown.enabled = control.Enabled;
+    shown.caption = QString::fromStdString(control.Caption);
+    shown.picture = control.Picture;
+    for (const std::string& item : control.items) shown.items.push_back(QString::fromStdString(item));
+    shown.value = control.Value;
+    shown.min = control.Min;
+    shown.max = control.Max;
+    shown.z = control.z;
+    return shown;
+}
+
+QWidget* ControlWidgets::create(Mirror& mirror) {
+    QWidget* parent = parent_widget(*mirror.control);
+    const ControlKey key = mirror.control->key;
+    QWidget* widget = nullptr;
+    switch (mirror.control->kind) {
+        case ControlKind::Button:
+        case ControlKind::IconButton: {
+            auto* button = new Forwarding<QPushButton>(program_, key, twips_, parent);
+            QObject::connect(button, &QPushButton::clicked, button, [this, key] {
+                platform::qt::guarded([&] { program_.input.deliver(key, InputEvent::Click); });
+            });
+            widget = button;
+            break;
+        }
+        case ControlKind::Panel:
+        case ControlKind::Strip:
+        case ControlKind::Frame:
+            widget = new Forwarding<QGroupBox>(program_, key, twips_, parent);
+            break;
+        case ControlKind::Surface: {
+            auto* frame = new Forwarding<QFrame>(program_, key, twips_, parent);
+            frame->setFrameShape(QFrame::Box);
+            frame->setAutoFillBackground(true);
+            widget = frame;
+            break;
+        }
+        case ControlKind::ListBox:
+            widget = new Forwarding<QListWidget>(program_, key, twips_, parent);
+            break;
+        case ControlKind::ScrollBar: {
+            auto* bar = new Forwarding<QScrollBar>(program_, key, twips_, parent);
+            bar->setOrientation(Qt::Horizontal);
+            Control* control = mirror.control;
+            QObject::connect(bar, &QScrollBar::valueChanged, bar, [this, control](int value) {
+                if (control->Value == value) return;
+                control->Value = value;
+                platform::qt::guarded([&] { program_.input.deliver(control->key, InputEvent::Change); });
+            });
+            widget = bar;
+            break;
+        }
+        case ControlKind::TextBox:
+            widget = new Forwarding<QLineEdit>(program_, key, twips_, parent);
+            break;
+        case ControlKind::Picture:
+        case ControlKind::Image:
+        case ControlKind::Label:
+        case ControlKind::Timer:
+        case ControlKind::MenuItem: {
+            auto* label = new Forwarding<QLabel>(program_, key, twips_, parent);
+            label->setWordWrap(true);
+            widget = label;
+            break;
+        }
+    }
+    widget->setObjectName(QString::fromStdString(describe(key)));
+    widget->hide();
+    mirror.widget = widget;
+    mirror.shown = Shown{};
+    mirror.shown.visible = false;
+    mirror.shown.caption = QStringLiteral("\x01");  // forces the first update
+    return widget;
+}
+
+void ControlWidgets::apply(Mirror& mirror, const Shown& now) {
+    QWidget* w = mirror.widget;
+    const Shown& was = mirror.shown;
+    const ControlKind kind = mirror.control->kind;
+    if (now.geometry != was.geometry) w->setGeometry(now.geometry);
+    if (now.enabled != was.enabled) w->setEnabled(now.enabled);
+    if (now.caption != was.caption || now.picture != was.picture || now.items != was.items) {
+        if (auto* button = qobject_cast<QPushButton*>(w)) {
+            button->setText(kind == ControlKind::IconButton && now.caption.isEmpty() ? QStringLiteral("·")
+                                                                                        : now.caption);
+        } else if (auto* box = qobject_cast<QGroupBox*>(w)) {
+            box->setTitle(now.caption);
+        } else if (auto* list = qobject_cast<QListWidget*>(w)) {
+            list->clear();
+            list->addItems(now.items);
+        } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+            edit->setText(now.caption);
+        } else if (auto* label = qobject_cast<QLabel*>(w)) {
+            if (kind == ControlKind::Image) {
+                label->setScaledContents(true);
+                label->setPixmap(pictures_.picture(now.picture));
+            } else {
+                label->setText(now.caption);
+            }
+        }
+    }
+    if (auto* bar = qobject_cast<QScrollBar*>(w);
+        bar != nullptr && (now.min != was.min || now.max != was.max || now.value != was.value)) {
+        bar->setRange(now.min, now.max);
+        bar->setValue(now.value);
+    }
+    if (now.visible != was.visible) w->setVisible(now.visible);
+    mirror.shown = now;
+}
+
+void ControlWidgets::restack(QWidget* parent) {
+    std::vector<Mirror*> children;
+    for (Mirror& mirror : mirrors_) {
+        if (mirror.widget != nullptr && mirror.widget->parentWidget() == parent) children.push_back(&mirror);
+    }
+    std::sort(children.begin(), children.end(),
+              [](const Mirror* a, const Mirror* b) { return a->shown.z < b->shown.z; });
+    for (Mirror* child : children) child->widget->raise();
+}
+
+void ControlWidgets::sync() {
+    std::vector<QWidget*> to_restack;
+    for (Mirror& mirror : mirrors_) {
+        const Shown now = wanted(*mirror.control);
+        // A control gets its widget the first time it is shown.
+        if (mirror.widget == nullptr && !now.visible) continue;
+        if (mirror.widget == nullptr) create(mirror);
+        if (now == mirror.shown) continue;
+        const bool restacked = now.z != mirror.shown.z;
+        apply(mirror, now);
+        if (restacked) to_restack.push_back(mirror.widget->parentWidget());
+    }
+    std::sort(to_restack.begin(), to_restack.end());
+    to_restack.erase(std::unique(to_restack.begin(), to_restack.end()), to_restack.end());
+    for (QWidget* parent : to_restack) restack(parent);
+}
+
+}  // namespace tavolora::table::qt

@@ -1,0 +1,94 @@
+#pragma once
+
+// The table's controls that are not plain pictures (buttons, labels, the floating
+// panels, the strip, the visible lists) as Qt widgets that mirror the table data.
+// Plain Qt widgets stand in for the program's own themed controls until they come;
+// they only show the data and pass the mouse on to the input dispatcher.
+
+#include <QRect>
+#include <Qt>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+#include "table/control.h"
+
+class QWidget;
+
+namespace tavolora {
+class Program;
+}
+
+namespace tavolora::table::qt {
+
+class PictureCache;
+
+// Twips of the table data to pixels of the screen, and back.
+struct Twips {
+    int per_pixel_x = 15;
+    int per_pixel_y = 15;
+    int x(float twips) const;
+    int y(float twips) const;
+    QRect rect(float left, float top, float width, float height) const;
+    float to_twips_x(double pixels) const { return static_cast<float>(pixels * per_pixel_x); }
+    float to_twips_y(double pixels) const { return static_cast<float>(pixels * per_pixel_y); }
+};
+
+// Whether the table view paints the control itself rather than giving it a widget.
+bool painted_on_surface(const Control& control);
+
+// The toolkit's mouse arguments: Button 1 left, 2 right, 4 middle (a mask of the
+// held buttons in a move); Shift 1 shift, 2 control, 4 alt.
+int button_of(Qt::MouseButton button);
+int buttons_of(Qt::MouseButtons buttons);
+int shift_of(Qt::KeyboardModifiers modifiers);
+
+class ControlWidgets {
+public:
+    ControlWidgets(Program& program, QWidget* surface, PictureCache& pictures, Twips twips);
+    ControlWidgets(const ControlWidgets&) = delete;
+    ControlWidgets& operator=(const ControlWidgets&) = delete;
+
+    // Creates, updates and stacks the widgets after the table data.
+    void sync();
+
+    // The widget that shows a control, once it has been shown (tests use it).
+    QWidget* widget(ControlKey key) const;
+
+private:
+    struct Shown {
+        QRect geometry;
+        bool visible = false;
+        bool enabled = true;
+        QString caption;
+        std::string picture;
+        QStringList items;
+        int value = 0;
+        int min = 0;
+        int max = 0;
+        std::int64_t z = 0;
+        friend bool operator==(const Shown&, const Shown&) = default;
+    };
+    struct Mirror {
+        Control* control = nullptr;
+        QWidget* widget = nullptr;
+        Shown shown;
+    };
+
+    Shown wanted(const Control& control) const;
+    QWidget* parent_widget(const Control& control);
+    QRect geometry_in_parent(const Control& control) const;
+    Mirror* mirror_of(const Control* control);
+    QWidget* create(Mirror& mirror);
+    void apply(Mirror& mirror, const Shown& now);
+    void restack(QWidget* parent);
+
+    Program& program_;
+    QWidget* surface_;
+    PictureCache& pictures_;
+    Twips twips_;
+    std::vector<Mirror> mirrors_;
+};
+
+}  // namespace tavolora::table::qt

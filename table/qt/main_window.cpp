@@ -1,0 +1,144 @@
+#include "table/qt/main_window.h"
+
+#include <QAbstractEventDispatcher>
+#include <QCloseEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+
+#include "core/program.h"
+#include "platform/qt/qt_platform.h"
+#include "table/qt/table_view.h"
+
+namespace tavolora::table::qt {
+
+namespace {
+// The client area reports its size to the window, which tells the program.
+class ClientArea : public QWidget {
+public:
+    ClientArea(QWidget* parent, std::function<void()> resized) : QWidget(parent), resized_(std::move(resized)) {}
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QWidget::resizeEvent(event);
+        resized_();
+    }
+
+private:
+    std::function<void()> resized_;
+};
+}  // namespace
+
+F_01_Master::F_01_Master(Program& program, platform::qt::QtPlatform& platform)
+    : program_(program), platform_(platform) {
+    setObjectName(QStringLiteral("F_01_Master"));
+    client_ = new ClientArea(this, [this] { schedule_size_report(); });
+    setCentralWidget(client_);
+    table_ = new TableView(program_, client_);
+    build_menu();
+    resize(kStartWidthPixels, kStartHeightPixels);
+    keep_within_largest_side();
+
+    // The window shows the table data whenever the program lets events run: before
+    // each pump of a wait, and whenever the event loop is about to sleep.
+    platform_.set_before_events([this] { sync(); });
+    about_to_block_ = connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
+                              this, [this] { sync(); });
+    platform_.set_message_parent(this);
+}
+
+F_01_Master::~F_01_Master() {
+    disconnect(about_to_block_);
+    platform_.set_before_events({});
+    platform_.set_message_parent(nullptr);
+}
+
+void F_01_Master::build_menu() {
+    MasterWindow& w = program_.master;
+    QMenuBar* bar = menuBar();
+    const auto add = [this](ControlId id, QAction* action) {
+        menu_.push_back({id, action});
+        connect(action, &QAction::triggered, this, [this, id] {
+            platform::qt::guarded([&] { program_.input.deliver({id}, InputEvent::Click); });
+        });
+    };
+    QMenu* nuova = bar->addMenu(QString::fromStdString(w.Q_N.Caption));
+    menu_.push_back({ControlId::Q_N, nuova->menuAction()});
+    for (const Control* item : {&w.Q_N_Singola, &w.Q_N_Partite, &w.Q_N_Punteggio, &w.Q_N_151}) {
+        add(item->key.id, nuova->addAction(QString::fromStdString(item->Caption)));
+    }
+    for (const Control* title : {&w.Q_U, &w.Q_Gi, &w.Q_O, &w.Q_G, &w.Q_H, &w.Q_C, &w.Q_E}) {
+        add(title->key.id, bar->addAction(QString::fromStdString(title->Caption)));
+    }
+    sync_menu();
+}
+
+void F_01_Master::sync_menu() {
+    bool any_title = false;
+    for (const MenuItem& item : menu_) {
+        const Control* control = program_.master.find({item.id});
+        if (control == nullptr) continue;
+        if (item.action->isVisible() != control->Visible) item.action->setVisible(control->Visible);
+        if (item.action->isEnabled() != control->Enabled) item.action->setEnabled(control->Enabled);
+        if (control->container == nullptr && control->Visible) any_title = true;
+    }
+    // With every title hidden the window shows no menu bar at all.
+    if (menuBar()->isVisible() != any_title) menuBar()->setVisible(any_title);
+}
+
+void F_01_Master::sync() {
+    const QString title = QString::fromStdString(program_.master.form.Caption);
+    if (windowTitle() != title) setWindowTitle(title);
+    sync_menu();
+    table_->sync();
+}
+
+void F_01_Master::keep_within_largest_side() {
+    // Layout points are 16-bit twips: the outer window never passes 2184 pixels.
+    const QSize frame = frameGeometry().size() - geometry().size();
+    setMaximumSize(QSize(kLargestSidePixels, kLargestSidePixels) - frame);
+}
+
+void F_01_Master::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    keep_within_largest_side();
+    schedule_size_report();
+}
+
+void F_01_Master::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    keep_within_largest_side();
+}
+
+void F_01_Master::schedule_size_report() {
+    // The size goes to the program as an event of its own, as a window system's
+    // resize does, also inside the waits of a hand.
+    if (size_report_pending_) return;
+    size_report_pending_ = true;
+    QTimer::singleShot(0, this, [this] { report_size(); });
+}
+
+void F_01_Master::report_size() {
+    size_report_pending_ = false;
+    const int tx = program_.ports.metrics.twips_per_pixel_x();
+    const int ty = program_.ports.metrics.twips_per_pixel_y();
+    const QSize outer = frameGeometry().size();
+    const QSize client = client_->size();
+    platform::qt::guarded([&] {
+        program_.waits.at_boundary([&] {
+            program_.master_events.window_resized(static_cast<float>(outer.width() * tx),
+                                                  static_cast<float>(outer.height() * ty),
+                                                  static_cast<float>(client.width() * tx),
+                                                  static_cast<float>(client.height() * ty));
+        });
+    });
+}
+
+void F_01_Master::closeEvent(QCloseEvent* event) {
+    // Closing asks the program to end: the waits unwind, the exit-time save runs
+    // once, and the event loop ends.
+    event->ignore();
+    platform::qt::guarded([this] { program_.waits.request_quit(); });
+}
+
+}  // namespace tavolora::table::qt

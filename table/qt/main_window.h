@@ -1,0 +1,67 @@
+#pragma once
+
+// F_01_Master on screen: the one frame window, whose client area holds the card
+// table and the screens. It mirrors the main window's data (title, menu bar, table)
+// whenever the program lets events run, and reports its size and the close button.
+
+#include <QMainWindow>
+
+#include <vector>
+
+#include "table/control.h"
+
+class QAction;
+class QMenu;
+
+namespace tavolora {
+class Program;
+}
+
+namespace tavolora::platform::qt {
+class QtPlatform;
+}
+
+namespace tavolora::table::qt {
+
+class TableView;
+
+class F_01_Master : public QMainWindow {
+    Q_OBJECT
+
+public:
+    F_01_Master(Program& program, platform::qt::QtPlatform& platform);
+    ~F_01_Master() override;
+
+    // Shows the table data as it stands now.
+    void sync();
+
+    TableView& table() { return *table_; }
+    QWidget& client_area() { return *client_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+
+private:
+    struct MenuItem {
+        ControlId id;
+        QAction* action;
+    };
+
+    void build_menu();
+    void sync_menu();
+    void keep_within_largest_side();
+    void schedule_size_report();
+    void report_size();
+
+    Program& program_;
+    platform::qt::QtPlatform& platform_;
+    QWidget* client_ = nullptr;
+    TableView* table_ = nullptr;
+    std::vector<MenuItem> menu_;
+    bool size_report_pending_ = false;
+    QMetaObject::Connection about_to_block_;
+};
+
+}  // namespace tavolora::table::qt

@@ -1,0 +1,73 @@
+#pragma once
+
+// The card table surface PIC_Tavolo on screen. It paints the pictures that lie on
+// the table (the background, the card pictures and the flying copies) in their
+// stacking order, repainting only what changed since the last frame, hosts the
+// widgets of the other controls, and turns mouse events into events of the
+// controls under the pointer, for the input dispatcher.
+
+#include <QWidget>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "table/control.h"
+#include "table/input_dispatcher.h"
+#include "table/qt/control_widgets.h"
+#include "table/qt/picture_cache.h"
+
+namespace tavolora {
+class Program;
+}
+
+namespace tavolora::table::qt {
+
+class TableView : public QWidget {
+    Q_OBJECT
+
+public:
+    TableView(Program& program, QWidget* parent);
+
+    // Mirrors the table data: the surface itself, its pictures and its widgets.
+    void sync();
+
+    ControlWidgets& widgets() { return widgets_; }
+    PictureCache& pictures() { return pictures_; }
+    // Where a picture of the table stands on screen, in the view's pixels.
+    QRect picture_rect(ControlKey key) const;
+    // The control a mouse event at `point` goes to: the topmost picture there, or the
+    // surface itself.
+    ControlKey control_at(QPoint point) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    struct Item {
+        bool shown = false;
+        QRect rect;
+        std::string picture;
+        std::int64_t z = 0;
+        bool stretch = false;
+        friend bool operator==(const Item&, const Item&) = default;
+    };
+
+    Item item_of(const Control& control) const;
+    int index_of(ControlKey key) const;
+    void deliver(ControlKey key, InputEvent event, QMouseEvent* mouse);
+
+    Program& program_;
+    Twips twips_;
+    PictureCache pictures_;
+    ControlWidgets widgets_;
+    std::vector<Control*> painted_;  // every picture slot the view paints
+    std::vector<Item> items_;        // what each of them showed at the last frame
+    std::optional<ControlKey> pressed_;
+};
+
+}  // namespace tavolora::table::qt

@@ -1,0 +1,43 @@
+#pragma once
+
+// The whole program without a window: a Program on the headless platform.
+
+#include <cstdint>
+#include <string>
+
+#include "core/program.h"
+#include "platform/headless/headless_platform.h"
+
+namespace tavolora::testing {
+
+struct HeadlessProgram {
+    explicit HeadlessProgram(std::string folder = ".", std::uint64_t seed = 1)
+        : platform(std::move(folder), seed), program(platform.ports()) {}
+
+    platform::headless::HeadlessPlatform platform;
+    Program program;
+};
+
+}  // namespace tavolora::testing
+
+#include "tests/support/scenarios.h"
+
+namespace tavolora::testing {
+
+// The scripted user of the headless platform: clicks and the window's close button
+// go through the platform's queue, as a window system would deliver them.
+class HeadlessUser : public QueuedUser {
+public:
+    explicit HeadlessUser(HeadlessProgram& headless) : h_(headless) {}
+    void post_click(table::ControlKey key) override {
+        h_.platform.post([this, key] { h_.program.input.click(key); });
+    }
+    void post_close() override {
+        h_.platform.post([this] { h_.program.waits.request_quit(); });
+    }
+
+private:
+    HeadlessProgram& h_;
+};
+
+}  // namespace tavolora::testing
