@@ -83,7 +83,7 @@ void F_01_Master::sync_menu() {
         if (control->container == nullptr && control->Visible) any_title = true;
     }
     // With every title hidden the window shows no menu bar at all.
-    if (menuBar()->isVisible() != any_title) menuBar()->setVisible(any_title);
+    if (menuBar()->isHidden() == any_title) menuBar()->setHidden(!any_title);
 }
 
 void F_01_Master::sync() {

@@ -69,7 +69,7 @@ void TableView::sync() {
     if (!dirty.isEmpty()) update(dirty.rectCount() <= 8 ? dirty : QRegion(dirty.boundingRect()));
 
     widgets_.sync();
-    if (isVisible() != surface.Visible) setVisible(surface.Visible);
+    if (isHidden() == surface.Visible) setHidden(!surface.Visible);
 }
 
 int TableView::index_of(ControlKey key) const {
