@@ -16,6 +16,12 @@ Program::Program(platform::Ports ports_in)
     waits.set_exit_save([this] { save_at_exit(); });
 }
 
+void Program::show_message(std::string_view title, std::string_view text) {
+    waits.throw_if_quitting();
+    ports.messages.show_message(title, text);
+    waits.throw_if_quitting();
+}
+
 void Program::save_at_exit() {
     // Unloading the main menu stores the last user and game (with the settings).
     master.screens.Unload(table::Screen::F_011_Menu);

@@ -5,6 +5,8 @@
 // two programs can run side by side in one process (tests, benchmarks,
 // simulations), each with its own ports.
 
+#include <string_view>
+
 #include "engine/engine.h"
 #include "engine/match_state.h"
 #include "platform/ports.h"
@@ -46,6 +48,10 @@ public:
     engine::Engine engine;
     table::Animation animation;
     table::MasterEvents master_events;
+
+    // Shows a message box (title, text, OK) and returns when the user has closed it;
+    // unwinds when the program was asked to end meanwhile.
+    void show_message(std::string_view title, std::string_view text);
 
 private:
     void save_at_exit();

@@ -193,7 +193,6 @@ QWidget* ControlWidgets::create(Mirror& mirror) {
         case ControlKind::Surface: {
             auto* frame = new Forwarding<QFrame>(program_, key, twips_, parent);
             frame->setFrameShape(QFrame::Box);
-            frame->setAutoFillBackground(true);
             widget = frame;
             break;
         }
@@ -225,6 +224,15 @@ QWidget* ControlWidgets::create(Mirror& mirror) {
             widget = label;
             break;
         }
+    }
+    // Panels, the strip and the overlays stand opaque over the cards.
+    const ControlKind kind = mirror.control->kind;
+    if (kind == ControlKind::Panel || kind == ControlKind::Strip || kind == ControlKind::Surface) {
+        QPalette palette = widget->palette();
+        palette.setColor(QPalette::Window, QColor(240, 236, 224));
+        palette.setColor(QPalette::WindowText, Qt::black);
+        widget->setPalette(palette);
+        widget->setAutoFillBackground(true);
     }
     widget->setObjectName(QString::fromStdString(describe(key)));
     widget->hide();

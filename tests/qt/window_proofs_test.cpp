@@ -148,6 +148,24 @@ private slots:
         QCOMPARE(journal.size(), static_cast<std::size_t>(3));
     }
 
+    void aQuitWhileAMessageIsOpenClosesItAndEndsTheProgram() {
+        Windowed w;
+        int saves = 0;
+        bool after_message = false;
+        w.program.waits.set_exit_save([&saves] { ++saves; });
+        const int code = run_in_event_loop([&] {
+            w.program.waits.at_boundary([&] {
+                QTimer::singleShot(50, [&w] { QCoreApplication::postEvent(&w.window, new QCloseEvent()); });
+                w.program.show_message("Fine Partita", "Ha vinto Anna");
+                after_message = true;
+            });
+        });
+        QCOMPARE(code, 0);
+        QVERIFY(!after_message);
+        QCOMPARE(saves, 1);
+        QCOMPARE(application()->escaped, 0);
+    }
+
     void aClickQueuedOnACardDisabledMeanwhileDoesNothing() {
         Windowed w;
         table::MasterWindow& data = w.program.master;
