@@ -139,11 +139,22 @@ void MasterWindow::build_strip() {
     place(close, 2640, 60, 300, 240);
 }
 
+void MasterWindow::add_floating_panel(const FloatingPanel& panel) {
+    add(panel.panel, panel.id, ControlKind::Panel, &PIC_Tavolo);
+    panel.panel.Visible = false;
+    panel.panel.Caption = panel.caption;
+    place(panel.panel, panel.left, panel.top, panel.width, panel.height);
+    // The close button and the drag handle stand at the right of the title band.
+    add(panel.close, panel.close_id, ControlKind::IconButton, &panel.panel);
+    place(panel.close, panel.width - 390, 30, 300, 240);
+    add(panel.move, panel.move_id, ControlKind::IconButton, &panel.panel);
+    place(panel.move, panel.width - 750, 30, 300, 240);
+}
+
 void MasterWindow::build_scores_panel() {
-    add(PIC_51_Monitor, ControlId::PIC_51_Monitor, ControlKind::Panel, &PIC_Tavolo);
-    PIC_51_Monitor.Visible = false;
-    PIC_51_Monitor.Caption = "Riepilogo dei punteggi";
-    place(PIC_51_Monitor, 3000, 120, 5055, 2295);
+    add_floating_panel({PIC_51_Monitor, ControlId::PIC_51_Monitor, "Riepilogo dei punteggi", 3000, 120, 5055,
+                        2295, CMD_Chiudi_PIC_051_Monitor, ControlId::CMD_Chiudi_PIC_051_Monitor,
+                        CMD_Muovi_PIC_051_Monitor, ControlId::CMD_Muovi_PIC_051_Monitor});
 
     add(FRM_Punteggio_Parziale, ControlId::FRM_Punteggio_Parziale, ControlKind::Frame,
         &PIC_51_Monitor);
@@ -178,20 +189,12 @@ void MasterWindow::build_scores_panel() {
         place(total, 1020, top, 555, 255);
         top += 360;
     }
-
-    add(CMD_Chiudi_PIC_051_Monitor, ControlId::CMD_Chiudi_PIC_051_Monitor, ControlKind::IconButton,
-        &PIC_51_Monitor);
-    place(CMD_Chiudi_PIC_051_Monitor, 5055 - 390, 30, 300, 240);
-    add(CMD_Muovi_PIC_051_Monitor, ControlId::CMD_Muovi_PIC_051_Monitor, ControlKind::IconButton,
-        &PIC_51_Monitor);
-    place(CMD_Muovi_PIC_051_Monitor, 5055 - 750, 30, 300, 240);
 }
 
 void MasterWindow::build_captured_panel() {
-    add(PIC_52_Monitor, ControlId::PIC_52_Monitor, ControlKind::Panel, &PIC_Tavolo);
-    PIC_52_Monitor.Visible = false;
-    PIC_52_Monitor.Caption = "Visualizzazione delle carte prese";
-    place(PIC_52_Monitor, 120, 2520, 4815, 3735);
+    add_floating_panel({PIC_52_Monitor, ControlId::PIC_52_Monitor, "Visualizzazione delle carte prese", 120,
+                        2520, 4815, 3735, CMD_Chiudi_PIC_052_Monitor, ControlId::CMD_Chiudi_PIC_052_Monitor,
+                        CMD_Muovi_PIC_052_Monitor, ControlId::CMD_Muovi_PIC_052_Monitor});
 
     add(FRM_Pulsanti_Prese, ControlId::FRM_Pulsanti_Prese, ControlKind::Frame, &PIC_52_Monitor);
     place(FRM_Pulsanti_Prese, 0, 0, 4815, 975);
@@ -222,19 +225,12 @@ void MasterWindow::build_captured_panel() {
     add(LBL_RiepilogoPrese_Numero, ControlId::LBL_RiepilogoPrese_Numero, ControlKind::Label,
         &FRM_CartePrese);
     place(LBL_RiepilogoPrese_Numero, 2880, 2280, 975, 255);
-
-    add(CMD_Chiudi_PIC_052_Monitor, ControlId::CMD_Chiudi_PIC_052_Monitor, ControlKind::IconButton,
-        &PIC_52_Monitor);
-    place(CMD_Chiudi_PIC_052_Monitor, 4815 - 390, 30, 300, 240);
-    add(CMD_Muovi_PIC_052_Monitor, ControlId::CMD_Muovi_PIC_052_Monitor, ControlKind::IconButton,
-        &PIC_52_Monitor);
-    place(CMD_Muovi_PIC_052_Monitor, 4815 - 750, 30, 300, 240);
 }
 
 void MasterWindow::build_declarations_panel() {
-    add(PIC_Riepilogo_Accusi, ControlId::PIC_Riepilogo_Accusi, ControlKind::Panel, &PIC_Tavolo);
-    PIC_Riepilogo_Accusi.Visible = false;
-    place(PIC_Riepilogo_Accusi, 120, 6240, 4815, 2055);
+    add_floating_panel({PIC_Riepilogo_Accusi, ControlId::PIC_Riepilogo_Accusi, "", 120, 6240, 4815, 2055,
+                        CMD_Chiudi_PIC_Riepilogo_Accusi, ControlId::CMD_Chiudi_PIC_Riepilogo_Accusi,
+                        CMD_Muovi_PIC_Riepilogo_Accusi, ControlId::CMD_Muovi_PIC_Riepilogo_Accusi});
     add(FRM_Riepilogo_Accusi_Inside, ControlId::FRM_Riepilogo_Accusi_Inside, ControlKind::Frame,
         &PIC_Riepilogo_Accusi);
     FRM_Riepilogo_Accusi_Inside.Caption = "Riepilogo degli accusi";
@@ -242,12 +238,6 @@ void MasterWindow::build_declarations_panel() {
     add(Lista_Evento_Speciale, ControlId::Lista_Evento_Speciale, ControlKind::ListBox,
         &FRM_Riepilogo_Accusi_Inside);
     place(Lista_Evento_Speciale, 120, 300, 4335, 1185);
-    add(CMD_Chiudi_PIC_Riepilogo_Accusi, ControlId::CMD_Chiudi_PIC_Riepilogo_Accusi,
-        ControlKind::IconButton, &PIC_Riepilogo_Accusi);
-    place(CMD_Chiudi_PIC_Riepilogo_Accusi, 4815 - 390, 30, 300, 240);
-    add(CMD_Muovi_PIC_Riepilogo_Accusi, ControlId::CMD_Muovi_PIC_Riepilogo_Accusi,
-        ControlKind::IconButton, &PIC_Riepilogo_Accusi);
-    place(CMD_Muovi_PIC_Riepilogo_Accusi, 4815 - 750, 30, 300, 240);
 }
 
 void MasterWindow::build_work_controls() {

@@ -171,6 +171,17 @@ public:
     ChildScreens screens;
 
 private:
+    struct FloatingPanel {
+        Control& panel;
+        ControlId id;
+        const char* caption;
+        float left, top, width, height;
+        Control& close;
+        ControlId close_id;
+        Control& move;
+        ControlId move_id;
+    };
+    void add_floating_panel(const FloatingPanel& panel);
     void build_table();
     void build_signal_chooser();
     void build_end_panel();
