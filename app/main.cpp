@@ -14,7 +14,7 @@ int main(int argc, char* argv[]) {
     tavolora::Program program(platform.ports());
     tavolora::table::qt::F_01_Master window(program, platform);
 
-    program.waits.at_boundary([&program] { program.master_events.start_up(); });
+    program.waits.at_boundary([&program] { program.start_up(); });
     window.sync();
     window.show();
     if (program.waits.finished()) return 0;

@@ -12,7 +12,10 @@ Program::Program(platform::Ports ports_in)
       input(waits, master),
       engine(*this),
       animation(*this),
-      master_events(*this) {
+      master_events(*this),
+      storage(*this),
+      game_setup(*this),
+      main_menu_events(*this) {
     waits.set_exit_save([this] { save_at_exit(); });
 }
 
@@ -22,9 +25,16 @@ void Program::show_message(std::string_view title, std::string_view text) {
     waits.throw_if_quitting();
 }
 
+void Program::start_up() {
+    storage.Carica_Testi_Italiano();
+    master_events.start_up();
+    main_menu_events.Form_Load();
+}
+
 void Program::save_at_exit() {
-    // Unloading the main menu stores the last user and game (with the settings).
+    // Unloading the main menu stores the last user and game.
     master.screens.Unload(table::Screen::F_011_Menu);
+    main_menu_events.Form_Unload();
 }
 
 }  // namespace tavolora

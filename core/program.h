@@ -12,6 +12,9 @@
 #include "platform/ports.h"
 #include "platform/random.h"
 #include "platform/waits.h"
+#include "setup/game_setup.h"
+#include "setup/main_menu.h"
+#include "storage/settings.h"
 #include "storage/settings_state.h"
 #include "table/animation.h"
 #include "table/animation_state.h"
@@ -41,6 +44,7 @@ public:
     storage::SettingsState settings;
     table::AnimationState anim;
     table::MasterWindow master;
+    setup::MainMenuState main_menu;
     table::PictureSizes pictures;
 
     // Routines, by subsystem.
@@ -48,6 +52,13 @@ public:
     engine::Engine engine;
     table::Animation animation;
     table::MasterEvents master_events;
+    storage::Settings storage;
+    setup::GameSetup game_setup;
+    setup::MainMenu main_menu_events;
+
+    // The start: the text table, the main window, then the main menu with the last
+    // user and game.
+    void start_up();
 
     // Shows a message box (title, text, OK) and returns when the user has closed it;
     // unwinds when the program was asked to end meanwhile.

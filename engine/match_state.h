@@ -48,6 +48,11 @@ struct MatchState {
     CardTable Tabella_Carte{};
 
     std::int16_t Codice_Gioco = 0;
+    // The kind of match: 1 single hand, 2 target score, 3 games won, 4 the 151
+    // variant; in Camicia the index of the chosen Camicia option.
+    int Modalita_Partita = 0;
+    // The card count that wins a Camicia game to a number of cards.
+    std::int16_t Numero_Carte_Camicia = 0;
     bool Partita_Finita = false;
 
     // The shared cells of the list routines: the list a routine works on and the

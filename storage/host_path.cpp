@@ -1,7 +1,8 @@
 #include "storage/host_path.h"
 
+#include "storage/code_page.h"
+
 #include <algorithm>
-#include <cctype>
 #include <optional>
 #include <string>
 #include <system_error>
@@ -10,13 +11,6 @@
 namespace tavolora::storage {
 
 namespace {
-bool same_ignoring_case(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
-               return std::tolower(x) == std::tolower(y);
-           });
-}
-
 std::vector<std::string> split_parts(std::string_view path) {
     std::vector<std::string> parts;
     std::string part;

@@ -50,6 +50,12 @@ struct AnimationState {
     std::int16_t Carta_Animata = 0;
     int Indice_Animazione = 0;
 
+    // The table layout: points in twips as (Top, Left) pairs, and the steps between
+    // the cards of a group.
+    FixedArray<std::int16_t, 1, 40> Coordinate_Tavolo{};
+    FixedArray<std::int16_t, 1, 10> Passo_Top{};
+    FixedArray<std::int16_t, 1, 10> Passo_Left{};
+
     // True while a hand is being prepared: the table layout then does nothing.
     bool Preparazione_In_Corso = false;
     // The player's continue request.

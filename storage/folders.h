@@ -1,0 +1,20 @@
+#pragma once
+
+// What the program finds in its folders, in the order a file list shows it (by name,
+// regardless of letter case). Names that could not be stored in their field, or
+// that would lead outside their folder, are left out.
+
+#include <string>
+#include <vector>
+
+namespace tavolora::storage {
+
+// The deck folders under "<folder>\Cards".
+std::vector<std::string> deck_folders(const std::string& program_folder);
+// The ".jpg" pictures under "<folder>\Tables", with their extension.
+std::vector<std::string> background_pictures(const std::string& program_folder);
+// The users: the stems of the ".usr" files under "<folder>\Users", each name once
+// whatever its letter case.
+std::vector<std::string> user_names(const std::string& program_folder);
+
+}  // namespace tavolora::storage

@@ -1,0 +1,51 @@
+#pragma once
+
+// The help file of a game: Windows-1252 text, one line a row of fixed columns
+// (1-based byte positions):
+//   1-2  chapter code          3-4  section code ("00": a chapter line)
+//   5-7  line number ("000": an index line; any other number: a body line)
+//   8    not read              9-   the title of an index line, or one body line
+// A shorter line has empty fields. The routines here only parse the bytes; the
+// Help class (storage/help.h) finds and reads the file.
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tavolora::storage {
+
+// One entry of the help index. A chapter has no parent; a section's parent is its
+// chapter's key.
+struct HelpNode {
+    std::string key;     // "A" & chapter, or "A" & chapter & "_" & section (trimmed codes)
+    std::string parent;  // "" for a chapter
+    std::string text;    // UTF-8
+    friend bool operator==(const HelpNode&, const HelpNode&) = default;
+};
+
+// The value of a number written as text, as BASIC's Val reads it: blanks, tabs and
+// line feeds anywhere are dropped, then an optional sign and the leading decimal
+// digits count; no digits give 0. "1 2" is 12, " 7x" is 7, "ab" is 0.
+long basic_val(std::string_view text);
+
+// The lines of the file, without their ends. A CR, alone or followed by a LF, ends a
+// line; a lone LF belongs to the line's text. The last line needs no end, and an
+// end at the very end of the file does not make one more empty line.
+std::vector<std::string_view> help_lines(std::string_view bytes);
+
+// The index, in file order: every index line with a title. A section whose chapter
+// is not there (yet), or whose key is taken, is left out.
+std::vector<HelpNode> help_index(std::string_view bytes);
+
+// The body of one section of one chapter (codes compared without surrounding
+// blanks), UTF-8, one string a line. It starts at the first body line of that
+// section and ends at the first line of anything else, at the end of the file, or
+// at a third empty line in a row, which is not listed. Chapter codes come as the
+// index keys give them; section "99" (a chapter was chosen) has no body.
+// `after_line` runs after each listed line.
+std::vector<std::string> help_topic(std::string_view bytes, std::string_view chapter,
+                                    std::string_view section,
+                                    const std::function<void()>& after_line = {});
+
+}  // namespace tavolora::storage

@@ -1,0 +1,37 @@
+#pragma once
+
+// User names are file names, and the names the program reads from its records and
+// folders (decks, backs, backgrounds, photos, the last user) become parts of paths.
+// Both are checked before any file is touched, so that nothing outside the program
+// folder is ever read or written.
+
+#include <cstddef>
+#include <string_view>
+
+namespace tavolora::storage {
+
+inline constexpr std::size_t kUserNameLength = 14;
+
+enum class NameProblem {
+    None,
+    Empty,
+    TooLong,             // more than 14 characters
+    PathSeparator,       // "\" or "/"
+    DotDot,              // ".."
+    ControlCharacter,
+    LeadingOrTrailingDot,
+    NotInCodePage,       // a character Windows-1252 cannot store
+    ForbiddenCharacter,  // one of < > : " | ? *, which a file name may not hold
+    ReservedDeviceName,  // CON, PRN, AUX, NUL, COM1..COM9, LPT1..LPT9
+};
+
+// Whether a name, as the user typed it and without surrounding blanks, can name a
+// user.
+NameProblem check_user_name(std::string_view name);
+
+// Whether a name read from a record or a folder is one path component that stays
+// inside its folder (not empty, no separator, no control character, not "." or
+// ".."). A name that is not is treated as missing.
+bool is_single_component(std::string_view name);
+
+}  // namespace tavolora::storage

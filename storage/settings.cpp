@@ -1,0 +1,377 @@
+#include "storage/settings.h"
+
+#include <algorithm>
+
+#include "core/numbers.h"
+#include "core/program.h"
+#include "storage/basic_text.h"
+#include "storage/default_options.h"
+#include "storage/folders.h"
+#include "storage/host_path.h"
+#include "storage/record_file.h"
+
+namespace tavolora::storage {
+
+namespace {
+// The animation timings and the difficulty as the program may use them: a flight
+// has at least one step, a pause lasts at most 200 units of 30 ms, and a difficulty
+// the computer players do not know plays at random. The file keeps what it holds.
+std::int16_t usable_timing(int index, std::int16_t stored) {
+    if (index <= 3) return std::max<std::int16_t>(stored, 1);
+    return std::clamp<std::int16_t>(stored, 0, 200);
+}
+
+std::int16_t usable_difficulty(std::int16_t stored) { return stored >= 0 && stored <= 3 ? stored : 0; }
+
+// How many entries of a list are exactly the trimmed text of its combo box.
+int entries_equal(const std::vector<std::string>& list, std::string_view text) {
+    const std::string wanted = [&text] {
+        const auto first = text.find_first_not_of(' ');
+        if (first == std::string_view::npos) return std::string();
+        return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
+    }();
+    return static_cast<int>(std::count(list.begin(), list.end(), wanted));
+}
+}  // namespace
+
+std::string Settings::program_folder() const { return program_.ports.folder.program_folder(); }
+
+std::filesystem::path Settings::options_file() const {
+    const std::string& path = program_.settings.Percorso_Opzioni;
+    return path.empty() ? std::filesystem::path() : host_path(path);
+}
+
+std::filesystem::path Settings::general_options_file() const {
+    return host_path(program_folder() + "\\Options" + "\\" + "TVQ" + ".opt");
+}
+
+// --- The current options file ------------------------------------------------------
+
+void Settings::Imposta_Percorso_Opzioni() {
+    SettingsState& s = program_.settings;
+    const std::string user = s.Nome_Utente.trimmed();
+    // A user whose name cannot be a file name has no options file: the program then
+    // works with the defaults and writes nothing.
+    s.Percorso_Opzioni = check_user_name(user) == NameProblem::None
+                             ? program_folder() + "\\Users" + "\\" + user + "_" +
+                                   format_plain(program_.match.Codice_Gioco) + ".opt"
+                             : std::string();
+    s.Estensioni(1) = ".bmp";
+    s.Estensioni(2) = ".jpg";
+}
+
+bool Settings::read_options(bool require_valid) {
+    SettingsState& s = program_.settings;
+    const std::filesystem::path file = options_file();
+    std::optional<std::string> bytes;
+    if (!file.empty()) bytes = read_file(file);
+    const bool readable = bytes && (require_valid ? valid_options_file_size(bytes->size())
+                                                  : bytes->size() >= layout::kOptionsLength);
+    if (!readable) {
+        s.Opzioni = default_options(program_folder(), program_.match.Codice_Gioco);
+        return false;
+    }
+    s.Opzioni = decode_options(*bytes);
+    return true;
+}
+
+bool Settings::write_options() {
+    const std::filesystem::path file = options_file();
+    if (file.empty()) return false;
+    const OptionsBytes bytes = encode(program_.settings.Opzioni);
+    return write_record(file, std::string_view(bytes.data(), bytes.size()));
+}
+
+void Settings::use_defaults() {
+    // The defaults are in `Opzioni` after the failed read. They are saved when there
+    // is a deck to save, as the deck panel saves a deck and a back from its lists:
+    // that makes a missing or short file valid.
+    if (!program_.settings.Opzioni.Mazzo_Carte.trimmed().empty()) write_options();
+}
+
+void Settings::apply_options(bool background_only) {
+    SettingsState& s = program_.settings;
+    const Tipo_Opzioni& o = s.Opzioni;
+    const std::string folder = program_folder();
+    // A stored name that would lead outside its folder counts as missing.
+    const auto component = [](const std::string& name) { return is_single_component(name) ? name : std::string(); };
+    if (!background_only) {
+        s.Percorso_Mazzo_Carte = folder + "\\Cards" + "\\" + component(o.Mazzo_Carte.trimmed());
+        s.Percorso_Mazzo_Dorso = folder + "\\Cards" + "\\" + component(o.Mazzo_Dorso.trimmed());
+        s.Difficolta = usable_difficulty(o.Difficolta);
+        for (int i = 1; i <= 5; ++i) s.Tempi_Animazione(i) = usable_timing(i, o.Animazioni(i));
+    }
+    const std::string background = o.Sfondo_Tavolo.trimmed();
+    if (background == "N" || background == "R") {
+        s.Percorso_Sfondo = background;
+    } else if (is_single_component(background)) {
+        s.Percorso_Sfondo = folder + "\\Tables" + "\\" + background + s.Estensioni(2);
+    } else {
+        s.Percorso_Sfondo = "N";
+    }
+}
+
+void Settings::Carica_Opzioni_Utente() {
+    if (!read_options(true)) use_defaults();
+    apply_options(false);
+}
+
+void Settings::Carica_Sfondo() {
+    if (!read_options(true)) use_defaults();
+    apply_options(true);
+}
+
+void Settings::Leggi_Difficolta() {
+    if (read_options(false)) {
+        program_.settings.Difficolta = usable_difficulty(program_.settings.Opzioni.Difficolta);
+    }
+}
+
+void Settings::Carica_Regole_Partita() {
+    read_options(false);
+    SettingsState& s = program_.settings;
+    for (int i = 1; i <= 20; ++i) s.Regole_Partita(i) = s.Opzioni.Regole(i);
+}
+
+// --- The options screen's panels ---------------------------------------------------
+
+DeckShown Settings::Mostra_Mazzo() {
+    if (!read_options(true)) use_defaults();
+    const Tipo_Opzioni& o = program_.settings.Opzioni;
+    return {o.Mazzo_Carte.text(), o.Mazzo_Dorso.text()};
+}
+
+bool Settings::Salva_Mazzo(const DeckPanel& panel) {
+    const int found = entries_equal(panel.dorso_list, panel.CMB_Mazzo_Dorso) +
+                      entries_equal(panel.carte_list, panel.CMB_Mazzo_Carte);
+    if (found != 2) return false;
+    // The other fields keep what the file holds.
+    read_options(false);
+    Tipo_Opzioni& o = program_.settings.Opzioni;
+    o.Mazzo_Carte.assign(FixedText<50>(panel.CMB_Mazzo_Carte).trimmed());
+    o.Mazzo_Dorso.assign(FixedText<50>(panel.CMB_Mazzo_Dorso).trimmed());
+    return write_options();
+}
+
+bool Settings::Salva_Sfondo(const BackgroundPanel& panel) {
+    if (entries_equal(panel.list, panel.CMB_Sfondo_Tavolo) != 1) return false;
+    read_options(false);
+    const std::string text = FixedText<50>(panel.CMB_Sfondo_Tavolo).trimmed();
+    std::string stored = text;
+    if (text == kScelta_Nessuno) stored = "N";
+    if (text == kScelta_Casuale) stored = "R";
+    program_.settings.Opzioni.Sfondo_Tavolo.assign(stored);
+    return write_options();
+}
+
+AnimationPanel Settings::Mostra_Animazioni() {
+    read_options(false);
+    const Tipo_Opzioni& o = program_.settings.Opzioni;
+    AnimationPanel panel;
+    for (int i = 1; i <= 4; ++i) panel.SLD_Movimento(i) = o.Animazioni(i);
+    panel.SLD_Movimento(5) = o.Animazioni(5);
+    panel.CHK_Aspetta_Tavolo = o.Animazioni(5) == 0;
+    return panel;
+}
+
+void Settings::Salva_Animazioni(const AnimationPanel& panel) {
+    read_options(false);
+    Tipo_Opzioni& o = program_.settings.Opzioni;
+    for (int i = 1; i <= 5; ++i) store16(o.Animazioni(i), panel.SLD_Movimento(i));
+    if (panel.CHK_Aspetta_Tavolo) o.Animazioni(5) = 0;
+    write_options();
+}
+
+void Settings::Salva_Difficolta(std::optional<int> selected) {
+    read_options(false);
+    if (selected && *selected >= 0 && *selected <= 3) {
+        program_.settings.Opzioni.Difficolta = static_cast<std::int16_t>(*selected);
+    }
+    write_options();
+}
+
+std::optional<RulesShown> Settings::Mostra_Regole_Scopa() {
+    read_options(false);
+    if (program_.match.Codice_Gioco != 2) return std::nullopt;
+    const Tipo_Opzioni& o = program_.settings.Opzioni;
+    RulesShown shown;
+    for (int i = 1; i <= 13; ++i) {
+        if (o.Regole(i) == 0) shown.CHK_Regole_Scopa(i) = false;
+        if (o.Regole(i) == 1) shown.CHK_Regole_Scopa(i) = true;
+    }
+    shown.HSR_Mazzo_Asso = o.Regole(20);
+    return shown;
+}
+
+void Settings::Salva_Regole_Scopa(const RulesPanel& panel) {
+    read_options(false);
+    Tipo_Opzioni& o = program_.settings.Opzioni;
+    if (program_.match.Codice_Gioco == 2) {
+        for (int i = 1; i <= 13; ++i) o.Regole(i) = panel.CHK_Regole_Scopa(i) == 1 ? 1 : 0;
+        store16(o.Regole(20), panel.HSR_Mazzo_Asso);
+    }
+    write_options();
+}
+
+// --- Match settings ------------------------------------------------------------------
+
+MatchSettingsShown Settings::show_match_settings(int game) {
+    read_options(false);
+    const Tipo_Opzioni& o = program_.settings.Opzioni;
+    MatchSettingsShown shown;
+    shown.OPT_Numero_Giocatori = o.Impostazioni(1);
+    shown.SLD_Punteggio = o.Impostazioni(2);
+    shown.SLD_Partite = o.Impostazioni(3);
+    shown.CHK_Ferma_Punteggio = o.Impostazioni(4);
+    shown.OPT_Gioca_Per_Primo = o.Impostazioni(5);
+    shown.OPT_Verso_Delle_Carte = o.Impostazioni(6);
+    for (int k = 1; k <= 3; ++k) shown.TXT_Nome_Giocatore(k) = o.Nomi_Giocatori(k).text();
+    struct Slider {
+        int max, tick, large_step;
+    };
+    const Slider slider = game == 2 ? Slider{50, 1, 5} : game == 4 ? Slider{220, 11, 11} : Slider{1200, 60, 120};
+    shown.punteggio_max = slider.max;
+    shown.punteggio_tick = slider.tick;
+    shown.punteggio_large_step = slider.large_step;
+    shown.LBL_Modalita_Tag = format_plain(o.Impostazioni(15));
+    return shown;
+}
+
+void Settings::save_match_settings(const MatchSettingsScreen& screen) {
+    Tipo_Opzioni& o = program_.settings.Opzioni;
+    if (screen.OPT_Numero_Giocatori && *screen.OPT_Numero_Giocatori >= 2 && *screen.OPT_Numero_Giocatori <= 4) {
+        o.Impostazioni(1) = static_cast<std::int16_t>(*screen.OPT_Numero_Giocatori);
+    }
+    store16(o.Impostazioni(2), screen.SLD_Punteggio);
+    store16(o.Impostazioni(3), screen.SLD_Partite);
+    o.Impostazioni(4) = screen.CHK_Ferma_Punteggio ? 1 : 0;
+    if (screen.OPT_Gioca_Per_Primo && *screen.OPT_Gioca_Per_Primo >= 0 && *screen.OPT_Gioca_Per_Primo <= 3) {
+        o.Impostazioni(5) = static_cast<std::int16_t>(*screen.OPT_Gioca_Per_Primo);
+    }
+    o.Impostazioni(6) = screen.OPT_Verso_Delle_Carte_0 ? 0 : 1;
+    store16(o.Impostazioni(15), basic_val(screen.LBL_Modalita_Tag));
+    for (int k = 1; k <= 3; ++k) o.Nomi_Giocatori(k).assign(screen.TXT_Nome_Giocatore(k));
+    write_options();
+}
+
+CamiciaSettingsShown Settings::Mostra_Impostazioni_Camicia() {
+    read_options(false);
+    const Tipo_Opzioni& o = program_.settings.Opzioni;
+    return {o.Impostazioni(1), o.Impostazioni(2), format_plain(o.Impostazioni(15))};
+}
+
+void Settings::Salva_Impostazioni_Camicia() {
+    read_options(false);
+    Tipo_Opzioni& o = program_.settings.Opzioni;
+    store16(o.Impostazioni(1), program_.match.Modalita_Partita);
+    o.Impostazioni(2) = program_.match.Numero_Carte_Camicia;
+    write_options();
+}
+
+// --- The general options file --------------------------------------------------------
+
+void Settings::Salva_Opzioni_Generali() {
+    SettingsState& s = program_.settings;
+    const std::filesystem::path file = general_options_file();
+    // Only the last user and game mean anything here; the other fields go back as
+    // they were read (or as they stand in memory when the file has no record).
+    if (const auto bytes = read_file(file); bytes && bytes->size() >= layout::kOptionsLength) {
+        s.Opzioni = decode_options(*bytes);
+    }
+    const setup::MainMenuState& menu = program_.main_menu;
+    s.Opzioni.Mazzo_Dorso.assign(FixedText<50>(menu.LBL_Primarie(1).Caption).trimmed_right());
+    store16(s.Opzioni.Impostazioni(1), basic_val(menu.LBL_Primarie(2).Tag));
+    const OptionsBytes record = encode(s.Opzioni);
+    write_record(file, std::string_view(record.data(), record.size()));
+}
+
+std::optional<CurrentChoice> Settings::Carica_Opzioni_Generali() {
+    SettingsState& s = program_.settings;
+    setup::MainMenuState& menu = program_.main_menu;
+    // A missing or damaged file is written from the labels once and read again; a
+    // file that stays damaged (two records or more) is left at that.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const auto bytes = read_file(general_options_file());
+        if (bytes && valid_options_file_size(bytes->size())) {
+            s.Opzioni = decode_options(*bytes);
+            const std::string user = s.Opzioni.Mazzo_Dorso.trimmed_right();
+            // A last user whose name cannot be a user's is not restored.
+            if (check_user_name(FixedText<50>(user).trimmed()) == NameProblem::None) {
+                menu.LBL_Primarie(1).Caption = user;
+            }
+            menu.LBL_Primarie(2).Tag = format_plain(static_cast<long>(s.Opzioni.Impostazioni(1)) - 1);
+            program_.main_menu_events.IMG_Icona_Primarie_Click(4);
+            return CurrentChoice{s.Nome_Utente.trimmed_right(), program_.match.Codice_Gioco};
+        }
+        if (attempt == 0) Salva_Opzioni_Generali();
+    }
+    return std::nullopt;
+}
+
+// --- Start-up ------------------------------------------------------------------------
+
+void Settings::Inizializza_Tabelle_Utenti_Giochi() {
+    SettingsState& s = program_.settings;
+    for (int i = 1; i <= 10; ++i) {
+        s.Utenti_Giochi(1, i).assign("");
+        s.Utenti_Giochi(2, i).assign("");
+        for (int j = 1; j <= 5; ++j) s.Modalita_Giochi(i, j).assign("");
+    }
+    // Every game the program plays has its name, at its code.
+    s.Utenti_Giochi(2, 1).assign("Briscola");
+    s.Utenti_Giochi(2, 2).assign("Scopa");
+    s.Utenti_Giochi(2, 3).assign("Camicia");
+    s.Utenti_Giochi(2, 4).assign("Tresette");
+    const char* const modes[4][4] = {{"Singola", "Partite", "Punteggio", "151"},
+                                     {"Singola", "Punteggio", "", ""},
+                                     {"Singola", "", "", ""},
+                                     {"Singola", "Punteggio", "", ""}};
+    for (int game = 1; game <= 4; ++game) {
+        for (int mode = 1; mode <= 4; ++mode) s.Modalita_Giochi(game, mode).assign(modes[game - 1][mode - 1]);
+    }
+    program_.master_events.Genera_Costanti();
+
+    const std::vector<std::string> users = user_names(program_folder());
+    for (std::size_t i = 0; i < users.size() && i < 10; ++i) {
+        s.Utenti_Giochi(1, static_cast<int>(i) + 1).assign(users[i]);
+    }
+    setup::MainMenuState& menu = program_.main_menu;
+    menu.LBL_Primarie(1) = {s.Utenti_Giochi(1, 1).trimmed_right(), "1"};
+    menu.LBL_Primarie(2) = {s.Utenti_Giochi(2, 1).trimmed_right(), "1"};
+}
+
+// --- Small services ------------------------------------------------------------------
+
+void Settings::Imposta_Posizioni_Tavolo() {
+    table::AnimationState& a = program_.anim;
+    const std::int16_t top[] = {-10, 0, 50, 300, 2000};
+    const std::int16_t left[] = {5, 200, 0, 0, 2000};
+    for (int k = 1; k <= 5; ++k) {
+        a.Passo_Top(k) = top[k - 1];
+        a.Passo_Left(k) = left[k - 1];
+    }
+    const int game = program_.match.Codice_Gioco;
+    if (game == 3) {
+        const std::pair<int, std::int16_t> camicia[] = {{1, 4000}, {2, 1000}, {3, 7000},  {4, 5000},
+                                                        {5, 1000}, {6, 5000}, {21, 4000}, {22, 5000}};
+        for (const auto& [element, value] : camicia) a.Coordinate_Tavolo(element) = value;
+    } else if (game == 1 || game == 2 || game == 4 || game == 5) {
+        const std::pair<int, std::int16_t> others[] = {{1, 600},   {2, 100},   {3, 7000},  {4, 5000},
+                                                       {5, 1000},  {6, 5000},  {7, 3000},  {8, 10000},
+                                                       {9, 3000},  {10, 1000}, {21, 5000}, {22, 8000}};
+        for (const auto& [element, value] : others) a.Coordinate_Tavolo(element) = value;
+    }
+}
+
+std::string Settings::Estrai_Nome_File(std::string_view path) {
+    const auto separator = path.find_last_of('\\');
+    return std::string(separator == std::string_view::npos ? path : path.substr(separator + 1));
+}
+
+bool Settings::accept_user_name(std::string_view name) {
+    if (check_user_name(name) == NameProblem::None) return true;
+    program_.show_message(table::kProgramName, "Errore");
+    return false;
+}
+
+}  // namespace tavolora::storage

@@ -1,0 +1,216 @@
+#pragma once
+
+// The settings storage: the current user's options file for the current game and
+// what the rest of the program copies from it, the options screen's panels, the
+// match settings of the set-up screen, the general options file, the name tables,
+// the table positions and the text table.
+//
+// Where the screens have a control, these routines take or give its value as a
+// plain value; the Qt screens show them.
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/fixed_array.h"
+#include "storage/names.h"
+#include "storage/records.h"
+
+namespace tavolora {
+class Program;
+}
+
+namespace tavolora::storage {
+
+// The deck panel's two combo boxes, with the lists they offer.
+struct DeckPanel {
+    std::string CMB_Mazzo_Carte;
+    std::vector<std::string> carte_list;
+    std::string CMB_Mazzo_Dorso;
+    std::vector<std::string> dorso_list;
+};
+
+// The stored deck and back, as the deck panel shows them (blank-padded).
+struct DeckShown {
+    std::string CMB_Mazzo_Carte;
+    std::string CMB_Mazzo_Dorso;
+};
+
+// The background panel's combo box and its list.
+struct BackgroundPanel {
+    std::string CMB_Sfondo_Tavolo;
+    std::vector<std::string> list;
+};
+
+// The list entries of the background panel for no picture and for keeping the last.
+inline constexpr std::string_view kScelta_Nessuno = "->Nessuno";
+inline constexpr std::string_view kScelta_Casuale = "->Casuale";
+
+// The animation panel: five sliders and the box "wait for the mouse click".
+struct AnimationPanel {
+    FixedArray<int, 1, 5> SLD_Movimento{};
+    bool CHK_Aspetta_Tavolo = false;
+    friend bool operator==(const AnimationPanel&, const AnimationPanel&) = default;
+};
+
+// Scopa's rules panel: 13 check boxes (0 or 1) and the suit scroll bar.
+struct RulesPanel {
+    FixedArray<int, 1, 13> CHK_Regole_Scopa{};
+    int HSR_Mazzo_Asso = 1;
+};
+
+// What showing Scopa's stored rules does to the panel: a box is left as it is where
+// the stored value is neither 0 nor 1.
+struct RulesShown {
+    FixedArray<std::optional<bool>, 1, 13> CHK_Regole_Scopa{};
+    int HSR_Mazzo_Asso = 0;
+};
+
+// The match set-up screen's controls for Briscola, Scopa and Tresette, as the show
+// routine fills them.
+struct MatchSettingsShown {
+    int OPT_Numero_Giocatori = 0;
+    int SLD_Punteggio = 0;
+    int SLD_Partite = 0;
+    int CHK_Ferma_Punteggio = 0;
+    int OPT_Gioca_Per_Primo = 0;
+    int OPT_Verso_Delle_Carte = 0;
+    FixedArray<std::string, 1, 3> TXT_Nome_Giocatore{};  // all 20 characters
+    int punteggio_max = 0;
+    int punteggio_tick = 0;
+    int punteggio_large_step = 0;
+    std::string LBL_Modalita_Tag;
+};
+
+// The same controls as the save routine reads them. An option group with no option
+// selected leaves its setting as it was.
+struct MatchSettingsScreen {
+    std::optional<int> OPT_Numero_Giocatori;  // the selected option, 2 to 4
+    int SLD_Punteggio = 0;
+    int SLD_Partite = 0;
+    bool CHK_Ferma_Punteggio = false;
+    std::optional<int> OPT_Gioca_Per_Primo;  // 0 the user, 1 to 3 a computer seat
+    bool OPT_Verso_Delle_Carte_0 = true;      // the first direction ("Orario") selected
+    FixedArray<std::string, 1, 3> TXT_Nome_Giocatore{};
+    std::string LBL_Modalita_Tag;
+};
+
+struct CamiciaSettingsShown {
+    int OPT_Camicia = 0;
+    int SLD_Camicia_Numero = 0;
+    std::string LBL_Modalita_Tag;
+};
+
+// The user and game the main menu shows after a restore.
+struct CurrentChoice {
+    std::string user;
+    int game = 0;
+};
+
+class Settings {
+public:
+    explicit Settings(Program& program) : program_(program) {}
+    Settings(const Settings&) = delete;
+    Settings& operator=(const Settings&) = delete;
+
+    // --- The current options file.
+
+    // `Percorso_Opzioni` := the current user's file for the current game (none when
+    // the current user's name cannot name a file); the picture extensions.
+    void Imposta_Percorso_Opzioni();
+
+    // Reads the file, or takes the defaults when it is not valid (and saves them, as
+    // the options screen's deck panel would), then copies the deck and back
+    // folders, the difficulty, the timings and the background for the program.
+    void Carica_Opzioni_Utente();
+    // The same test, for the background only.
+    void Carica_Sfondo();
+    // The difficulty, read again; a failed read keeps the last good one.
+    void Leggi_Difficolta();
+    // The rule switches for the match about to start.
+    void Carica_Regole_Partita();
+
+    // --- The options screen's panels.
+
+    DeckShown Mostra_Mazzo();
+    // Saves the deck and the back when both texts are in their lists; returns
+    // whether it wrote.
+    bool Salva_Mazzo(const DeckPanel& panel);
+    // Saves the background when its text is exactly one entry of its list.
+    bool Salva_Sfondo(const BackgroundPanel& panel);
+    AnimationPanel Mostra_Animazioni();
+    void Salva_Animazioni(const AnimationPanel& panel);
+    // The selected difficulty option (0 to 3), if any.
+    void Salva_Difficolta(std::optional<int> selected);
+    // Scopa only: nothing for another game.
+    std::optional<RulesShown> Mostra_Regole_Scopa();
+    void Salva_Regole_Scopa(const RulesPanel& panel);
+
+    // --- The match settings of the set-up screen.
+
+    MatchSettingsShown Mostra_Impostazioni_Partita_1() { return show_match_settings(1); }
+    MatchSettingsShown Mostra_Impostazioni_Partita_2() { return show_match_settings(2); }
+    MatchSettingsShown Mostra_Impostazioni_Partita_4() { return show_match_settings(4); }
+    CamiciaSettingsShown Mostra_Impostazioni_Camicia();
+    // These save what is in `Opzioni`, which "Gioca!" has just loaded, changed by
+    // the screen's controls.
+    void Salva_Impostazioni_Partita_1(const MatchSettingsScreen& screen) { save_match_settings(screen); }
+    void Salva_Impostazioni_Partita_2(const MatchSettingsScreen& screen) { save_match_settings(screen); }
+    void Salva_Impostazioni_Partita_4(const MatchSettingsScreen& screen) { save_match_settings(screen); }
+    // From the match state: the Camicia option and the card count.
+    void Salva_Impostazioni_Camicia();
+
+    // --- The general options file: the last user and game.
+
+    void Salva_Opzioni_Generali();
+    // Restores the last user and game on the main menu's labels and makes them
+    // current; a missing or damaged file is written from the labels first. Returns
+    // the user and game it restored, or nothing when the file could not be used.
+    std::optional<CurrentChoice> Carica_Opzioni_Generali();
+
+    // --- Start-up.
+
+    // The users of the users folder, the game names and the kinds of match, and
+    // the main menu's first user and game.
+    void Inizializza_Tabelle_Utenti_Giochi();
+    // The built-in labels.
+    void Carica_Testi_Italiano();
+
+    // --- Small services.
+
+    // The per-game starting points and steps of the table layout.
+    void Imposta_Posizioni_Tavolo();
+    // The last part of a path written with "\".
+    static std::string Estrai_Nome_File(std::string_view path);
+
+    // Whether a name typed for a new user can be one; when it cannot, the program's
+    // "Errore" message is shown and nothing is touched.
+    bool accept_user_name(std::string_view name);
+
+    // Host paths of the files, for the tests and the screens.
+    std::filesystem::path options_file() const;
+    std::filesystem::path general_options_file() const;
+
+private:
+    // Reads record 1 of the current options file into `Opzioni`. With
+    // `require_valid`, a file that does not hold exactly one record fails; without,
+    // one that holds no whole record. A failed read leaves the defaults in `Opzioni`.
+    bool read_options(bool require_valid);
+    // Writes `Opzioni` as record 1 of the current options file.
+    bool write_options();
+    // A file that is not valid: the defaults in memory, saved as the deck panel's
+    // save would save them.
+    void use_defaults();
+    void apply_options(bool background_only);
+    MatchSettingsShown show_match_settings(int game);
+    void save_match_settings(const MatchSettingsScreen& screen);
+    std::string program_folder() const;
+
+    Program& program_;
+};
+
+}  // namespace tavolora::storage
