@@ -8,6 +8,11 @@ TAVOLORA_PACKAGES=(
   fonts-dejavu-core
 )
 
+# What the tests need besides: clang and libFuzzer for the fuzz targets.
+TAVOLORA_TEST_PACKAGES=(
+  clang libclang-rt-dev
+)
+
 # Runs a command as root: directly when we are root, else through sudo.
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then

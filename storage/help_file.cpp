@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <array>
-#include <climits>
 #include <unordered_set>
 
+#include "storage/basic_text.h"
 #include "storage/code_page.h"
 
 namespace tavolora::storage {
@@ -36,25 +36,6 @@ HelpLine cut(std::string_view line) {
 }
 
 }  // namespace
-
-long basic_val(std::string_view text) {
-    bool negative = false;
-    bool sign_allowed = true;
-    long value = 0;
-    for (const char c : text) {
-        if (c == ' ' || c == '\t' || c == '\n') continue;
-        if (sign_allowed && (c == '-' || c == '+')) {
-            negative = c == '-';
-            sign_allowed = false;
-            continue;
-        }
-        if (c < '0' || c > '9') break;
-        sign_allowed = false;
-        const int digit = c - '0';
-        value = value > (LONG_MAX - digit) / 10 ? LONG_MAX : value * 10 + digit;
-    }
-    return negative ? -value : value;
-}
 
 std::vector<std::string_view> help_lines(std::string_view bytes) {
     std::vector<std::string_view> lines;

@@ -5,7 +5,8 @@
 //   1-2  chapter code          3-4  section code ("00": a chapter line)
 //   5-7  line number ("000": an index line; any other number: a body line)
 //   8    not read              9-   the title of an index line, or one body line
-// A shorter line has empty fields. The routines here only parse the bytes; the
+// A shorter line has empty fields; the numbers are read as basic_val reads them
+// (storage/basic_text.h). The routines here only parse the bytes; the
 // Help class (storage/help.h) finds and reads the file.
 
 #include <functional>
@@ -23,11 +24,6 @@ struct HelpNode {
     std::string text;    // UTF-8
     friend bool operator==(const HelpNode&, const HelpNode&) = default;
 };
-
-// The value of a number written as text, as BASIC's Val reads it: blanks, tabs and
-// line feeds anywhere are dropped, then an optional sign and the leading decimal
-// digits count; no digits give 0. "1 2" is 12, " 7x" is 7, "ab" is 0.
-long basic_val(std::string_view text);
 
 // The lines of the file, without their ends. A CR, alone or followed by a LF, ends a
 // line; a lone LF belongs to the line's text. The last line needs no end, and an

@@ -3,8 +3,9 @@
 // empty file).
 //
 //   clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -I. \
-//       tests/fuzz/help_file_fuzz.cpp storage/help_file.cpp storage/code_page.cpp -o help_fuzz
-//   ./help_fuzz NEW_INPUTS_DIR tests/fuzz/corpus/help_file
+//       tests/fuzz/help_file_fuzz.cpp storage/help_file.cpp storage/basic_text.cpp \
+//       storage/code_page.cpp -o help_fuzz
+//   ./help_fuzz NEW_INPUTS_DIR tests/fuzz/corpus/help_file_fuzz
 
 #include <algorithm>
 #include <cstddef>

@@ -1,14 +1,15 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
-#include <fstream>
+#include <climits>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "storage/basic_text.h"
 #include "storage/help.h"
 #include "storage/help_file.h"
 #include "tests/support/headless_program.h"
+#include "tests/support/temp_folder.h"
 
 namespace tavolora::storage {
 namespace {
@@ -240,35 +241,29 @@ TEST(HelpTopic, CallsBackOnceForEachListedLineOnly) {
     EXPECT_EQ(calls, 0);
 }
 
-// A program whose folder is a fresh temporary folder holding a help file.
+// A program whose folder holds the help file of game 2.
 class HelpOnDisk : public ::testing::Test {
 protected:
-    std::filesystem::path root =
-        std::filesystem::temp_directory_path() /
-        ("tavolora-help-" + std::to_string(::getpid()) + "-" +
-         ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    testing::HeadlessProgram h{root.string()};
+    testing::TempFolder folder;
+    testing::HeadlessProgram h{folder.string()};
     Help help{h.program};
 
     void SetUp() override {
-        std::filesystem::remove_all(root);
         // Written in other letter case than the program asks for.
-        std::filesystem::create_directories(root / "languages");
-        std::ofstream(root / "languages" / "ITA_2.TXT", std::ios::binary) << kTwoChapters;
+        folder.write("languages/ITA_2.TXT", kTwoChapters);
         h.program.match.Codice_Gioco = 2;
     }
-    void TearDown() override { std::filesystem::remove_all(root); }
 };
 
 TEST_F(HelpOnDisk, TheIndexComesFromTheCurrentGamesFile) {
     const auto index = help.Carica_Indice_Guida();
-    EXPECT_EQ(h.program.settings.Percorso_Guida, root.string() + "\\Languages\\Ita_2.txt");
+    EXPECT_EQ(h.program.settings.Percorso_Guida, folder.string() + "\\Languages\\Ita_2.txt");
     ASSERT_EQ(index.size(), 5u);
     EXPECT_EQ(index[4], (HelpNode{"A2_1", "A2", "Il conteggio"}));
 
     h.program.match.Codice_Gioco = 4;
     EXPECT_TRUE(help.Carica_Indice_Guida().empty());
-    EXPECT_EQ(h.program.settings.Percorso_Guida, root.string() + "\\Languages\\Ita_4.txt");
+    EXPECT_EQ(h.program.settings.Percorso_Guida, folder.string() + "\\Languages\\Ita_4.txt");
     EXPECT_TRUE(help.Mostra_Testo_Guida("1", "1").empty());
     EXPECT_TRUE(help.TVW_Help_Enabled);
 }
