@@ -14,6 +14,7 @@ Program::Program(platform::Ports ports_in)
       animation(*this),
       master_events(*this),
       storage(*this),
+      help(*this),
       game_setup(*this),
       main_menu_events(*this) {
     waits.set_exit_save([this] { save_at_exit(); });

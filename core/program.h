@@ -14,6 +14,7 @@
 #include "platform/waits.h"
 #include "setup/game_setup.h"
 #include "setup/main_menu.h"
+#include "storage/help.h"
 #include "storage/settings.h"
 #include "storage/settings_state.h"
 #include "table/animation.h"
@@ -53,6 +54,7 @@ public:
     table::Animation animation;
     table::MasterEvents master_events;
     storage::Settings storage;
+    storage::Help help;
     setup::GameSetup game_setup;
     setup::MainMenu main_menu_events;
 

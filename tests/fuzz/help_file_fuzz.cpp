@@ -15,14 +15,9 @@
 #include <unordered_set>
 
 #include "storage/help_file.h"
+#include "tests/fuzz/fuzz_check.h"
 
-namespace {
-
-void check(bool holds) {
-    if (!holds) __builtin_trap();
-}
-
-}  // namespace
+using tavolora::testing::check;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace tavolora::storage;

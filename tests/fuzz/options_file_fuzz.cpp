@@ -12,13 +12,12 @@
 #include <string_view>
 
 #include "storage/record_file.h"
+#include "tests/fuzz/fuzz_check.h"
 #include "tests/support/headless_program.h"
 
-namespace {
+using tavolora::testing::check;
 
-void check(bool holds) {
-    if (!holds) __builtin_trap();
-}
+namespace {
 
 struct World {
     tavolora::testing::TempFolder folder;

@@ -10,14 +10,9 @@
 #include "storage/code_page.h"
 #include "storage/names.h"
 #include "storage/records.h"
+#include "tests/fuzz/fuzz_check.h"
 
-namespace {
-
-void check(bool holds) {
-    if (!holds) __builtin_trap();
-}
-
-}  // namespace
+using tavolora::testing::check;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace tavolora::storage;

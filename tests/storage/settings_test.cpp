@@ -166,6 +166,20 @@ TEST_F(SettingsFiles, ZeroedRandomAndPathLikeRecordsAreReadSafely) {
     }
 }
 
+TEST_F(SettingsFiles, NamesThatDifferOnlyInLetterCaseAreOneUser) {
+    Tipo_Opzioni r;
+    r.Difficolta = 3;
+    folder.write(users_file("Anna_1.opt"), record_bytes(r));
+    be("ANNA", 1);
+    storage.Carica_Opzioni_Utente();
+    EXPECT_EQ(s.Difficolta, 3);
+    storage.Salva_Difficolta(2);
+    EXPECT_EQ(stored("Anna_1.opt").Difficolta, 2);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path() / "Users"),
+                            std::filesystem::directory_iterator()),
+              1);
+}
+
 TEST_F(SettingsFiles, TheDifficultyReadAtEachTurnKeepsTheLastGoodOne) {
     Tipo_Opzioni r;
     r.Difficolta = 3;
