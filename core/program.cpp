@@ -11,6 +11,7 @@ Program::Program(platform::Ports ports_in)
       pictures(ports.images, ports.metrics),
       input(waits, master),
       engine(*this),
+      players(*this),
       animation(*this),
       master_events(*this),
       storage(*this),

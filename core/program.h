@@ -12,6 +12,7 @@
 #include "platform/ports.h"
 #include "platform/random.h"
 #include "platform/waits.h"
+#include "players/players.h"
 #include "setup/game_setup.h"
 #include "setup/main_menu.h"
 #include "storage/help.h"
@@ -46,11 +47,13 @@ public:
     table::AnimationState anim;
     table::MasterWindow master;
     setup::MainMenuState main_menu;
+    setup::SetupScreenState setup_screen;
     table::PictureSizes pictures;
 
     // Routines, by subsystem.
     table::InputDispatcher input;
     engine::Engine engine;
+    players::Players players;
     table::Animation animation;
     table::MasterEvents master_events;
     storage::Settings storage;

@@ -89,7 +89,7 @@ void Engine::Svuota_Tavolo_Da_Indice() {
         if (place < 1 || place > 40) continue;
         for (int a = 1; a <= 3; ++a) m_.Tabella_Carte(list::kTable, place, a) = 0;
     }
-    m_.Larghezza_Carta = 4;
+    program_.anim.Larghezza_Carta = 4;
 }
 
 void Engine::Inizializza_Tavolo() {

@@ -43,6 +43,50 @@ public:
     // Lets the window process its pending events n times.
     void Pausa(std::int16_t n);
 
+    // --- Turn order and turn flow.
+
+    // The turn order of a new hand, the lead moving on one seat per hand.
+    void Imposta_Ordine_Giocatori();
+    // After every card reaches the table: ends the trick or the hand, gives the
+    // turn to the human, or plays the next computer seat (which passes the turn on).
+    void Passa_Turno();
+    // The human's turn: the hand's cards and the menus unlocked.
+    void Abilita_Giocatore();
+
+    // --- Playing a card: lays the card just put at the end of the table list.
+    void Gioca_Carta();
+
+    // --- Hand starters.
+    void Inizia_Mano_Briscola();
+    void Inizia_Mano_Briscola_2();
+    // Game code 5: the preparation of a deck, with no deal and no turn.
+    void Prepara_Mazzo();
+
+    // --- Deck, card values and hand sorting.
+    void Mescola_Mazzo();
+    void Assegna_Valori_Carte();
+    void Ordina_Carte_Mano();
+
+    // --- Trick winner and teams.
+    void Determina_Vincitore_Mano();
+    // The computer players' look-ahead: who would take the cards now on the table.
+    void Determina_Vincitore_Mano_Squadre();
+    void Mappa_Giocatore_Squadra();
+    void Mappa_Compagno();
+
+    // --- Score panel.
+    void Somma_Punti_Prese();
+    void Aggiorna_Punteggi();
+
+    // --- End of hand and of match.
+    void Fine_Mano();
+    void Verifica_Fine_Partita();
+    void Fine_Partita();
+
+    // --- Declarations.
+    void Cerca_Accusi();
+    void Verifica_Accuso_151();
+
 private:
     // The table list of the current game: Camicia's central pile, else list 20.
     int table_list() const;

@@ -3,6 +3,7 @@
 // The match engine's program-wide variables. One instance lives in each Program.
 
 #include <cstdint>
+#include <string>
 
 #include "core/fixed_array.h"
 
@@ -44,6 +45,11 @@ inline constexpr int kDeckOnly = 5;
 inline constexpr int kBriscolaVariant = 6;
 }  // namespace game
 
+// Seat codes: 9 the human, 1..3 the computer seats (2 in front).
+namespace seat {
+inline constexpr int kHuman = 9;
+}  // namespace seat
+
 struct MatchState {
     CardTable Tabella_Carte{};
 
@@ -53,7 +59,45 @@ struct MatchState {
     int Modalita_Partita = 0;
     // The card count that wins a Camicia game to a number of cards.
     std::int16_t Numero_Carte_Camicia = 0;
+    // The hand is over (and, once the end is handled, the match is decided).
     bool Partita_Finita = false;
+    // The end of the match has been handled.
+    bool Partita_Terminata = false;
+
+    // The match set-up's choices.
+    int Numero_Giocatori = 2;
+    int Primo_Giocatore = 0;  // 0 the human (9 once the order is built) or a computer seat
+    int Carte_In_Mano = 3;
+    std::int16_t Carte_Tavola_Iniziali = 0;
+    // The computer seats' names, 20 characters each, "-" for a seat not in play.
+    FixedArray<std::string, 1, 3> Nomi_Giocatori{};
+    double Punti_Da_Raggiungere = 0;
+    double Partite_Da_Vincere = 0;
+    bool Ferma_Punteggio = false;
+    // The linear rule of the card values: order number x factor + addend.
+    double Fattore_Forza = 1;
+    int Incremento_Forza = 3;
+
+    // The turn order, the seat that played last and the last trick's winner.
+    FixedArray<std::int16_t, 1, 9> Ordine_Giocatori{};
+    std::int16_t Indice_Turno = 0;
+    std::int16_t Indice_Turno_Vincitore = 0;
+    std::int16_t Numero_Mano = 0;
+    // The computer seat about to play.
+    std::int16_t Giocatore_Corrente = 0;
+    // By seat: (s, 1..3) the card the seat is playing, (s, 4) its hand position;
+    // (5, 1) in Scopa the table place of the card being played.
+    FixedArray2<std::int16_t, 9, 4> Tabella_Giocatori{};
+    // Scratch of the Tresette signal (1..5); (6) the direction of play.
+    FixedArray<std::int16_t, 1, 10> Contatori{};
+
+    // The trick's winner after the pair mapping (the pile seat), the seat that won,
+    // the owner of the last card of a look-ahead, the last taker, the match winner.
+    std::int16_t Vincitore_Mano = 0;
+    std::int16_t Vincitore_Effettivo = 0;
+    std::int16_t Giocatore_Ultima_Carta = 0;
+    std::int16_t Ultimo_Presa = 0;
+    std::int16_t Vincitore_Partita = 0;
 
     // The shared cells of the list routines: the list a routine works on and the
     // count it leaves. Callers read them after the call, so they stay shared.
@@ -68,8 +112,9 @@ struct MatchState {
     int Indice_3 = 0;
     int Indice_4 = 0;
     int Indice_5 = 0;
-    // A counter of the card-laying and capture routines, also the card width.
-    double Larghezza_Carta = 0;
+    // Scratch of the searches: the least and greatest value found so far.
+    double Valore_Minimo = 0;
+    double Valore_Massimo = 0;
 };
 
 }  // namespace tavolora::engine

@@ -2,6 +2,8 @@
 
 // Game choice and match set-up, as they change the program's state.
 
+#include "setup/setup_screen.h"
+
 namespace tavolora {
 class Program;
 }
@@ -19,6 +21,10 @@ public:
     // changed), then records the current user, with game 1, in the general options
     // file. Leaves the general record in `Opzioni`.
     void Crea_Opzioni();
+
+    // "Gioca!": the match state from the screen's controls, the settings saved, and
+    // the first hand started; returns when the human is to play.
+    void CMD_Gioca_Click(const SetupControls& screen);
 
 private:
     Program& program_;

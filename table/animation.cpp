@@ -103,3 +103,16 @@ void Animation::Centra_Menu() {
 }
 
 }  // namespace tavolora::table
+
+namespace tavolora::table {
+
+std::string Animation::face_picture(int suit, int value) const {
+    return Trim(program_.settings.Percorso_Mazzo_Carte) + "\\" + std::to_string(suit) + "\\" +
+           std::to_string(value) + ".bmp";
+}
+
+std::string Animation::back_picture(std::string_view name) const {
+    return Trim(program_.settings.Percorso_Mazzo_Dorso) + "\\" + "1" + "\\" + std::string(name) + ".bmp";
+}
+
+}  // namespace tavolora::table

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace tavolora {
 class Program;
@@ -35,13 +36,65 @@ public:
     // A computer seat's decision time, Tempi_Animazione(4) x 30 ms.
     void Attendi_Pausa_Movimento_4();
 
+    // --- The card pictures of a game: the blocks of P the game needs.
+    void Carica_Controlli_Carte();
+
+    // --- The deal: in the card table, then its flights.
+    void Assegna_Carte_Giocatori();
+    void Togli_Carta_Tre_Giocatori();
+    void Distribuisci_Carte();
+
+    // --- Table layout.
     // Lays the table out for the window's size; nothing while a hand is prepared.
     void Disponi_Tavolo();
+    // The face-up card under the deck (Briscola's trump card).
+    void Posiziona_Carta_Mazzo();
+    // The cards on the table in one row at its centre.
+    void Allinea_Carte_Tavolo();
     // The table's height from the window's.
     void Adatta_Altezza_Tavolo();
 
+    // --- The background and the overlays.
+    void Disegna_Sfondo_Tavolo();
+    void Mostra_Fine_Partita();
+    void Mostra_Parola_Tiro();
+
+    // --- The draw from the deck after a trick (Scopa: the new hands).
+    void Pesca_Carte_Mazzo();
+
+    // --- The hands on screen.
+    void Mostra_Carte_Mano();
+    void Aggiorna_Carte_Mano();
+    void Copri_Carte_Avversario();
+
+    // --- The taken cards flown to the taker's pile.
+    void Raccogli_Presa();
+
+    // --- Input locking and the on-table button strip.
+    void Disabilita_Menu();
+    void Abilita_Menu();
+    void Blocca_Comandi();
+    void Sblocca_Comandi();
+    void Imposta_Menu_Gioco();
+    void Nascondi_Menu_Gioco();
+
+    // --- The card laid on the table: its place and its flight.
+    void Trova_Posto_Sul_Tavolo();
+
+    // --- The screens' places in the main window.
     // Gives the main menu its size and centres it vertically at the window's left.
     void Centra_Menu();
+    // The match set-up screen, centred to the right of the main menu.
+    void Centra_Partita();
+    // The set-up screen's four option frames, hidden at their places.
+    void Disponi_Opzioni_Partita();
+
+    // --- Picture files.
+    // A card's face: the deck folder, trimmed, & "\" & suit & "\" & value & ".bmp".
+    std::string face_picture(int suit, int value) const;
+    // A card's back: the back folder, trimmed, & "\1\" & name & ".bmp"; "0" for a
+    // card lying still, "00" for a flying card, the deck and the side hands.
+    std::string back_picture(std::string_view name) const;
 
 private:
     void pause_units(long long units, const char* what);

@@ -56,10 +56,33 @@ struct AnimationState {
     FixedArray<std::int16_t, 1, 10> Passo_Top{};
     FixedArray<std::int16_t, 1, 10> Passo_Left{};
 
+    // The card's size as the layout measured it, and the free area of the table in
+    // which cards are laid: (1) top, (2) left, (3) bottom, (4) right.
+    double Larghezza_Carta = 0;  // also a counter of some routines of the engine
+    double Altezza_Carta_Twips = 0;
+    std::int16_t Altezza_Carta = 0;
+    double Spaziatura_Carte = 0;
+    FixedArray<std::int16_t, 1, 4> Limiti_Tavolo{};
+    // Scratch of the layout and of the panels' drag.
+    double Trascinamento_X = 0;
+    std::int16_t Trascinamento_Y = 0;
+    bool Trascinamento_Attivo = false;
+
     // True while a hand is being prepared: the table layout then does nothing.
     bool Preparazione_In_Corso = false;
     // The player's continue request.
     bool Continua = false;
+    // The human's card input is locked.
+    bool Comandi_Bloccati = false;
+    // The button of the last press on a card picture (1 left, 2 right, 4 middle).
+    std::int16_t Pulsante_Mouse = 1;
+    // What a look-over shows: 0 the table, 1 throws, 2 scores, 3 captured cards, 4
+    // trump card; 19 and 20 the pointer over a card picture.
+    std::int16_t Codice_Visualizzazione = 0;
+    // The attempts of the last card laid on the table.
+    std::int16_t Tentativi_Posto = 0;
+    // The cards of the batch flying to a pile.
+    int Carte_Tavola_Dopo_Presa = 0;
 };
 
 }  // namespace tavolora::table

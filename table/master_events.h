@@ -30,6 +30,23 @@ public:
     void Q_U_Click();
     void Q_Gi_Click();
 
+    // New-match handlers: the kind of match, and the set-up screen opened for it.
+    void Q_N_Singola_Click();
+    void Q_N_Punteggio_Click();
+    void Q_N_Partite_Click();
+    void Q_N_151_Click();
+
+    // The human's card pictures.
+    void P_Click(int index);
+    void P_MouseDown(int index, int button);
+    void P_MouseUp(int index, int button);
+    void P_MouseMove(int index);
+
+    // The continue buttons.
+    void CMD_M_Continua_Click();
+    void CMD_Continua_Click();
+    void CMD_PIC_Fine_Partita_Visualizza_Punteggi_Click();
+
     // The window system tells the new outer and client sizes, in twips; the table
     // surface keeps the client's width and the resize handler runs.
     void window_resized(float outer_width, float outer_height, float client_width,

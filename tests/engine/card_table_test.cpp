@@ -108,7 +108,7 @@ TEST_F(CardTable, ClearingByTheCaptureListTouchesOnlyTheNamedPlaces) {
     EXPECT_EQ(m.Tabella_Carte(20, 3, attr::kSuit), 1);
     EXPECT_EQ(m.Tabella_Carte(20, 4, attr::kValue), 0);
     EXPECT_TRUE(w.P(202).Visible);  // pictures are the caller's
-    EXPECT_EQ(m.Larghezza_Carta, 4);
+    EXPECT_EQ(program.anim.Larghezza_Carta, 4);
 }
 
 class TableReset : public CardTable {

@@ -1,0 +1,37 @@
+#pragma once
+
+// The computer players: the turn of a computer seat and the card choice of each
+// game at each difficulty.
+
+namespace tavolora {
+class Program;
+}
+
+namespace tavolora::players {
+
+class Players {
+public:
+    explicit Players(Program& program) : program_(program) {}
+    Players(const Players&) = delete;
+    Players& operator=(const Players&) = delete;
+
+    // Plays one turn of the seat in `Giocatore_Corrente` and passes the turn on.
+    void Gioca_Turno_Computer();
+
+    // --- Briscola's choice; each leaves the hand position in column 4 of the seat.
+    // A random occupied position (also the last resort of the other games).
+    void Scegli_Carta_Casuale();
+    // Plays each hand card into a simulated trick and scores it in lists 35 and 36.
+    void Valuta_Carte_Computer();
+    void Scegli_Carta_Max_35();
+    void Scegli_Carta_Max_36();
+
+private:
+    // Moves the chosen card from the hand to the table and fills its flight.
+    void play_chosen_card();
+    void choose_max(int lista);
+
+    Program& program_;
+};
+
+}  // namespace tavolora::players
