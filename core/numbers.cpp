@@ -1,6 +1,6 @@
 #include "core/numbers.h"
 
-#include <cfenv>
+#include <charconv>
 #include <cmath>
 
 namespace tavolora {
@@ -21,6 +21,19 @@ std::string format_plain(long long value) { return std::to_string(value); }
 
 std::string format_signed(long long value) {
     return value >= 0 ? " " + std::to_string(value) : std::to_string(value);
+}
+
+std::string format_plain_number(double value) {
+    if (std::isfinite(value) && value == std::trunc(value) && std::fabs(value) < 1e15) {
+        return format_plain(static_cast<long long>(value));
+    }
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+std::string format_signed_number(double value) {
+    return value >= 0 ? " " + format_plain_number(value) : format_plain_number(value);
 }
 
 }  // namespace tavolora

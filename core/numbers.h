@@ -25,4 +25,9 @@ std::string format_plain(long long value);
 // Signed caption number: as plain, with one leading blank before 0 and positive numbers.
 std::string format_signed(long long value);
 
+// The same for a number that may have a decimal part: a whole number is written
+// without one; otherwise the shortest decimal that reads back as the number.
+std::string format_plain_number(double value);
+std::string format_signed_number(double value);
+
 }  // namespace tavolora

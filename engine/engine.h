@@ -88,6 +88,8 @@ public:
     void Verifica_Accuso_151();
 
 private:
+    // The points of every captured pile's cards into its score cell.
+    void count_pile_points();
     // The table list of the current game: Camicia's central pile, else list 20.
     int table_list() const;
 

@@ -27,8 +27,14 @@ public:
     void Scegli_Carta_Max_36();
 
 private:
+    // The tests' window on the play step.
+    friend class PlayersProbe;
+
+    // Briscola's turn (codes 1 and 6): the choice by difficulty, the play, the turn on.
+    void briscola_turn();
     // Moves the chosen card from the hand to the table and fills its flight.
     void play_chosen_card();
+    // The first hand position holding the greatest figure of list 35 or 36.
     void choose_max(int lista);
 
     Program& program_;

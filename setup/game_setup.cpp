@@ -33,3 +33,4 @@ void GameSetup::Crea_Opzioni() {
 }
 
 }  // namespace tavolora::setup
+

@@ -11,4 +11,8 @@ namespace tavolora::storage {
 // gives 0. Far too many digits saturate.
 long basic_val(std::string_view text);
 
+// The same, reading a decimal part too ("12.5" is 12.5, "7abc" is 7, "" is 0), for
+// the number boxes of the screens.
+double basic_val_number(std::string_view text);
+
 }  // namespace tavolora::storage

@@ -96,8 +96,24 @@ public:
     // card lying still, "00" for a flying card, the deck and the side hands.
     std::string back_picture(std::string_view name) const;
 
+    // A position read back from a picture, to the nearest whole twip (halves to
+    // even) and kept within 16 bits: the targets and starts of the flights.
+    static std::int16_t whole_twips(double twips);
+    // The block of P that holds a seat's hand and, from 300 on, its pile: 0 for the
+    // human, the seat code for the computer seats 1 to 3, -1 for any other code.
+    static int picture_block(int seat);
+
 private:
     void pause_units(long long units, const char* what);
+    // The trick games' deal flights: one face-down card from the deck to every hand
+    // picture, the turn order read backwards.
+    void fill_deal_flights();
+    // The trick games' draw: one card a seat, the last trick's winner first.
+    void draw_one_card_each();
+    // The trick goes to the winner's pile.
+    void take_trick();
+    // The card laid in a trick game: near the centre, leaning towards its seat.
+    void lay_near_centre();
 
     Program& program_;
 };

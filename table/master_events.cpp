@@ -22,6 +22,7 @@ void MasterEvents::register_input() {
         program_.input.on(id, InputEvent::Click,
                           [this, handler = handler](ControlKey, const MouseArgs&) { (this->*handler)(); });
     }
+    register_match_input();
 }
 
 void MasterEvents::Genera_Costanti() {
@@ -120,16 +121,6 @@ void MasterEvents::T_Anim_Timer(int index) {
     ++a.Animazioni_Concluse;
     a.Indice_Animazione = index;
     Sususu();
-}
-
-void MasterEvents::Sususu() {
-    // The landing step places the real card for the phase of the batch: the deal,
-    // the draw and the cards taken to a pile come with the games. A card laid on the
-    // table (phase 0) needs nothing here.
-    switch (program_.anim.Fase_Animazione) {
-        default:
-            break;
-    }
 }
 
 void MasterEvents::Nascondi_Menu() {

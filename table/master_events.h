@@ -72,6 +72,20 @@ public:
 private:
     void flight_tick();
     void register_input();
+    void register_match_input();
+    // The landing of a card taken to a pile: its picture on the pile's stack.
+    void land_on_pile();
+    // What the four new-match handlers share: the kind's frames shown on the set-up
+    // screen, the targets cleared, the kind and the hand size recorded.
+    struct NewMatch {
+        bool free_flights = false;
+        bool arrange_frames = false;
+        bool points_frame = false;
+        bool games_frame = false;
+        int mode = 0;        // 0 leaves the kind as it was
+        int hand_size = 0;   // 0 leaves it as it was
+    };
+    void open_set_up(const NewMatch& kind);
 
     Program& program_;
     std::optional<platform::TimerId> ticker_;

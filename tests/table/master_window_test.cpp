@@ -102,6 +102,7 @@ TEST(MasterWindow, TheUsersFolderIsBesideTheProgram) {
 TEST(MasterWindow, AResizeLaysTheTableOutAndCentresTheMainMenu) {
     HeadlessProgram h;
     MasterWindow& w = h.program.master;
+    h.program.match.Codice_Gioco = 1;  // a game lays its table out
     h.program.master_events.window_resized(15000, 9000, 14880, 8100);
     EXPECT_EQ(w.form.Height, 9000);
     EXPECT_EQ(w.PIC_Tavolo.Width, 14880);
@@ -120,6 +121,7 @@ TEST(MasterWindow, AResizeLaysTheTableOutAndCentresTheMainMenu) {
 TEST(MasterWindow, AResizeWhileAHandIsPreparedLeavesTheTableButCentresTheMenu) {
     HeadlessProgram h;
     MasterWindow& w = h.program.master;
+    h.program.match.Codice_Gioco = 1;
     h.program.master_events.window_resized(15000, 9000, 14880, 8100);
     h.program.anim.Preparazione_In_Corso = true;
     h.program.master_events.window_resized(12000, 8000, 11880, 7100);
@@ -181,6 +183,10 @@ protected:
         input.on(ControlId::P, InputEvent::Click, [this](ControlKey key, const MouseArgs&) {
             calls.push_back("click " + describe(key));
         });
+        // Only the dispatcher is under test here, not what the game does on a press.
+        for (InputEvent event : {InputEvent::MouseDown, InputEvent::MouseUp}) {
+            input.on(ControlId::P, event, [](ControlKey, const MouseArgs&) {});
+        }
     }
 };
 

@@ -1,0 +1,72 @@
+// The start of a hand: from the options to the first turn.
+
+#include "core/program.h"
+#include "engine/engine.h"
+
+namespace tavolora::engine {
+
+namespace {
+// The back of a computer seat's hand card: the side seats' lie in columns.
+const char* back_of_seat(int s) { return s == 2 ? "0" : "00"; }
+}  // namespace
+
+void Engine::Inizia_Mano_Briscola() {
+    table::AnimationState& a = program_.anim;
+    table::Animation& animation = program_.animation;
+    table::MasterWindow& w = program_.master;
+
+    a.Preparazione_In_Corso = true;
+    w.PIC_Tavolo.Visible = false;
+    program_.storage.Carica_Opzioni_Utente();
+    Inizializza_Tavolo();
+    animation.Carica_Controlli_Carte();
+    Mescola_Mazzo();
+    Assegna_Valori_Carte();
+    Imposta_Ordine_Giocatori();
+    animation.Assegna_Carte_Giocatori();
+    a.Preparazione_In_Corso = false;
+    animation.Disponi_Tavolo();
+
+    // The hands' pictures: the human's faces, the computer seats' backs.
+    for (int k = 1; k <= m_.Numero_Giocatori && k <= 9; ++k) {
+        const int s = m_.Ordine_Giocatori(k);
+        if (s != seat::kHuman && (s < 1 || s > 3)) continue;
+        for (int i = 1; i <= m_.Carte_In_Mano && i <= 40; ++i) {
+            const int index = s == seat::kHuman ? i : 40 * s + i;
+            table::Control* picture = w.P.find(index);
+            if (picture == nullptr) continue;
+            const std::string file =
+                s == seat::kHuman ? animation.face_picture(m_.Tabella_Carte(9, i, attr::kSuit),
+                                                           m_.Tabella_Carte(9, i, attr::kValue))
+                                  : animation.back_picture(back_of_seat(s));
+            table::LoadPicture(*picture, file, program_.pictures);
+        }
+    }
+
+    w.PIC_Tavolo.Visible = true;
+    a.Fase_Animazione = table::phase::kDeal;
+    animation.Distribuisci_Carte();
+    animation.Blocca_Comandi();
+    a.Fase_Animazione = table::phase::kNone;
+    // A 151 match can be decided by a declaration counted during the deal: its
+    // end has unlocked the menus, and they stay usable.
+    if (m_.Partita_Terminata) animation.Abilita_Menu();
+    animation.Posiziona_Carta_Mazzo();
+    Passa_Turno();
+}
+
+void Engine::Inizia_Mano_Briscola_2() { Inizia_Mano_Briscola(); }
+
+void Engine::Prepara_Mazzo() {
+    program_.anim.Preparazione_In_Corso = true;
+    program_.master.PIC_Tavolo.Visible = false;
+    program_.storage.Carica_Opzioni_Utente();
+    Inizializza_Tavolo();
+    program_.animation.Carica_Controlli_Carte();
+    Mescola_Mazzo();
+    Assegna_Valori_Carte();
+    program_.anim.Preparazione_In_Corso = false;
+    program_.animation.Disponi_Tavolo();
+}
+
+}  // namespace tavolora::engine

@@ -1,0 +1,90 @@
+// The turn of a computer seat: the game's choosers by difficulty, the chosen card
+// moved from the hand to the table with its flight prepared, the play, and the
+// turn handed on.
+
+#include <string>
+
+#include "core/fatal.h"
+#include "core/numbers.h"
+#include "core/program.h"
+#include "players/players.h"
+
+namespace tavolora::players {
+
+void Players::Gioca_Turno_Computer() {
+    switch (program_.match.Codice_Gioco) {
+    case engine::game::kBriscola:
+    case engine::game::kBriscolaVariant:
+        briscola_turn();
+        break;
+    case engine::game::kScopa:
+        // Scopa's turn (capture choosers, sweep search, play and capture) comes here.
+        break;
+    case engine::game::kCamicia:
+        // Camicia's turn (the top card of the computer's pile turned) comes here.
+        break;
+    case engine::game::kTresette:
+        // Tresette's turn (legal choice, the leader's signal, play) comes here.
+        break;
+    default:
+        // No game plays under any other code: no card, no turn passed.
+        break;
+    }
+}
+
+void Players::briscola_turn() {
+    program_.storage.Leggi_Difficolta();
+    switch (program_.settings.Difficolta) {
+    case 1:
+    case 3:
+        // At 3 the evaluation leaves its own totals in list 35.
+        Valuta_Carte_Computer();
+        Scegli_Carta_Max_35();
+        break;
+    case 2:
+        Valuta_Carte_Computer();
+        Scegli_Carta_Max_36();
+        break;
+    default:
+        // 0, and a difficulty no options screen sets, play a random card: never a
+        // position left over from an earlier turn.
+        Scegli_Carta_Casuale();
+        break;
+    }
+    play_chosen_card();
+    program_.engine.Gioca_Carta();
+    program_.engine.Passa_Turno();
+}
+
+void Players::play_chosen_card() {
+    engine::MatchState& m = program_.match;
+    auto& cards = m.Tabella_Carte;
+    const int seat = m.Giocatore_Corrente;
+    const int position = m.Tabella_Giocatori(seat, 4);
+    if (position < 1 || position > m.Carte_In_Mano || cards(seat, position, engine::attr::kSuit) == 0) {
+        fatal("Gioca_Turno_Computer: seat " + std::to_string(seat) + " chose hand position " +
+              std::to_string(position) + ", which holds no card");
+    }
+
+    table::Tipo_Animazione& slot = program_.anim.Animazioni_Carte(1);
+    slot.Immagine = program_.animation.face_picture(cards(seat, position, engine::attr::kSuit),
+                                                    cards(seat, position, engine::attr::kValue));
+    slot.Stato(1) = 'N';
+    table::Control& picture = program_.master.P(seat * 40 + position);
+    store16(slot.Coordinate(1), static_cast<long long>(round_half_even(picture.Top)));
+    store16(slot.Coordinate(2), static_cast<long long>(round_half_even(picture.Left)));
+    slot.Carta(1) = static_cast<std::int16_t>(position);
+
+    program_.engine.Conta_Carte_Tavolo();
+    const int n = m.Carte_In_Tavola;
+    // Scopa loads the card's face into P(201 + n) here.
+    for (int a = 1; a <= 3; ++a) {
+        m.Tabella_Giocatori(seat, a) = cards(seat, position, a);
+        cards(engine::list::kTable, n + 1, a) = cards(seat, position, a);
+        cards(seat, position, a) = 0;
+    }
+    // Scopa notes the card's table place, n + 1, in row 5, column 1 here.
+    picture.Visible = false;
+}
+
+}  // namespace tavolora::players

@@ -1,0 +1,92 @@
+// "Gioca!": the start of a match from the set-up screen's controls.
+
+#include "core/program.h"
+#include "setup/game_setup.h"
+#include "storage/basic_text.h"
+
+namespace tavolora::setup {
+
+namespace {
+// A name in its slot of 20 characters: cut, or padded with blanks.
+std::string fixed20(std::string_view name) { return storage::FixedText<20>(name).text(); }
+}  // namespace
+
+void GameSetup::CMD_Gioca_Click(const SetupControls& screen) {
+    engine::MatchState& m = program_.match;
+    table::MasterWindow& w = program_.master;
+    engine::Engine& engine = program_.engine;
+
+    engine.Inizializza_Tavolo();
+    w.PIC_Fine_Partita.Visible = false;
+    w.PIC_Parola_Tiro.Visible = false;
+    w.PIC_Riepilogo_Accusi.Visible = false;
+    w.Lista_Evento_Speciale.Clear();
+    m.Numero_Mano = 0;
+    program_.anim.Continua = true;
+    program_.animation.Disabilita_Menu();
+    w.screens(table::Screen::F_040_Partita).Visible = false;
+    w.screens(table::Screen::F_011_Menu).Visible = false;
+    engine.Pausa(10);
+    m.Partita_Finita = false;
+    m.Partita_Terminata = false;
+    for (int p = engine::list::kFirstPile; p <= engine::list::kLastPile; ++p) {
+        for (int a = 1; a <= 3; ++a) m.Tabella_Carte(p, engine::list::kScoreCell, a) = 0;
+    }
+    program_.storage.Imposta_Percorso_Opzioni();
+    program_.storage.Carica_Opzioni_Utente();
+    program_.storage.Carica_Regole_Partita();
+
+    switch (m.Codice_Gioco) {
+        case engine::game::kBriscola:
+            break;
+        case engine::game::kScopa:
+            // Scopa's start (hand size and table cards, the panel's seats) comes with Scopa.
+            return;
+        case engine::game::kCamicia:
+            // Camicia's start (its own deal of two piles) comes with Camicia.
+            return;
+        case engine::game::kTresette:
+            // Tresette's start (hand size by players, the panel's seats) comes with Tresette.
+            return;
+        default:
+            return;
+    }
+
+    w.CMD_M_Tiri.Enabled = false;
+    w.CMD_M_Continua.Enabled = false;
+    program_.animation.Imposta_Menu_Gioco();
+    program_.storage.Salva_Impostazioni_Partita_1(screen.settings);
+    m.Punti_Da_Raggiungere = 30000;
+    m.Partite_Da_Vincere = 300;
+
+    const storage::MatchSettingsScreen& c = screen.settings;
+    if (c.OPT_Numero_Giocatori && *c.OPT_Numero_Giocatori >= 2 && *c.OPT_Numero_Giocatori <= 4) {
+        m.Numero_Giocatori = *c.OPT_Numero_Giocatori;
+    }
+    m.Contatori(6) = 1;
+    if (c.OPT_Gioca_Per_Primo && *c.OPT_Gioca_Per_Primo >= 0 && *c.OPT_Gioca_Per_Primo <= 3) {
+        m.Primo_Giocatore = *c.OPT_Gioca_Per_Primo;
+    }
+    if (c.OPT_Verso_Delle_Carte_0) m.Contatori(6) = 0;
+
+    // The seats in play get their names, the others "-".
+    const std::string none = fixed20("-");
+    m.Nomi_Giocatori(1) = none;
+    m.Nomi_Giocatori(2) = fixed20(c.TXT_Nome_Giocatore(2));
+    m.Nomi_Giocatori(3) = none;
+    m.Fattore_Forza = 1;
+    m.Incremento_Forza = 3;
+    if (m.Numero_Giocatori >= 3) m.Nomi_Giocatori(1) = fixed20(c.TXT_Nome_Giocatore(1));
+    if (m.Numero_Giocatori == 4) m.Nomi_Giocatori(3) = fixed20(c.TXT_Nome_Giocatore(3));
+
+    m.Punti_Da_Raggiungere = 30000;
+    engine.Aggiorna_Punteggi();
+    m.Partite_Da_Vincere = storage::basic_val_number(screen.TXT_Numero_Partite);
+    m.Punti_Da_Raggiungere = storage::basic_val_number(screen.TXT_Numero_Punteggio);
+    m.Ferma_Punteggio = c.CHK_Ferma_Punteggio;
+
+    engine.Inizia_Mano_Briscola();
+    w.screens.Unload(table::Screen::F_040_Partita);
+}
+
+}  // namespace tavolora::setup

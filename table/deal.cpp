@@ -1,0 +1,135 @@
+// The deal: the shuffled deck copy (list 21) into the hands of the card table, then
+// one face-down card flying from the deck to every dealt place.
+
+#include <algorithm>
+
+#include "core/program.h"
+#include "table/animation.h"
+
+namespace tavolora::table {
+
+namespace {
+namespace game = engine::game;
+namespace list = engine::list;
+namespace attr = engine::attr;
+
+bool is_seat(int code) { return code == 1 || code == 2 || code == 3 || code == engine::seat::kHuman; }
+
+std::int16_t twips16(long value) {
+    return static_cast<std::int16_t>(std::clamp<long>(value, INT16_MIN, INT16_MAX));
+}
+}  // namespace
+
+void Animation::Assegna_Carte_Giocatori() {
+    engine::MatchState& m = program_.match;
+    auto& cards = m.Tabella_Carte;
+    std::int16_t& deck = cards(list::kTurnCells, 1, 1);
+
+    Libera_Animazioni();
+    switch (m.Codice_Gioco) {
+        case game::kBriscola:
+        case game::kBriscolaVariant:
+        case game::kScopa:
+        case game::kTresette: {
+            if (m.Numero_Giocatori == 3) {
+                Togli_Carta_Tre_Giocatori();
+                deck = 39;
+            } else {
+                deck = 40;
+            }
+            // Seat after seat in turn order, each taking the next cards from the top.
+            const int players = std::clamp(m.Numero_Giocatori, 0, 9);
+            const int hand = std::clamp(m.Carte_In_Mano, 0, 40);
+            for (int p = 1; p <= players; ++p) {
+                const int seat = m.Ordine_Giocatori(p);
+                if (!is_seat(seat)) continue;
+                // Never below the first card of the deck, whatever the set-up asked.
+                for (int k = 1; k <= hand && deck >= 1; ++k) {
+                    cards(seat, k, attr::kSuit) = cards(list::kDeck, deck, attr::kSuit);
+                    cards(seat, k, attr::kValue) = cards(list::kDeck, deck, attr::kValue);
+                    cards(seat, k, attr::kOwner) = static_cast<std::int16_t>(seat);
+                    --deck;
+                }
+            }
+            if (m.Codice_Gioco == game::kScopa) {
+                // Scopa's step comes here: the opening cards onto the table (list 20), owner 0.
+            }
+            break;
+        }
+        case game::kCamicia:
+            // Camicia's step comes here: deck positions 1..20 to pile 2, 21..40 to pile 3.
+            break;
+        default:
+            break;
+    }
+}
+
+void Animation::Togli_Carta_Tre_Giocatori() {
+    auto& cards = program_.match.Tabella_Carte;
+    const auto move = [&cards](int to, int from) {
+        cards(list::kDeck, to, attr::kSuit) = cards(list::kDeck, from, attr::kSuit);
+        cards(list::kDeck, to, attr::kValue) = cards(list::kDeck, from, attr::kValue);
+    };
+    // The Four of Spade goes to position 40, under the 39 cards dealt and drawn.
+    for (int i = 39; i >= 1; --i) {
+        if (cards(list::kDeck, i, attr::kSuit) == 4 && cards(list::kDeck, i, attr::kValue) == 4) {
+            move(41, 40);
+            move(40, i);
+            move(i, 41);
+        }
+    }
+}
+
+void Animation::Distribuisci_Carte() {
+    Libera_Animazioni();
+    program_.storage.Carica_Opzioni_Utente();
+    switch (program_.match.Codice_Gioco) {
+        case game::kBriscola:
+        case game::kBriscolaVariant:
+        case game::kScopa:
+        case game::kTresette:
+            fill_deal_flights();
+            program_.engine.Aggiorna_Punteggi();
+            break;
+        case game::kCamicia:
+            // Camicia's step comes here: 40 flights with the back "0", slots 1..20 to pile 2, 21..40 to pile 3.
+            break;
+        default:
+            break;
+    }
+    Avvia_Animazioni();
+}
+
+void Animation::fill_deal_flights() {
+    const engine::MatchState& m = program_.match;
+    AnimationState& a = program_.anim;
+    const auto& C = a.Coordinate_Tavolo;
+    const int deck = m.Tabella_Carte(list::kTurnCells, 1, 1);
+    const std::string back = back_picture("00");
+
+    // The step count stays in slot 1 while the slots are filled.
+    a.Animazioni_Carte(1).Passi = program_.settings.Tempi_Animazione(1);
+    int slot = 0;
+    const auto fly_to = [&](int picture) {
+        const Control* card = program_.master.P.find(picture);
+        if (card == nullptr || slot == kFlightSlots) return;
+        ++slot;
+        // Beyond the places of the cards that stay in the deck.
+        const long stack = slot + deck;
+        fill_flight_slot(slot, picture, back, twips16(C(1) + a.Passo_Top(1) * stack),
+                         twips16(C(2) + a.Passo_Left(1) * stack), whole_twips(card->Top),
+                         whole_twips(card->Left), a.Animazioni_Carte(1).Passi);
+    };
+
+    const int hand = std::clamp(m.Carte_In_Mano, 0, 40);
+    for (int p = std::clamp(m.Numero_Giocatori, 0, 9); p >= 1; --p) {
+        const int block = picture_block(m.Ordine_Giocatori(p));
+        if (block < 0) continue;
+        for (int k = 1; k <= hand; ++k) fly_to(40 * block + k);
+    }
+    if (m.Codice_Gioco == game::kScopa) {
+        // Scopa's step comes here: the opening table cards fly to P(201) onward.
+    }
+}
+
+}  // namespace tavolora::table

@@ -1,0 +1,100 @@
+// The card laid on the table: where its table picture lies, and its flight there
+// from the hand or pile it left. Cards land at slightly random places, drawn from
+// the cosmetic stream so that the play's own numbers are not disturbed.
+
+#include "core/program.h"
+#include "table/animation.h"
+
+namespace tavolora::table {
+
+namespace {
+namespace game = engine::game;
+
+constexpr int kMostAttempts = 20;
+
+// The table picture of the card just laid, the last of the table list.
+Control* laid_picture(Program& program) {
+    const int place = program.match.Carte_In_Tavola;
+    if (place < 1 || place > 40) return nullptr;
+    return program.master.P.find(200 + place);
+}
+
+// Outside the free area of the table; a position on a limit is inside.
+bool outside_free_area(const AnimationState& a, const Control& card) {
+    const auto& limit = a.Limiti_Tavolo;
+    return card.Top > limit(3) || card.Top < limit(1) || card.Left < limit(2) || card.Left > limit(4);
+}
+}  // namespace
+
+void Animation::Trova_Posto_Sul_Tavolo() {
+    AnimationState& a = program_.anim;
+    a.Tentativi_Posto = 0;
+
+    // Each attempt draws new numbers; after the last the position stands even
+    // outside the free area.
+    Control* card = nullptr;
+    do {
+        switch (program_.match.Codice_Gioco) {
+            case game::kBriscola:
+            case game::kTresette:
+            case game::kBriscolaVariant:
+                lay_near_centre();
+                break;
+            case game::kScopa:
+                // Scopa's step comes here: Carte_In_Tavola from Tabella_Giocatori(5, 1), the widest free gap.
+                break;
+            case game::kCamicia:
+                // Camicia's step comes here: anywhere in 400 x 600 twips past the centre pile point.
+                break;
+            default:
+                break;
+        }
+        // Without its table picture the card is not laid and nothing flies.
+        card = laid_picture(program_);
+        if (card == nullptr) return;
+        ++a.Tentativi_Posto;
+    } while (outside_free_area(a, *card) && a.Tentativi_Posto < kMostAttempts);
+
+    // Slot 1 was filled by the card's player with its picture and start.
+    Tipo_Animazione& slot = a.Animazioni_Carte(1);
+    fill_flight_slot(1, slot.Carta(1), slot.Immagine, slot.Coordinate(1), slot.Coordinate(2),
+                     whole_twips(card->Top), whole_twips(card->Left), program_.settings.Tempi_Animazione(2));
+    slot.Carta(2) = static_cast<std::int16_t>(200 + program_.match.Carte_In_Tavola);
+    Avvia_Animazioni();
+}
+
+void Animation::lay_near_centre() {
+    const engine::MatchState& m = program_.match;
+    AnimationState& a = program_.anim;
+    const auto& C = a.Coordinate_Tavolo;
+    Control* card = laid_picture(program_);
+    if (card == nullptr) return;
+
+    const double w = a.Spaziatura_Carte;
+    const int seat = m.Ordine_Giocatori.in_range(m.Indice_Turno) ? m.Ordine_Giocatori(m.Indice_Turno) : 0;
+    do {
+        const double r1 = program_.cosmetic.next_unit();
+        const double r2 = program_.cosmetic.next_unit();
+        // Below the centre by up to a third of the hand's width, a little to the right.
+        double dy = r1 * (w * (m.Carte_In_Mano - 1) / 3) + 1;
+        double dx = r2 * (w / 4) + 1;
+        // Leaning towards the seat that played it.
+        switch (seat) {
+            case 1: dx += w / 2; break;
+            case 2: dy -= w / 3; break;
+            case 3: dx -= w / 2; break;
+            default: break;
+        }
+        // A card that would reach the front seat's or the human's hand row stays
+        // close to the centre.
+        if (C(21) + dy < C(7) || C(21) + dy + a.Altezza_Carta > C(3)) {
+            dy /= 10;
+            dx /= 10;
+        }
+        card->Top = static_cast<float>(C(21) + dy);
+        card->Left = static_cast<float>(C(22) + dx);
+        ++a.Tentativi_Posto;
+    } while (outside_free_area(a, *card) && a.Tentativi_Posto < kMostAttempts);
+}
+
+}  // namespace tavolora::table

@@ -1,0 +1,348 @@
+// The main window's handlers of a match: the new-match handlers, the landing of a
+// card, the human's card pictures and the continue buttons.
+
+#include "core/numbers.h"
+#include "core/program.h"
+#include "storage/basic_text.h"
+#include "table/master_events.h"
+
+namespace tavolora::table {
+
+namespace {
+using engine::game::kBriscola;
+using engine::game::kBriscolaVariant;
+using engine::game::kCamicia;
+using engine::game::kDeckOnly;
+using engine::game::kScopa;
+using engine::game::kTresette;
+}  // namespace
+
+void MasterEvents::register_match_input() {
+    InputDispatcher& input = program_.input;
+    const auto on = [&input](ControlId id, InputEvent event, HandlerKind kind, auto handler) {
+        input.on(id, event, handler, kind);
+    };
+    on(ControlId::P, InputEvent::Click, HandlerKind::Play,
+       [this](ControlKey key, const MouseArgs&) { P_Click(key.index); });
+    on(ControlId::P, InputEvent::MouseDown, HandlerKind::Reentrant,
+       [this](ControlKey key, const MouseArgs& args) { P_MouseDown(key.index, args.Button); });
+    on(ControlId::P, InputEvent::MouseUp, HandlerKind::Reentrant,
+       [this](ControlKey key, const MouseArgs& args) { P_MouseUp(key.index, args.Button); });
+    on(ControlId::P, InputEvent::MouseMove, HandlerKind::Reentrant,
+       [this](ControlKey key, const MouseArgs&) { P_MouseMove(key.index); });
+    on(ControlId::CMD_M_Continua, InputEvent::Click, HandlerKind::Reentrant,
+       [this](ControlKey, const MouseArgs&) { CMD_M_Continua_Click(); });
+    on(ControlId::CMD_Continua, InputEvent::Click, HandlerKind::Play,
+       [this](ControlKey, const MouseArgs&) { CMD_Continua_Click(); });
+    on(ControlId::CMD_PIC_Fine_Partita_Visualizza_Punteggi, InputEvent::Click, HandlerKind::Reentrant,
+       [this](ControlKey, const MouseArgs&) { CMD_PIC_Fine_Partita_Visualizza_Punteggi_Click(); });
+    using Handler = void (MasterEvents::*)();
+    const std::pair<ControlId, Handler> new_match[] = {
+        {ControlId::Q_N_Singola, &MasterEvents::Q_N_Singola_Click},
+        {ControlId::Q_N_Punteggio, &MasterEvents::Q_N_Punteggio_Click},
+        {ControlId::Q_N_Partite, &MasterEvents::Q_N_Partite_Click},
+        {ControlId::Q_N_151, &MasterEvents::Q_N_151_Click},
+    };
+    for (const auto& [id, handler] : new_match) {
+        on(id, InputEvent::Click, HandlerKind::Play,
+           [this, handler = handler](ControlKey, const MouseArgs&) { (this->*handler)(); });
+    }
+}
+
+// --- New-match handlers -----------------------------------------------------------
+
+void MasterEvents::open_set_up(const NewMatch& kind) {
+    engine::MatchState& m = program_.match;
+    setup::SetupScreenState& screen = program_.setup_screen;
+    if (kind.free_flights) program_.animation.Libera_Animazioni();
+    program_.master.PIC_Tavolo.Visible = false;
+    m.Partite_Da_Vincere = 0;
+    m.Punti_Da_Raggiungere = 0;
+    ChildScreen& set_up = program_.master.screens(Screen::F_040_Partita);
+    set_up.loaded = true;
+    program_.animation.Centra_Partita();
+    if (kind.arrange_frames) program_.animation.Disponi_Opzioni_Partita();
+    if (m.Codice_Gioco == kCamicia) {
+        screen.FRM_Generali_Camicia.Visible = true;
+    } else {
+        screen.FRM_Generali_Briscola.Visible = true;
+        screen.FRM_Numero_Punteggio.Visible = kind.points_frame;
+        screen.FRM_Numero_Partite.Visible = kind.games_frame;
+    }
+    // Until the set-up screen comes, its being shown is this mark.
+    set_up.Visible = true;
+    if (kind.mode != 0) m.Modalita_Partita = kind.mode;
+    if (kind.hand_size != 0) m.Carte_In_Mano = kind.hand_size;
+}
+
+void MasterEvents::Q_N_Singola_Click() {
+    NewMatch kind{.free_flights = true, .mode = 1};
+    switch (program_.match.Codice_Gioco) {
+        case kBriscola:
+            kind.hand_size = 3;
+            break;
+        case kScopa:
+        case kTresette:
+            break;
+        case kDeckOnly:
+            kind.hand_size = 7;
+            break;
+        case kBriscolaVariant:
+            kind.hand_size = 5;
+            break;
+        case kCamicia:
+            kind.mode = 0;
+            break;
+        default:
+            return;
+    }
+    open_set_up(kind);
+}
+
+void MasterEvents::Q_N_Punteggio_Click() {
+    engine::MatchState& m = program_.match;
+    NewMatch kind{.points_frame = true, .mode = 2};
+    switch (m.Codice_Gioco) {
+        case kBriscola:
+            kind.hand_size = 3;
+            break;
+        case kBriscolaVariant:
+            kind.hand_size = 5;
+            break;
+        case kTresette:
+        case kScopa:
+            break;
+        default:
+            return;
+    }
+    open_set_up(kind);
+    if (m.Codice_Gioco == kScopa) {
+        for (int s = 1; s <= 9; ++s) {
+            m.Tabella_Carte(engine::list::kMatch, s, 1) = 0;
+            m.Tabella_Carte(engine::list::kMatch, s + 10, 1) = 0;
+            m.Tabella_Carte(s + 10, engine::list::kScoreCell, 1) = 0;
+            program_.engine.Svuota_Lista(s + 10);
+        }
+        m.Vincitore_Partita = 0;
+    } else {
+        for (int k = 1; k <= 9; ++k) m.Tabella_Carte(engine::list::kMatch, k, 1) = 0;
+    }
+}
+
+void MasterEvents::Q_N_Partite_Click() {
+    engine::MatchState& m = program_.match;
+    NewMatch kind{.games_frame = true, .mode = 3};
+    switch (m.Codice_Gioco) {
+        case kBriscola:
+            kind.hand_size = 3;
+            break;
+        case kBriscolaVariant:
+            kind.hand_size = 5;
+            break;
+        default:
+            return;
+    }
+    open_set_up(kind);
+    m.Partite_Da_Vincere = storage::basic_val_number(program_.setup_screen.TXT_Numero_Partite);
+}
+
+void MasterEvents::Q_N_151_Click() {
+    engine::MatchState& m = program_.match;
+    if (m.Codice_Gioco != kBriscola) return;
+    open_set_up({.arrange_frames = true, .points_frame = true, .mode = 4, .hand_size = 5});
+    for (int k = 1; k <= 20; ++k) m.Tabella_Carte(engine::list::kMatch, k, 1) = 0;
+}
+
+// --- The landing of a card ----------------------------------------------------------
+
+void MasterEvents::Sususu() {
+    AnimationState& a = program_.anim;
+    const int game = program_.match.Codice_Gioco;
+    const bool trick_or_capture = game == kBriscola || game == kScopa || game == kTresette || game == kBriscolaVariant;
+    switch (a.Fase_Animazione) {
+        case phase::kDeal:
+            if (trick_or_capture) {
+                if (Control* card = program_.master.P.find(a.Carta_Animata)) card->Visible = true;
+            }
+            break;
+        case phase::kTaken:
+            if (trick_or_capture) land_on_pile();
+            break;
+        case phase::kDrawn:
+            if (!trick_or_capture) break;
+            if (Control* card = program_.master.P.find(a.Carta_Animata)) card->Visible = true;
+            if (game != kScopa && a.Carta_Animata < 41) program_.animation.Aggiorna_Carte_Mano();
+            if (game == kTresette) {
+                // Two-player Tresette shows the front seat's drawn card: it comes with Tresette.
+            }
+            break;
+        case phase::kCamiciaDeal:
+            // The Camicia starting piles, thrown together: they come with Camicia.
+            break;
+        default:
+            break;  // a card laid on the table: its picture is the engine's
+    }
+}
+
+void MasterEvents::land_on_pile() {
+    engine::MatchState& m = program_.match;
+    AnimationState& a = program_.anim;
+    MasterWindow& w = program_.master;
+    program_.engine.Conta_Carte_Lista();
+    const int seat = m.Lista_Scelta - 10;
+    int block = 0;
+    int anchor = 0;
+    const char* back = "0";
+    switch (seat) {
+        case 9:
+            block = 0, anchor = 13, back = "00";
+            break;
+        case 1:
+            block = 1, anchor = 15, back = "0";
+            break;
+        case 2:
+            block = 2, anchor = 17, back = "00";
+            break;
+        case 3:
+            block = 3, anchor = 19, back = "0";
+            break;
+        default:
+            return;
+    }
+    ++m.Contatori(1);
+    m.Indice_2 = block;
+    const int place = m.Numero_Carte_Lista + m.Contatori(1) - a.Carte_Tavola_Dopo_Presa;
+    const int index = 300 + 40 * block + place;
+    // A place outside the seat's block of pile pictures shows nothing: the play goes on.
+    store16(m.Contatori(2), index);
+    store16(m.Contatori(3), place);
+    if (place < 1 || place > 40) return;
+    w.P.Load(index);  // a picture left from an earlier hand is reused
+    Control& card = w.P(index);
+    LoadPicture(card, program_.animation.back_picture(back), program_.pictures);
+    std::int16_t top = 0;
+    std::int16_t left = 0;
+    if (store16(top, a.Coordinate_Tavolo(anchor) + place * a.Passo_Top(1))) card.Top = top;
+    if (store16(left, a.Coordinate_Tavolo(anchor + 1) + place * a.Passo_Left(1))) card.Left = left;
+    card.ZOrder(0);
+    card.Visible = true;
+}
+
+// --- The human's card pictures -------------------------------------------------------
+
+void MasterEvents::P_Click(int index) {
+    engine::MatchState& m = program_.match;
+    AnimationState& a = program_.anim;
+    MasterWindow& w = program_.master;
+    if (a.Pulsante_Mouse == 2) return;
+    if (w.PIC_Parola_Tiro.Visible) return;
+    switch (m.Codice_Gioco) {
+        case kBriscola:
+        case kBriscolaVariant:
+            break;
+        case kScopa:
+            // Scopa's play (the card to its table place, then the capture) comes with Scopa.
+            return;
+        case kCamicia:
+            // Camicia's play (the top of the human's pile) comes with Camicia.
+            return;
+        case kTresette:
+            // Tresette's play (following suit, the lead signal) comes with Tresette.
+            return;
+        default:
+            return;
+    }
+    if (index >= 41 || index < 1 || a.Comandi_Bloccati) return;
+    // Only a card in the hand can be played.
+    if (m.Tabella_Carte(engine::seat::kHuman, index, engine::attr::kSuit) == 0) return;
+
+    program_.animation.Blocca_Comandi();
+    program_.animation.Libera_Animazioni();
+    program_.engine.Conta_Carte_Tavolo();
+    const int p = index;
+    m.Tabella_Giocatori(9, 4) = static_cast<std::int16_t>(p);
+    Tipo_Animazione& slot = a.Animazioni_Carte(1);
+    slot.Immagine = program_.animation.face_picture(m.Tabella_Carte(9, p, engine::attr::kSuit),
+                                                    m.Tabella_Carte(9, p, engine::attr::kValue));
+    const int place = m.Carte_In_Tavola + 1;
+    for (int attribute = 1; attribute <= 3; ++attribute) {
+        const std::int16_t value = m.Tabella_Carte(9, p, attribute);
+        m.Tabella_Giocatori(9, attribute) = value;
+        m.Tabella_Carte(engine::list::kTable, place, attribute) = value;
+        m.Tabella_Carte(9, p, attribute) = 0;
+    }
+    Control& card = w.P(p);
+    card.Visible = false;
+    slot.Stato(1) = 'N';
+    slot.Coordinate(1) = static_cast<std::int16_t>(round_half_even(card.Top));
+    slot.Coordinate(2) = static_cast<std::int16_t>(round_half_even(card.Left));
+    slot.Carta(1) = static_cast<std::int16_t>(p);
+
+    program_.engine.Gioca_Carta();
+    // The card's own flight has landed once the flights started are all down.
+    program_.waits.wait_until("P_Click", [&a] { return a.Animazioni_Concluse == a.Animazioni_Avviate; });
+    program_.engine.Passa_Turno();
+}
+
+void MasterEvents::P_MouseDown(int index, int button) {
+    AnimationState& a = program_.anim;
+    a.Pulsante_Mouse = static_cast<std::int16_t>(button);
+    if (button == 2) {
+        if (Control* card = program_.master.P.find(index)) card->ZOrder(0);
+    } else {
+        program_.animation.Aggiorna_Carte_Mano();
+    }
+}
+
+void MasterEvents::P_MouseUp(int /*index*/, int button) {
+    if (button == 2) program_.animation.Aggiorna_Carte_Mano();
+}
+
+void MasterEvents::P_MouseMove(int index) {
+    // Over a hand card the pointer is the card pointer, elsewhere the diagonal arrow.
+    program_.anim.Codice_Visualizzazione = index < 41 ? 19 : 20;
+}
+
+// --- The continue buttons -----------------------------------------------------------
+
+void MasterEvents::CMD_M_Continua_Click() { program_.anim.Continua = true; }
+
+void MasterEvents::CMD_Continua_Click() {
+    engine::MatchState& m = program_.match;
+    MasterWindow& w = program_.master;
+    w.Lista_Evento_Speciale.Clear();
+    w.PIC_Fine_Partita.Visible = false;
+    program_.engine.Inizializza_Tavolo();
+    program_.engine.Aggiorna_Punteggi();
+    store16(m.Numero_Mano, m.Numero_Mano + 1);
+
+    const auto hide_table = [&w] { w.PIC_Tavolo.Visible = false; };
+    switch (m.Codice_Gioco) {
+        case kBriscola:
+            if (m.Modalita_Partita == 4) {
+                for (int p = 10; p <= 15; ++p) m.Tabella_Carte(engine::list::kMatch, p, 1) = 0;
+            }
+            if (m.Partita_Terminata) {
+                if (m.Modalita_Partita >= 1 && m.Modalita_Partita <= 4) hide_table();
+            } else if (m.Modalita_Partita >= 2 && m.Modalita_Partita <= 4) {
+                program_.engine.Inizia_Mano_Briscola();
+            }
+            break;
+        case kScopa:
+            // Scopa's next hand comes with Scopa.
+            break;
+        case kTresette:
+            // Tresette's next hand comes with Tresette.
+            break;
+        default:
+            break;
+    }
+    w.CMD_Continua.Caption = "Continua la partita...";
+}
+
+void MasterEvents::CMD_PIC_Fine_Partita_Visualizza_Punteggi_Click() {
+    // The scores look-over, as the on-table scores button shows it, comes with the
+    // look-over views.
+}
+
+}  // namespace tavolora::table
