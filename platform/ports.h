@@ -37,6 +37,8 @@ public:
     // Blocks until at least one event has run. `wait` names the wait that asks, so
     // that a wait that can never end is reported by its name.
     virtual void wait_for_more(std::string_view wait) = 0;
+    // A wait begins (before its first `wait_for_more`).
+    virtual void wait_began(std::string_view /*wait*/) {}
     // A timer whose `fire` runs on the event thread every `interval` (once when not
     // repeating) until stopped.
     virtual TimerId start_timer(Micros interval, bool repeating, std::function<void()> fire) = 0;

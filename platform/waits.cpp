@@ -34,6 +34,7 @@ void Waits::pump_once() {
 void Waits::wait_until(std::string_view what, const std::function<bool()>& done) {
     check_quit();
     CountScope scope(waits_);
+    loop_.wait_began(what);
     if (wait_observer_) wait_observer_(what);
     while (!done()) {
         loop_.wait_for_more(what);

@@ -47,6 +47,8 @@ public:
     // Event loop.
     void process_pending() override;
     void wait_for_more(std::string_view wait) override;
+    // A wait that begins is progress: the hang limit counts from there.
+    void wait_began(std::string_view) override { note_action(); }
     TimerId start_timer(Micros interval, bool repeating, std::function<void()> fire) override;
     void stop_timer(TimerId id) override;
     void interrupt() override {}
@@ -71,7 +73,8 @@ public:
     // Runs posted actions, timers and timed actions outside any wait until none is
     // left (idle actions are not run).
     void settle();
-    // The longest a wait may go on without a user action before it counts as hanging.
+    // The longest a wait may go on, with no user action and no new wait beginning,
+    // before it counts as hanging.
     void set_hang_limit(Micros limit) { hang_limit_ = limit; }
 
     // Image probe: the size read from a BMP file's header.

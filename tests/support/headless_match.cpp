@@ -114,7 +114,7 @@ void HeadlessMatch::start() {
 
 bool HeadlessMatch::hand_over() const {
     const Program& p = h_.program;
-    return p.match.Partita_Finita || p.master.PIC_Fine_Partita.Visible;
+    return p.match.Partita_Finita || p.match.Partita_Terminata || p.master.PIC_Fine_Partita.Visible;
 }
 
 bool HeadlessMatch::play_human_card() {

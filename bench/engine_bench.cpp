@@ -1,0 +1,68 @@
+// The engine's figures that matter to a player: the longest computer decision,
+// against a 20 ms frame, and whole hands per second.
+
+#include <benchmark/benchmark.h>
+
+#include "tests/support/headless_match.h"
+
+namespace {
+
+using tavolora::Program;
+using tavolora::testing::HeadlessMatch;
+using tavolora::testing::MatchPlan;
+
+// The longest Briscola decision: four players, five cards (the 151 variant), the
+// seat playing last after three cards, at the hardest difficulty.
+void BM_LongestBriscolaDecision(benchmark::State& state) {
+    tavolora::testing::HeadlessProgram h;
+    Program& p = h.program;
+    auto& m = p.match;
+    m.Codice_Gioco = 1;
+    m.Numero_Giocatori = 4;
+    m.Carte_In_Mano = 5;
+    p.engine.Mescola_Mazzo();
+    p.engine.Assegna_Valori_Carte();
+    const auto put = [&m](int lista, int position, int suit, int value, int owner) {
+        m.Tabella_Carte(lista, position, 1) = static_cast<std::int16_t>(suit);
+        m.Tabella_Carte(lista, position, 2) = static_cast<std::int16_t>(value);
+        m.Tabella_Carte(lista, position, 3) = static_cast<std::int16_t>(owner);
+    };
+    put(20, 1, 1, 3, 9);
+    put(20, 2, 2, 1, 1);
+    put(20, 3, 1, 10, 2);
+    for (int k = 1; k <= 5; ++k) put(3, k, 1 + k % 4, k + 3, 3);
+    m.Giocatore_Corrente = 3;
+    p.settings.Difficolta = 3;
+    for (auto _ : state) {
+        p.players.Valuta_Carte_Computer();
+        p.players.Scegli_Carta_Max_35();
+        benchmark::DoNotOptimize(m.Tabella_Giocatori(3, 4));
+    }
+}
+BENCHMARK(BM_LongestBriscolaDecision)->Unit(benchmark::kMicrosecond);
+
+// Whole hands, flights and pauses included (in virtual time), one after another.
+void BM_BriscolaHands(benchmark::State& state) {
+    MatchPlan plan;
+    plan.players = static_cast<int>(state.range(0));
+    plan.difficulty = 3;
+    plan.mode = 2;
+    plan.target_points = 1000000;  // the match never ends here
+    plan.flight_steps = 8;
+    plan.thinking = 8;
+    plan.display = 8;
+    HeadlessMatch match(plan);
+    match.start();
+    std::int64_t hands = 0;
+    for (auto _ : state) {
+        while (!match.hand_over()) match.play_human_card();
+        match.continue_after_hand();
+        ++hands;
+    }
+    state.SetItemsProcessed(hands);
+}
+BENCHMARK(BM_BriscolaHands)->Arg(2)->Arg(4)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
