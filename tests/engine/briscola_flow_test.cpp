@@ -272,3 +272,81 @@ TEST(NewMatch, EachKindShowsItsFramesAndClearsWhatItNeeds) {
 
 }  // namespace
 }  // namespace tavolora::engine
+
+namespace tavolora::engine {
+namespace {
+
+TEST(DeckOnly, PreparesADeckAndGivesNoTurn) {
+    testing::TempFolder folder;
+    testing::write_test_deck(folder);
+    HeadlessProgram h(folder.string());
+    Program& p = h.program;
+    p.match.Codice_Gioco = game::kDeckOnly;
+    p.match.Numero_Giocatori = 2;
+    p.storage.Imposta_Posizioni_Tavolo();
+    p.master_events.window_resized(15360, 11520, 15240, 10800);
+    p.waits.at_boundary([&p] { p.engine.Prepara_Mazzo(); });
+    int cards = 0;
+    for (int k = 1; k <= 40; ++k) cards += p.match.Tabella_Carte(list::kDeck, k, attr::kSuit) != 0;
+    EXPECT_EQ(cards, 40);
+    EXPECT_EQ(p.match.Ordine_Giocatori(1), 0);  // no turn order, no deal, no turn
+    EXPECT_EQ(p.match.Tabella_Carte(10, 1, 1), 0);
+    EXPECT_FALSE(p.anim.Preparazione_In_Corso);
+    // The deck's own layout: 28 faces in 7 rows.
+    EXPECT_EQ(p.match.Carte_In_Mano, 3);
+    EXPECT_TRUE(p.master.P(28).Visible);
+    EXPECT_FALSE(p.master.P(29).Visible);
+}
+
+TEST(HumanPlay, AClickPlaysOnlyAnUnlockedCardOfTheHandWithTheLeftButton) {
+    testing::MatchPlan plan;
+    plan.seed = 3;
+    testing::HeadlessMatch match(plan);
+    match.start();
+    Program& p = match.program();
+    ASSERT_FALSE(p.anim.Comandi_Bloccati);
+    const auto hand_count = [&p] { return p.engine.Conta_Carte_Lista(9); };
+    const int before = hand_count();
+
+    // A right-button press lifts the card and a click after it plays nothing.
+    p.input.click({table::ControlId::P, 1}, 2);
+    EXPECT_EQ(hand_count(), before);
+    // The locked hand plays nothing either.
+    p.anim.Comandi_Bloccati = true;
+    p.master_events.P_Click(1);
+    EXPECT_EQ(hand_count(), before);
+    p.anim.Comandi_Bloccati = false;
+    // A left click plays the card; the computer answers inside the same click.
+    EXPECT_TRUE(p.input.click({table::ControlId::P, 1}));
+    EXPECT_FALSE(p.anim.Comandi_Bloccati);  // the human's turn again
+    EXPECT_EQ(p.match.Tabella_Giocatori(9, 4), 1);
+}
+
+TEST(Variant151, AMatchDecidedDuringTheDealLeavesTheMenusUsable) {
+    // A declaration counted as the cards are dealt passes a low target at once.
+    for (std::uint64_t seed = 1; seed < 200; ++seed) {
+        testing::MatchPlan plan;
+        plan.mode = 4;
+        plan.players = 4;
+        plan.target_points = 10;
+        plan.stop_at_target = true;
+        plan.seed = seed;
+        testing::HeadlessMatch match(plan);
+        match.start();
+        Program& p = match.program();
+        if (!p.match.Partita_Terminata) continue;
+        EXPECT_TRUE(p.master.Q_N.Enabled);
+        EXPECT_TRUE(p.master.Q_U.Enabled);
+        EXPECT_TRUE(p.master.screens(table::Screen::F_011_Menu).Visible);
+        EXPECT_EQ(p.master.CMD_Continua.Caption, "Fine partita");
+        const auto& messages = match.platform().messages();
+        ASSERT_GE(messages.size(), 2U);
+        EXPECT_EQ(messages.front().title, "Accuso!");
+        EXPECT_EQ(messages.back().title, "Fine Partita");
+        return;
+    }
+    FAIL() << "no seed deals a King and a Knight of one suit";
+}
+
+}  // namespace
+}  // namespace tavolora::engine

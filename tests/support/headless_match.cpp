@@ -80,6 +80,9 @@ void HeadlessMatch::start() {
                                                        : table::ControlId::Q_N_Singola;
     p.setup_screen.TXT_Numero_Partite = std::to_string(plan_.target_games);
     p.waits.at_boundary([&p, handler] {
+        // What the main menu does before any of its icons acts.
+        p.storage.Imposta_Posizioni_Tavolo();
+        p.storage.Salva_Opzioni_Generali();
         switch (handler) {
             case table::ControlId::Q_N_Punteggio:
                 p.master_events.Q_N_Punteggio_Click();
