@@ -26,7 +26,9 @@ struct Table {
 
     Table() {
         tavolora::platform::Rng rng(1);
-        const auto below = [&rng](int n) { return static_cast<float>(rng.next_u64() % static_cast<unsigned>(n)); };
+        const auto below = [&rng](int n) {
+            return static_cast<float>(rng.next_u64() % static_cast<unsigned>(n));
+        };
         auto& w = program.master;
         window.resize(1024, 768);
         w.PIC_Tavolo.Visible = true;
@@ -36,9 +38,9 @@ struct Table {
         for (int k = 1; k <= 460; ++k) {
             w.P.Load(k);
             Control& card = w.P(k);
-            tavolora::table::LoadPicture(card,
-                                         deck + std::to_string(1 + (k % 4)) + "\\" + std::to_string(1 + (k % 10)) + ".bmp",
-                                         program.pictures);
+            tavolora::table::LoadPicture(
+                card, deck + std::to_string(1 + (k % 4)) + "\\" + std::to_string(1 + (k % 10)) + ".bmp",
+                program.pictures);
             card.Left = below(14000);
             card.Top = below(9000);
             card.Visible = true;
@@ -101,7 +103,8 @@ BENCHMARK(BM_FrameWithNothingMoved)->Unit(benchmark::kMicrosecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

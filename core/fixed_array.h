@@ -14,8 +14,8 @@ namespace tavolora {
 
 namespace detail {
 [[noreturn]] inline void index_out_of_range(const char* what, long index, long lo, long hi) {
-    fatal(std::string(what) + " index " + std::to_string(index) + " outside " + std::to_string(lo) +
-          ".." + std::to_string(hi));
+    fatal(std::string(what) + " index " + std::to_string(index) + " outside " + std::to_string(lo) + ".." +
+          std::to_string(hi));
 }
 }  // namespace detail
 
@@ -68,7 +68,7 @@ private:
         if (j < 1 || j > N2) detail::index_out_of_range("second", j, 1, N2);
         return static_cast<std::size_t>((i - 1) * N2 + (j - 1));
     }
-    std::array<T, static_cast<std::size_t>(N1 * N2)> cells_{};
+    std::array<T, static_cast<std::size_t>(N1* N2)> cells_{};
 };
 
 // Three dimensions, 1-based: `a(i, j, k)`.
@@ -89,7 +89,7 @@ private:
         if (k < 1 || k > N3) detail::index_out_of_range("third", k, 1, N3);
         return static_cast<std::size_t>(((i - 1) * N2 + (j - 1)) * N3 + (k - 1));
     }
-    std::array<T, static_cast<std::size_t>(N1 * N2 * N3)> cells_{};
+    std::array<T, static_cast<std::size_t>(N1* N2* N3)> cells_{};
 };
 
 }  // namespace tavolora

@@ -17,7 +17,9 @@ double round_half_even(double value) {
     return std::nearbyint(value);
 }
 
-std::string format_plain(long long value) { return std::to_string(value); }
+std::string format_plain(long long value) {
+    return std::to_string(value);
+}
 
 std::string format_signed(long long value) {
     return value >= 0 ? " " + std::to_string(value) : std::to_string(value);

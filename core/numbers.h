@@ -14,7 +14,9 @@ namespace tavolora {
 bool store16(std::int16_t& cell, long long value);
 
 // True when `value` fits a signed 16-bit cell.
-constexpr bool fits16(long long value) { return value >= INT16_MIN && value <= INT16_MAX; }
+constexpr bool fits16(long long value) {
+    return value >= INT16_MIN && value <= INT16_MAX;
+}
 
 // Nearest integer, a half to the even neighbour (1.5 -> 2, 2.5 -> 2, -0.5 -> -0).
 double round_half_even(double value);

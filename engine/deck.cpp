@@ -23,7 +23,9 @@ int draw_position(platform::Random& random, int count) {
 constexpr int kBriscolaPoints[10] = {11, 0, 10, 0, 0, 0, 0, 2, 3, 4};
 constexpr int kBriscolaRank[10] = {14, 1, 16, 2, 3, 4, 5, 8, 10, 12};
 
-int card_id(int suit, int value) { return (suit - 1) * 10 + value; }
+int card_id(int suit, int value) {
+    return (suit - 1) * 10 + value;
+}
 
 }  // namespace
 
@@ -75,50 +77,50 @@ void Engine::Mescola_Mazzo() {
 void Engine::Assegna_Valori_Carte() {
     auto& cards = m_.Tabella_Carte;
     switch (m_.Codice_Gioco) {
-    case game::kBriscola:
-    case game::kBriscolaVariant: {
-        const int trump = cards(list::kDeck, 1, attr::kSuit);
-        for (int suit = 1; suit <= 4; ++suit) {
-            for (int value = 1; value <= 10; ++value) {
-                const int id = card_id(suit, value);
-                cards(31, id, 1) = static_cast<std::int16_t>(kBriscolaPoints[value - 1]);
-                cards(32, id, 1) = static_cast<std::int16_t>(kBriscolaRank[value - 1]);
-                cards(33, id, 1) = static_cast<std::int16_t>(kBriscolaRank[value - 1]);
+        case game::kBriscola:
+        case game::kBriscolaVariant: {
+            const int trump = cards(list::kDeck, 1, attr::kSuit);
+            for (int suit = 1; suit <= 4; ++suit) {
+                for (int value = 1; value <= 10; ++value) {
+                    const int id = card_id(suit, value);
+                    cards(31, id, 1) = static_cast<std::int16_t>(kBriscolaPoints[value - 1]);
+                    cards(32, id, 1) = static_cast<std::int16_t>(kBriscolaRank[value - 1]);
+                    cards(33, id, 1) = static_cast<std::int16_t>(kBriscolaRank[value - 1]);
+                }
+                if (suit != trump) continue;
+                // The trump suit's order numbers are raised by the linear rule; a factor
+                // or addend that would not fit a 16-bit cell leaves the number as it was.
+                for (int value = 1; value <= 10; ++value) {
+                    std::int16_t& order = cards(33, card_id(suit, value), 1);
+                    const double raised = round_half_even(order * m_.Fattore_Forza + m_.Incremento_Forza);
+                    if (raised >= INT16_MIN && raised <= INT16_MAX) order = static_cast<std::int16_t>(raised);
+                }
             }
-            if (suit != trump) continue;
-            // The trump suit's order numbers are raised by the linear rule; a factor
-            // or addend that would not fit a 16-bit cell leaves the number as it was.
-            for (int value = 1; value <= 10; ++value) {
-                std::int16_t& order = cards(33, card_id(suit, value), 1);
-                const double raised = round_half_even(order * m_.Fattore_Forza + m_.Incremento_Forza);
-                if (raised >= INT16_MIN && raised <= INT16_MAX) order = static_cast<std::int16_t>(raised);
-            }
+            break;
         }
-        break;
-    }
-    case game::kScopa:
-        // Scopa's primiera figures, with the rule suit raised, come here.
-        break;
-    case game::kTresette:
-        // Tresette's points in thirds and its trick-order base ranks come here.
-        break;
-    default:
-        // Camicia and the deck preparation use no figures: lists 31 to 33 stay.
-        break;
+        case game::kScopa:
+            // Scopa's primiera figures, with the rule suit raised, come here.
+            break;
+        case game::kTresette:
+            // Tresette's points in thirds and its trick-order base ranks come here.
+            break;
+        default:
+            // Camicia and the deck preparation use no figures: lists 31 to 33 stay.
+            break;
     }
 }
 
 void Engine::Ordina_Carte_Mano() {
     switch (m_.Codice_Gioco) {
-    case game::kScopa:
-        // Scopa's sort of the human's hand by value comes here.
-        break;
-    case game::kTresette:
-        // Tresette's sort of the human's hand by suit and value comes here.
-        break;
-    default:
-        // The other games keep the order of the deal.
-        break;
+        case game::kScopa:
+            // Scopa's sort of the human's hand by value comes here.
+            break;
+        case game::kTresette:
+            // Tresette's sort of the human's hand by suit and value comes here.
+            break;
+        default:
+            // The other games keep the order of the deal.
+            break;
     }
     program_.animation.Aggiorna_Carte_Mano();
     Cerca_Accusi();

@@ -7,7 +7,9 @@ namespace tavolora::engine {
 
 namespace {
 // The back of a computer seat's hand card: the side seats' lie in columns.
-const char* back_of_seat(int s) { return s == 2 ? "0" : "00"; }
+const char* back_of_seat(int s) {
+    return s == 2 ? "0" : "00";
+}
 }  // namespace
 
 void Engine::Inizia_Mano_Briscola() {
@@ -35,10 +37,10 @@ void Engine::Inizia_Mano_Briscola() {
             const int index = s == seat::kHuman ? i : 40 * s + i;
             table::Control* picture = w.P.find(index);
             if (picture == nullptr) continue;
-            const std::string file =
-                s == seat::kHuman ? animation.face_picture(m_.Tabella_Carte(9, i, attr::kSuit),
-                                                           m_.Tabella_Carte(9, i, attr::kValue))
-                                  : animation.back_picture(back_of_seat(s));
+            const std::string file = s == seat::kHuman
+                                         ? animation.face_picture(m_.Tabella_Carte(9, i, attr::kSuit),
+                                                                  m_.Tabella_Carte(9, i, attr::kValue))
+                                         : animation.back_picture(back_of_seat(s));
             table::LoadPicture(*picture, file, program_.pictures);
         }
     }
@@ -55,7 +57,9 @@ void Engine::Inizia_Mano_Briscola() {
     Passa_Turno();
 }
 
-void Engine::Inizia_Mano_Briscola_2() { Inizia_Mano_Briscola(); }
+void Engine::Inizia_Mano_Briscola_2() {
+    Inizia_Mano_Briscola();
+}
 
 void Engine::Prepara_Mazzo() {
     program_.anim.Preparazione_In_Corso = true;

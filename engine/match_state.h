@@ -17,8 +17,8 @@ using CardTable = FixedArray3<std::int16_t, 38, 41, 3>;
 // The lists of the card table.
 namespace list {
 inline constexpr int kHumanHand = 9;
-inline constexpr int kTurnCells = 10;   // (10, 1, 1) the deck counter
-inline constexpr int kFirstPile = 11;   // captured piles: seat + 10, 11..19
+inline constexpr int kTurnCells = 10;  // (10, 1, 1) the deck counter
+inline constexpr int kFirstPile = 11;  // captured piles: seat + 10, 11..19
 inline constexpr int kLastPile = 19;
 inline constexpr int kTable = 20;
 inline constexpr int kDeck = 21;

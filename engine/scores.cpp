@@ -88,8 +88,9 @@ void Engine::Aggiorna_Punteggi() {
             w.LBL_Totale_Punti(s).Caption =
                 format_signed(hand(s) + total(s)) + " / " + format_signed_number(m_.Punti_Da_Raggiungere);
         } else if (mode == 3) {
-            w.LBL_Totale_Punti(s).Caption = format_plain(static_cast<long long>(cards(s + 10, list::kScoreCell, 3))) +
-                                            " / " + format_plain_number(m_.Partite_Da_Vincere);
+            w.LBL_Totale_Punti(s).Caption =
+                format_plain(static_cast<long long>(cards(s + 10, list::kScoreCell, 3))) + " / " +
+                format_plain_number(m_.Partite_Da_Vincere);
         }
     }
     m_.Indice_1 = 10;
@@ -106,7 +107,8 @@ void Engine::Aggiorna_Punteggi() {
         }
     }
     if (m_.Vincitore_Partita != 0 && !m_.Partita_Finita) {
-        program_.show_message("Fine Partita", "Ha vinto " + w.LBL_Parziale_Nome(m_.Vincitore_Partita).Caption);
+        program_.show_message("Fine Partita",
+                              "Ha vinto " + w.LBL_Parziale_Nome(m_.Vincitore_Partita).Caption);
         m_.Partita_Finita = true;
         Fine_Partita();
     }
@@ -148,7 +150,8 @@ void Engine::Fine_Mano() {
             // The hand's points join the match totals.
             count_pile_points();
             for (int L = list::kFirstPile; L <= list::kLastPile; ++L) {
-                store16(cards(list::kMatch, L - 10, 1), cards(list::kMatch, L - 10, 1) + cards(L, list::kScoreCell, 1));
+                store16(cards(list::kMatch, L - 10, 1),
+                        cards(list::kMatch, L - 10, 1) + cards(L, list::kScoreCell, 1));
             }
             // The winner: the greatest total strictly above the target, the lower seat
             // code on equal totals.

@@ -13,17 +13,19 @@ enum class Rule { None, Briscola, Tresette };
 
 Rule trick_rule(int game_code) {
     switch (game_code) {
-    case game::kBriscola:
-    case game::kBriscolaVariant:
-        return Rule::Briscola;
-    case game::kTresette:
-        return Rule::Tresette;
-    default:
-        return Rule::None;
+        case game::kBriscola:
+        case game::kBriscolaVariant:
+            return Rule::Briscola;
+        case game::kTresette:
+            return Rule::Tresette;
+        default:
+            return Rule::None;
     }
 }
 
-int card_id(int suit, int value) { return (suit - 1) * 10 + value; }
+int card_id(int suit, int value) {
+    return (suit - 1) * 10 + value;
+}
 
 // True when the table card at `position` beats the best card so far (list 10,
 // position 5). An empty position never does.

@@ -50,7 +50,9 @@ void Engine::Imposta_Ordine_Giocatori() {
     }
 }
 
-void Engine::Abilita_Giocatore() { program_.animation.Sblocca_Comandi(); }
+void Engine::Abilita_Giocatore() {
+    program_.animation.Sblocca_Comandi();
+}
 
 void Engine::Passa_Turno() {
     switch (m_.Codice_Gioco) {

@@ -3,7 +3,9 @@
 namespace tavolora::platform {
 
 namespace {
-std::uint64_t rotl(std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
+std::uint64_t rotl(std::uint64_t x, int k) {
+    return (x << k) | (x >> (64 - k));
+}
 
 std::uint64_t splitmix64(std::uint64_t& x) {
     std::uint64_t z = (x += 0x9e3779b97f4a7c15ULL);

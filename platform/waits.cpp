@@ -66,8 +66,7 @@ void Waits::pause(Micros duration, std::string_view what) {
 }
 
 TimerId Waits::start_timer(Micros interval, bool repeating, std::function<void()> fire) {
-    return loop_.start_timer(interval, repeating,
-                             [this, fire = std::move(fire)] { at_boundary(fire); });
+    return loop_.start_timer(interval, repeating, [this, fire = std::move(fire)] { at_boundary(fire); });
 }
 
 void Waits::at_boundary(const std::function<void()>& handler) {

@@ -16,7 +16,9 @@ namespace {
 // The figure an empty hand position gets, below every card's.
 constexpr std::int16_t kNoCard = -30000;
 
-int card_id(int suit, int value) { return (suit - 1) * 10 + value; }
+int card_id(int suit, int value) {
+    return (suit - 1) * 10 + value;
+}
 
 }  // namespace
 
@@ -108,9 +110,13 @@ void Players::Valuta_Carte_Computer() {
     m.Contatori(9) = 0;
 }
 
-void Players::Scegli_Carta_Max_35() { choose_max(35); }
+void Players::Scegli_Carta_Max_35() {
+    choose_max(35);
+}
 
-void Players::Scegli_Carta_Max_36() { choose_max(36); }
+void Players::Scegli_Carta_Max_36() {
+    choose_max(36);
+}
 
 void Players::choose_max(int lista) {
     engine::MatchState& m = program_.match;

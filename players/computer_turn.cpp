@@ -13,43 +13,43 @@ namespace tavolora::players {
 
 void Players::Gioca_Turno_Computer() {
     switch (program_.match.Codice_Gioco) {
-    case engine::game::kBriscola:
-    case engine::game::kBriscolaVariant:
-        briscola_turn();
-        break;
-    case engine::game::kScopa:
-        // Scopa's turn (capture choosers, sweep search, play and capture) comes here.
-        break;
-    case engine::game::kCamicia:
-        // Camicia's turn (the top card of the computer's pile turned) comes here.
-        break;
-    case engine::game::kTresette:
-        // Tresette's turn (legal choice, the leader's signal, play) comes here.
-        break;
-    default:
-        // No game plays under any other code: no card, no turn passed.
-        break;
+        case engine::game::kBriscola:
+        case engine::game::kBriscolaVariant:
+            briscola_turn();
+            break;
+        case engine::game::kScopa:
+            // Scopa's turn (capture choosers, sweep search, play and capture) comes here.
+            break;
+        case engine::game::kCamicia:
+            // Camicia's turn (the top card of the computer's pile turned) comes here.
+            break;
+        case engine::game::kTresette:
+            // Tresette's turn (legal choice, the leader's signal, play) comes here.
+            break;
+        default:
+            // No game plays under any other code: no card, no turn passed.
+            break;
     }
 }
 
 void Players::briscola_turn() {
     program_.storage.Leggi_Difficolta();
     switch (program_.settings.Difficolta) {
-    case 1:
-    case 3:
-        // At 3 the evaluation leaves its own totals in list 35.
-        Valuta_Carte_Computer();
-        Scegli_Carta_Max_35();
-        break;
-    case 2:
-        Valuta_Carte_Computer();
-        Scegli_Carta_Max_36();
-        break;
-    default:
-        // 0, and a difficulty no options screen sets, play a random card: never a
-        // position left over from an earlier turn.
-        Scegli_Carta_Casuale();
-        break;
+        case 1:
+        case 3:
+            // At 3 the evaluation leaves its own totals in list 35.
+            Valuta_Carte_Computer();
+            Scegli_Carta_Max_35();
+            break;
+        case 2:
+            Valuta_Carte_Computer();
+            Scegli_Carta_Max_36();
+            break;
+        default:
+            // 0, and a difficulty no options screen sets, play a random card: never a
+            // position left over from an earlier turn.
+            Scegli_Carta_Casuale();
+            break;
     }
     play_chosen_card();
     program_.engine.Gioca_Carta();

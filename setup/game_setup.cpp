@@ -24,7 +24,8 @@ void GameSetup::Crea_Opzioni() {
 
     // The general file names the current user, with the first game.
     const std::filesystem::path general = program_.storage.general_options_file();
-    if (const auto bytes = storage::read_file(general); bytes && bytes->size() >= storage::layout::kOptionsLength) {
+    if (const auto bytes = storage::read_file(general);
+        bytes && bytes->size() >= storage::layout::kOptionsLength) {
         s.Opzioni = storage::decode_options(*bytes);
     }
     s.Opzioni.Mazzo_Dorso.assign(s.Nome_Utente.trimmed_right());
@@ -33,4 +34,3 @@ void GameSetup::Crea_Opzioni() {
 }
 
 }  // namespace tavolora::setup
-

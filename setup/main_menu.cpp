@@ -36,7 +36,9 @@ void MainMenu::Form_Load() {
     program_.storage.Imposta_Percorso_Opzioni();
 }
 
-void MainMenu::Form_Unload() { program_.storage.Salva_Opzioni_Generali(); }
+void MainMenu::Form_Unload() {
+    program_.storage.Salva_Opzioni_Generali();
+}
 
 void MainMenu::IMG_Icona_Primarie_Click(int index) {
     storage::SettingsState& s = program_.settings;

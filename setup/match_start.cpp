@@ -8,7 +8,9 @@ namespace tavolora::setup {
 
 namespace {
 // A name in its slot of 20 characters: cut, or padded with blanks.
-std::string fixed20(std::string_view name) { return storage::FixedText<20>(name).text(); }
+std::string fixed20(std::string_view name) {
+    return storage::FixedText<20>(name).text();
+}
 }  // namespace
 
 void GameSetup::CMD_Gioca_Click(const SetupControls& screen) {

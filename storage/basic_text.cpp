@@ -20,7 +20,8 @@ long basic_val(std::string_view text) {
         }
         if (c < '0' || c > '9') break;
         started = true;
-        if (value > (std::numeric_limits<long>::max() - 9) / 10) return negative ? std::numeric_limits<long>::min() : std::numeric_limits<long>::max();
+        if (value > (std::numeric_limits<long>::max() - 9) / 10)
+            return negative ? std::numeric_limits<long>::min() : std::numeric_limits<long>::max();
         value = value * 10 + (c - '0');
     }
     return negative ? -value : value;

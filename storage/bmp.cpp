@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <array>
-#include <iterator>
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 
 namespace tavolora::storage {
 
@@ -18,13 +18,12 @@ constexpr long kLargestSide = 1 << 16;
 
 std::uint32_t read_u32(std::span<const std::byte> b, std::size_t at) {
     return std::to_integer<std::uint32_t>(b[at]) | std::to_integer<std::uint32_t>(b[at + 1]) << 8 |
-           std::to_integer<std::uint32_t>(b[at + 2]) << 16 |
-           std::to_integer<std::uint32_t>(b[at + 3]) << 24;
+           std::to_integer<std::uint32_t>(b[at + 2]) << 16 | std::to_integer<std::uint32_t>(b[at + 3]) << 24;
 }
 
 std::uint16_t read_u16(std::span<const std::byte> b, std::size_t at) {
-    return static_cast<std::uint16_t>(std::to_integer<unsigned>(b[at]) |
-                                      std::to_integer<unsigned>(b[at + 1]) << 8);
+    return static_cast<std::uint16_t>(std::to_integer<unsigned>(b[at]) | std::to_integer<unsigned>(b[at + 1])
+                                                                             << 8);
 }
 }  // namespace
 

@@ -25,7 +25,8 @@ std::vector<std::string> listed(const std::string& folder, bool folders, std::st
         if (!is_single_component(name) || !to_cp1252(name)) continue;
         if (!extension.empty()) {
             if (name.size() <= extension.size() ||
-                !same_ignoring_case(std::string_view(name).substr(name.size() - extension.size()), extension)) {
+                !same_ignoring_case(std::string_view(name).substr(name.size() - extension.size()),
+                                    extension)) {
                 continue;
             }
         }
@@ -66,8 +67,9 @@ std::vector<std::string> user_names(const std::string& program_folder) {
     for (const std::string& file : listed(program_folder + "\\Users", false, ".usr")) {
         const std::string stem = file.substr(0, file.size() - 4);
         // Names that differ only in letter case are one user.
-        const bool known = std::any_of(users.begin(), users.end(),
-                                       [&stem](const std::string& user) { return same_ignoring_case(user, stem); });
+        const bool known = std::any_of(users.begin(), users.end(), [&stem](const std::string& user) {
+            return same_ignoring_case(user, stem);
+        });
         if (!known && is_single_component(stem)) users.push_back(stem);
     }
     return users;

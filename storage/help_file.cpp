@@ -12,7 +12,8 @@ namespace tavolora::storage {
 namespace {
 
 // The columns of a line; a column past the line's end is empty.
-std::string_view column(std::string_view line, std::size_t first, std::size_t length = std::string_view::npos) {
+std::string_view column(std::string_view line, std::size_t first,
+                        std::size_t length = std::string_view::npos) {
     return first - 1 < line.size() ? line.substr(first - 1, length) : std::string_view{};
 }
 
@@ -71,8 +72,7 @@ std::vector<HelpNode> help_index(std::string_view bytes) {
 }
 
 std::vector<std::string> help_topic(std::string_view bytes, std::string_view chapter,
-                                    std::string_view section,
-                                    const std::function<void()>& after_line) {
+                                    std::string_view section, const std::function<void()>& after_line) {
     std::vector<std::string> topic;
     if (section == "99") return topic;
     const std::string_view wanted_chapter = trimmed(chapter);

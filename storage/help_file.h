@@ -41,7 +41,6 @@ std::vector<HelpNode> help_index(std::string_view bytes);
 // index keys give them; section "99" (a chapter was chosen) has no body.
 // `after_line` runs after each listed line.
 std::vector<std::string> help_topic(std::string_view bytes, std::string_view chapter,
-                                    std::string_view section,
-                                    const std::function<void()>& after_line = {});
+                                    std::string_view section, const std::function<void()>& after_line = {});
 
 }  // namespace tavolora::storage

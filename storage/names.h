@@ -15,9 +15,9 @@ inline constexpr std::size_t kUserNameLength = 14;
 enum class NameProblem {
     None,
     Empty,
-    TooLong,             // more than 14 characters
-    PathSeparator,       // "\" or "/"
-    DotDot,              // ".."
+    TooLong,        // more than 14 characters
+    PathSeparator,  // "\" or "/"
+    DotDot,         // ".."
     ControlCharacter,
     LeadingOrTrailingDot,
     NotInCodePage,       // a character Windows-1252 cannot store

@@ -21,7 +21,9 @@ std::int16_t usable_timing(int index, std::int16_t stored) {
     return std::clamp<std::int16_t>(stored, 0, 200);
 }
 
-std::int16_t usable_difficulty(std::int16_t stored) { return stored >= 0 && stored <= 3 ? stored : 0; }
+std::int16_t usable_difficulty(std::int16_t stored) {
+    return stored >= 0 && stored <= 3 ? stored : 0;
+}
 
 // How many entries of a list are exactly the trimmed text of its combo box.
 int entries_equal(const std::vector<std::string>& list, std::string_view text) {
@@ -34,7 +36,9 @@ int entries_equal(const std::vector<std::string>& list, std::string_view text) {
 }
 }  // namespace
 
-std::string Settings::program_folder() const { return program_.ports.folder.program_folder(); }
+std::string Settings::program_folder() const {
+    return program_.ports.folder.program_folder();
+}
 
 std::filesystem::path Settings::options_file() const {
     const std::string& path = program_.settings.Percorso_Opzioni;
@@ -94,7 +98,9 @@ void Settings::apply_options(bool background_only) {
     const Tipo_Opzioni& o = s.Opzioni;
     const std::string folder = program_folder();
     // A stored name that would lead outside its folder counts as missing.
-    const auto component = [](const std::string& name) { return is_single_component(name) ? name : std::string(); };
+    const auto component = [](const std::string& name) {
+        return is_single_component(name) ? name : std::string();
+    };
     if (!background_only) {
         s.Percorso_Mazzo_Carte = folder + "\\Cards" + "\\" + component(o.Mazzo_Carte.trimmed());
         s.Percorso_Mazzo_Dorso = folder + "\\Cards" + "\\" + component(o.Mazzo_Dorso.trimmed());
@@ -229,7 +235,9 @@ MatchSettingsShown Settings::show_match_settings(int game) {
     struct Slider {
         int max, tick, large_step;
     };
-    const Slider slider = game == 2 ? Slider{50, 1, 5} : game == 4 ? Slider{220, 11, 11} : Slider{1200, 60, 120};
+    const Slider slider = game == 2   ? Slider{50, 1, 5}
+                          : game == 4 ? Slider{220, 11, 11}
+                                      : Slider{1200, 60, 120};
     shown.punteggio_max = slider.max;
     shown.punteggio_tick = slider.tick;
     shown.punteggio_large_step = slider.large_step;
@@ -239,7 +247,8 @@ MatchSettingsShown Settings::show_match_settings(int game) {
 
 void Settings::save_match_settings(const MatchSettingsScreen& screen) {
     Tipo_Opzioni& o = program_.settings.Opzioni;
-    if (screen.OPT_Numero_Giocatori && *screen.OPT_Numero_Giocatori >= 2 && *screen.OPT_Numero_Giocatori <= 4) {
+    if (screen.OPT_Numero_Giocatori && *screen.OPT_Numero_Giocatori >= 2 &&
+        *screen.OPT_Numero_Giocatori <= 4) {
         o.Impostazioni(1) = static_cast<std::int16_t>(*screen.OPT_Numero_Giocatori);
     }
     store16(o.Impostazioni(2), screen.SLD_Punteggio);
@@ -356,9 +365,9 @@ void Settings::Imposta_Posizioni_Tavolo() {
                                                         {5, 1000}, {6, 5000}, {21, 4000}, {22, 5000}};
         for (const auto& [element, value] : camicia) a.Coordinate_Tavolo(element) = value;
     } else if (game == 1 || game == 2 || game == 4 || game == 5) {
-        const std::pair<int, std::int16_t> others[] = {{1, 600},   {2, 100},   {3, 7000},  {4, 5000},
-                                                       {5, 1000},  {6, 5000},  {7, 3000},  {8, 10000},
-                                                       {9, 3000},  {10, 1000}, {21, 5000}, {22, 8000}};
+        const std::pair<int, std::int16_t> others[] = {{1, 600},  {2, 100},   {3, 7000},  {4, 5000},
+                                                       {5, 1000}, {6, 5000},  {7, 3000},  {8, 10000},
+                                                       {9, 3000}, {10, 1000}, {21, 5000}, {22, 8000}};
         for (const auto& [element, value] : others) a.Coordinate_Tavolo(element) = value;
     }
 }

@@ -94,7 +94,7 @@ struct MatchSettingsScreen {
     int SLD_Partite = 0;
     bool CHK_Ferma_Punteggio = false;
     std::optional<int> OPT_Gioca_Per_Primo;  // 0 the user, 1 to 3 a computer seat
-    bool OPT_Verso_Delle_Carte_0 = true;      // the first direction ("Orario") selected
+    bool OPT_Verso_Delle_Carte_0 = true;     // the first direction ("Orario") selected
     FixedArray<std::string, 1, 3> TXT_Nome_Giocatore{};
     std::string LBL_Modalita_Tag;
 };

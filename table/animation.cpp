@@ -9,9 +9,9 @@
 
 namespace tavolora::table {
 
-void Animation::fill_flight_slot(int index, int picture, std::string image,
-                                 std::int16_t start_top, std::int16_t start_left,
-                                 std::int16_t target_top, std::int16_t target_left, int steps) {
+void Animation::fill_flight_slot(int index, int picture, std::string image, std::int16_t start_top,
+                                 std::int16_t start_left, std::int16_t target_top, std::int16_t target_left,
+                                 int steps) {
     Tipo_Animazione& slot = program_.anim.Animazioni_Carte(index);
     const int ticks = std::max(steps, 1);
     const auto step = [ticks](int from, int to) {
@@ -72,9 +72,8 @@ void Animation::Avvia_Animazioni() {
     a.Animazioni_Finite = false;
     if (a.Animazioni_Concluse != a.Animazioni_Avviate) {
         a.Animazioni_Finite = true;
-        program_.waits.wait_until("Avvia_Animazioni", [&a] {
-            return a.Animazioni_Concluse == a.Animazioni_Avviate;
-        });
+        program_.waits.wait_until("Avvia_Animazioni",
+                                  [&a] { return a.Animazioni_Concluse == a.Animazioni_Avviate; });
     }
     if (a.Animazioni_Finite) Libera_Animazioni();
 }

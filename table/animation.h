@@ -23,8 +23,8 @@ public:
     // (at least one), each moving the copy by (target - start) / steps twips, to the
     // nearest whole twip with halves to even.
     void fill_flight_slot(int index, int picture, std::string image, std::int16_t start_top,
-                          std::int16_t start_left, std::int16_t target_top,
-                          std::int16_t target_left, int steps);
+                          std::int16_t start_left, std::int16_t target_top, std::int16_t target_left,
+                          int steps);
 
     // Frees the 40 flight slots and hides their flying copies.
     void Libera_Animazioni();

@@ -79,7 +79,9 @@ constexpr std::array<std::string_view, kControlIdCount> kNames = {
 };
 }  // namespace
 
-std::string_view control_name(ControlId id) { return kNames.at(static_cast<std::size_t>(id)); }
+std::string_view control_name(ControlId id) {
+    return kNames.at(static_cast<std::size_t>(id));
+}
 
 std::string describe(ControlKey key) {
     std::string text(control_name(key.id));
@@ -117,8 +119,8 @@ ControlArray::ControlArray(ControlTree& tree, ControlId id, ControlKind kind, in
 
 Control& ControlArray::member_slot(int index) {
     if (index < lo_ || index > hi_) {
-        fatal("control array index " + std::to_string(index) + " outside " + std::to_string(lo_) +
-              ".." + std::to_string(hi_));
+        fatal("control array index " + std::to_string(index) + " outside " + std::to_string(lo_) + ".." +
+              std::to_string(hi_));
     }
     return members_[static_cast<std::size_t>(index - lo_)];
 }

@@ -109,15 +109,15 @@ struct ControlKey {
 std::string describe(ControlKey key);
 
 enum class ControlKind : std::uint8_t {
-    Picture,    // a picture on the table surface (cards, flying copies, the background)
-    Surface,    // a picture box that holds other controls
-    Panel,      // a titled panel (scores, captured cards, declarations)
-    Strip,      // the gradient container of the on-table buttons
-    Frame,      // a captioned frame inside a panel
-    Button,     // a push button
-    IconButton, // a small picture button (drag handles, close buttons)
+    Picture,     // a picture on the table surface (cards, flying copies, the background)
+    Surface,     // a picture box that holds other controls
+    Panel,       // a titled panel (scores, captured cards, declarations)
+    Strip,       // the gradient container of the on-table buttons
+    Frame,       // a captioned frame inside a panel
+    Button,      // a push button
+    IconButton,  // a small picture button (drag handles, close buttons)
     Label,
-    Image,      // a stretched picture inside a panel
+    Image,  // a stretched picture inside a panel
     ListBox,
     TextBox,
     ScrollBar,
@@ -145,14 +145,14 @@ struct Control {
     std::string Picture;  // the picture file shown, "" for none
     std::string Caption;
     std::string Tag;
-    std::uint32_t BackColor = 0;  // &HBBGGRR
-    bool AutoSize = false;  // pictures: the size follows the picture loaded
-    bool Stretch = false;   // pictures: the picture is stretched to the size
+    std::uint32_t BackColor = 0;     // &HBBGGRR
+    bool AutoSize = false;           // pictures: the size follows the picture loaded
+    bool Stretch = false;            // pictures: the picture is stretched to the size
     std::vector<std::string> items;  // list boxes
     int Value = 0;                   // scroll bars
     int Min = 0;
     int Max = 0;
-    int Interval = 0;  // timers, milliseconds; 0 is stopped
+    int Interval = 0;    // timers, milliseconds; 0 is stopped
     std::int64_t z = 0;  // stacking among the container's controls: higher lies in front
 
     // 0 brings the control to the front of its container's controls, 1 sends it to
@@ -169,8 +169,8 @@ class ControlArray {
 public:
     // `created` lists the members that exist from the start; the first of them is the
     // template that later members copy. With none given, member lo is the template.
-    ControlArray(ControlTree& tree, ControlId id, ControlKind kind, int lo, int hi,
-                 Control* container, std::initializer_list<int> created = {});
+    ControlArray(ControlTree& tree, ControlId id, ControlKind kind, int lo, int hi, Control* container,
+                 std::initializer_list<int> created = {});
     ControlArray(const ControlArray&) = delete;
     ControlArray& operator=(const ControlArray&) = delete;
 

@@ -13,7 +13,9 @@ namespace game = engine::game;
 namespace list = engine::list;
 namespace attr = engine::attr;
 
-bool is_seat(int code) { return code == 1 || code == 2 || code == 3 || code == engine::seat::kHuman; }
+bool is_seat(int code) {
+    return code == 1 || code == 2 || code == 3 || code == engine::seat::kHuman;
+}
 
 std::int16_t twips16(long value) {
     return static_cast<std::int16_t>(std::clamp<long>(value, INT16_MIN, INT16_MAX));
@@ -92,7 +94,8 @@ void Animation::Distribuisci_Carte() {
             program_.engine.Aggiorna_Punteggi();
             break;
         case game::kCamicia:
-            // Camicia's step comes here: 40 flights with the back "0", slots 1..20 to pile 2, 21..40 to pile 3.
+            // Camicia's step comes here: 40 flights with the back "0", slots 1..20 to pile 2, 21..40 to
+            // pile 3.
             break;
         default:
             break;

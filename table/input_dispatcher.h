@@ -39,8 +39,7 @@ public:
     InputDispatcher& operator=(const InputDispatcher&) = delete;
 
     // The handler of an event on a control, or on every member of a control array.
-    void on(ControlId id, InputEvent event, InputHandler handler,
-            HandlerKind kind = HandlerKind::Reentrant);
+    void on(ControlId id, InputEvent event, InputHandler handler, HandlerKind kind = HandlerKind::Reentrant);
 
     // Delivers an event now. Returns whether a handler ran: nothing runs for a control
     // that is not loaded, hidden or disabled (itself or a container), for an event

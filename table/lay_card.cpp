@@ -80,10 +80,17 @@ void Animation::lay_near_centre() {
         double dx = r2 * (w / 4) + 1;
         // Leaning towards the seat that played it.
         switch (seat) {
-            case 1: dx += w / 2; break;
-            case 2: dy -= w / 3; break;
-            case 3: dx -= w / 2; break;
-            default: break;
+            case 1:
+                dx += w / 2;
+                break;
+            case 2:
+                dy -= w / 3;
+                break;
+            case 3:
+                dx -= w / 2;
+                break;
+            default:
+                break;
         }
         // A card that would reach the front seat's or the human's hand row stays
         // close to the centre.

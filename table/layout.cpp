@@ -26,7 +26,9 @@ void put(std::int16_t& cell, double value) {
 }
 
 // The hand size as a loop bound over the 40 positions of a hand.
-int hand_size(const MatchState& m) { return std::clamp(m.Carte_In_Mano, 0, 40); }
+int hand_size(const MatchState& m) {
+    return std::clamp(m.Carte_In_Mano, 0, 40);
+}
 
 class Layout {
 public:
@@ -185,9 +187,9 @@ private:
             Control* card = P_.find(block_start + i);
             if (card == nullptr) continue;
             card->Top = static_cast<float>(top);
-            card->Left = static_cast<float>(
-                overlap ? from + (i - 1) * step
-                        : from + (i - 1) * (w() + gap()) + a_.Trascinamento_X - gap() - gap() * (k - 3) / 2);
+            card->Left = static_cast<float>(overlap ? from + (i - 1) * step
+                                                    : from + (i - 1) * (w() + gap()) + a_.Trascinamento_X -
+                                                          gap() - gap() * (k - 3) / 2);
             card->ZOrder(0);
         }
     }
@@ -207,9 +209,9 @@ private:
         for (int i = 1; i <= k; ++i) {
             Control* card = P_.find(block_start + i);
             if (card == nullptr) continue;
-            card->Top = static_cast<float>(
-                overlap ? from + (i - 1) * step
-                        : from + (i - 1) * (w() + gap()) + a_.Trascinamento_Y - gap() - gap() * (k - 3) / 2);
+            card->Top = static_cast<float>(overlap ? from + (i - 1) * step
+                                                   : from + (i - 1) * (w() + gap()) + a_.Trascinamento_Y -
+                                                         gap() - gap() * (k - 3) / 2);
             card->Left = static_cast<float>(left);
             card->ZOrder(0);
         }

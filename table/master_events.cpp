@@ -9,7 +9,9 @@
 
 namespace tavolora::table {
 
-MasterEvents::MasterEvents(Program& program) : program_(program) { register_input(); }
+MasterEvents::MasterEvents(Program& program) : program_(program) {
+    register_input();
+}
 
 void MasterEvents::register_input() {
     using Handler = void (MasterEvents::*)();
@@ -29,7 +31,9 @@ void MasterEvents::Genera_Costanti() {
     program_.settings.Cartella_Utenti = program_.ports.folder.program_folder() + "\\Users" + "\\";
 }
 
-void MasterEvents::Q_C_Click() { program_.master.screens.Load(Screen::F_08_Crediti); }
+void MasterEvents::Q_C_Click() {
+    program_.master.screens.Load(Screen::F_08_Crediti);
+}
 
 void MasterEvents::Q_E_Click() {
     // The main menu's unload stores the last user and game: that is the exit-time
@@ -145,8 +149,8 @@ void MasterEvents::Chiudi_Tutte_Le_Form() {
 }
 
 void MasterEvents::start_up() {
-    program_.master.form.Caption = std::string(kProgramName) + " V " + kProgramVersion + " [ " +
-                                   kProgramEdition + " ]";
+    program_.master.form.Caption =
+        std::string(kProgramName) + " V " + kProgramVersion + " [ " + kProgramEdition + " ]";
     Nascondi_Menu();
     program_.animation.Centra_Menu();
 }

@@ -49,8 +49,7 @@ public:
 
     // The window system tells the new outer and client sizes, in twips; the table
     // surface keeps the client's width and the resize handler runs.
-    void window_resized(float outer_width, float outer_height, float client_width,
-                        float client_height);
+    void window_resized(float outer_width, float outer_height, float client_width, float client_height);
     void MDIForm_Resize();
 
     // One tick of flight `index`; the tick that ends it runs the landing step.
@@ -82,8 +81,8 @@ private:
         bool arrange_frames = false;
         bool points_frame = false;
         bool games_frame = false;
-        int mode = 0;        // 0 leaves the kind as it was
-        int hand_size = 0;   // 0 leaves it as it was
+        int mode = 0;       // 0 leaves the kind as it was
+        int hand_size = 0;  // 0 leaves it as it was
     };
     void open_set_up(const NewMatch& kind);
 

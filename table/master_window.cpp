@@ -57,8 +57,7 @@ void MasterWindow::build_table() {
     IMG_Sfondo_Tavolo.Visible = false;
     IMG_Sfondo_Tavolo.Stretch = true;
     IMG_Sfondo_Tavolo.Enabled = true;
-    add(IMG_Sfondo_Tavolo_temp, ControlId::IMG_Sfondo_Tavolo_temp, ControlKind::Picture,
-        &PIC_Tavolo);
+    add(IMG_Sfondo_Tavolo_temp, ControlId::IMG_Sfondo_Tavolo_temp, ControlKind::Picture, &PIC_Tavolo);
     IMG_Sfondo_Tavolo_temp.Visible = false;
     IMG_Sfondo_Tavolo_temp.AutoSize = true;
 
@@ -156,8 +155,7 @@ void MasterWindow::build_scores_panel() {
                         2295, CMD_Chiudi_PIC_051_Monitor, ControlId::CMD_Chiudi_PIC_051_Monitor,
                         CMD_Muovi_PIC_051_Monitor, ControlId::CMD_Muovi_PIC_051_Monitor});
 
-    add(FRM_Punteggio_Parziale, ControlId::FRM_Punteggio_Parziale, ControlKind::Frame,
-        &PIC_51_Monitor);
+    add(FRM_Punteggio_Parziale, ControlId::FRM_Punteggio_Parziale, ControlKind::Frame, &PIC_51_Monitor);
     FRM_Punteggio_Parziale.Caption = "Giocatori";
     place(FRM_Punteggio_Parziale, 120, 360, 1815, 1815);
     add(Frame2, ControlId::Frame2, ControlKind::Frame, &PIC_51_Monitor);
@@ -219,11 +217,9 @@ void MasterWindow::build_captured_panel() {
     add(HSR_Prese, ControlId::HSR_Prese, ControlKind::ScrollBar, &FRM_CartePrese);
     HSR_Prese.Enabled = false;
     place(HSR_Prese, 240, 1800, 3615, 255);
-    add(LBL_RiepilogoPrese_testo, ControlId::LBL_RiepilogoPrese_testo, ControlKind::Label,
-        &FRM_CartePrese);
+    add(LBL_RiepilogoPrese_testo, ControlId::LBL_RiepilogoPrese_testo, ControlKind::Label, &FRM_CartePrese);
     place(LBL_RiepilogoPrese_testo, 240, 2280, 2535, 255);
-    add(LBL_RiepilogoPrese_Numero, ControlId::LBL_RiepilogoPrese_Numero, ControlKind::Label,
-        &FRM_CartePrese);
+    add(LBL_RiepilogoPrese_Numero, ControlId::LBL_RiepilogoPrese_Numero, ControlKind::Label, &FRM_CartePrese);
     place(LBL_RiepilogoPrese_Numero, 2880, 2280, 975, 255);
 }
 

@@ -85,8 +85,8 @@ public:
 
     // The Tresette signal chooser.
     Control PIC_Parola_Tiro;
-    ControlArray CMD_Parola_Tiro{*this, ControlId::CMD_Parola_Tiro, ControlKind::Button, 0, 2,
-                                 &PIC_Parola_Tiro, {0, 1, 2}};
+    ControlArray CMD_Parola_Tiro{
+        *this, ControlId::CMD_Parola_Tiro, ControlKind::Button, 0, 2, &PIC_Parola_Tiro, {0, 1, 2}};
 
     // The end-of-hand panel.
     Control PIC_Fine_Partita;
@@ -104,33 +104,33 @@ public:
     Control CMD_M_Continua;
     Control CMD_M_Chiudi_Partita;
     Control CMD_Muovi_Menu_M;
-    ControlArray CMD_M_ApriChiudi{*this, ControlId::CMD_M_ApriChiudi, ControlKind::IconButton, 0, 1,
-                                  &PIC_Tavolo, {0, 1}};
+    ControlArray CMD_M_ApriChiudi{
+        *this, ControlId::CMD_M_ApriChiudi, ControlKind::IconButton, 0, 1, &PIC_Tavolo, {0, 1}};
 
     // The scores panel; its label arrays have members 1, 2, 3 and 9 (seat codes).
     Control PIC_51_Monitor;
     Control FRM_Punteggio_Parziale;
     Control Frame2;
     Control Frame1;
-    ControlArray LBL_Parziale_Nome{*this, ControlId::LBL_Parziale_Nome, ControlKind::Label, 1, 9,
-                                   &FRM_Punteggio_Parziale, {1, 2, 3, 9}};
-    ControlArray LBL_Parziale_Punti{*this, ControlId::LBL_Parziale_Punti, ControlKind::Label, 1, 9,
-                                    &Frame2, {1, 2, 3, 9}};
-    ControlArray LBL_Totale_Nome{*this, ControlId::LBL_Totale_Nome, ControlKind::Label, 1, 9,
-                                 &Frame1, {1, 2, 3, 9}};
-    ControlArray LBL_Totale_Punti{*this, ControlId::LBL_Totale_Punti, ControlKind::Label, 1, 9,
-                                  &Frame1, {1, 2, 3, 9}};
+    ControlArray LBL_Parziale_Nome{*this, ControlId::LBL_Parziale_Nome, ControlKind::Label, 1,
+                                   9,     &FRM_Punteggio_Parziale,      {1, 2, 3, 9}};
+    ControlArray LBL_Parziale_Punti{
+        *this, ControlId::LBL_Parziale_Punti, ControlKind::Label, 1, 9, &Frame2, {1, 2, 3, 9}};
+    ControlArray LBL_Totale_Nome{*this,       ControlId::LBL_Totale_Nome, ControlKind::Label, 1, 9, &Frame1,
+                                 {1, 2, 3, 9}};
+    ControlArray LBL_Totale_Punti{*this,       ControlId::LBL_Totale_Punti, ControlKind::Label, 1, 9, &Frame1,
+                                  {1, 2, 3, 9}};
     Control CMD_Chiudi_PIC_051_Monitor;
     Control CMD_Muovi_PIC_051_Monitor;
 
     // The captured-cards panel.
     Control PIC_52_Monitor;
     Control FRM_Pulsanti_Prese;
-    ControlArray Visualizza_Prese{*this, ControlId::Visualizza_Prese, ControlKind::Button, 1, 9,
-                                  &FRM_Pulsanti_Prese, {1, 2, 3, 9}};
+    ControlArray Visualizza_Prese{*this, ControlId::Visualizza_Prese, ControlKind::Button, 1,
+                                  9,     &FRM_Pulsanti_Prese,         {1, 2, 3, 9}};
     Control FRM_CartePrese;
-    ControlArray IMG_Prese{*this, ControlId::IMG_Prese, ControlKind::Image, 0, 3, &FRM_CartePrese,
-                           {0, 1, 2, 3}};
+    ControlArray IMG_Prese{*this, ControlId::IMG_Prese, ControlKind::Image, 0,
+                           3,     &FRM_CartePrese,      {0, 1, 2, 3}};
     Control HSR_Prese;
     Control LBL_RiepilogoPrese_testo;
     Control LBL_RiepilogoPrese_Numero;

@@ -15,6 +15,12 @@ using engine::game::kCamicia;
 using engine::game::kDeckOnly;
 using engine::game::kScopa;
 using engine::game::kTresette;
+
+// The hand size a kind of match sets: three cards in Briscola, five in game 6; the
+// other games keep theirs (0).
+int briscola_hand_size(int game) {
+    return game == kBriscola ? 3 : game == kBriscolaVariant ? 5 : 0;
+}
 }  // namespace
 
 void MasterEvents::register_match_input() {
@@ -101,21 +107,9 @@ void MasterEvents::Q_N_Singola_Click() {
 
 void MasterEvents::Q_N_Punteggio_Click() {
     engine::MatchState& m = program_.match;
-    NewMatch kind{.points_frame = true, .mode = 2};
-    switch (m.Codice_Gioco) {
-        case kBriscola:
-            kind.hand_size = 3;
-            break;
-        case kBriscolaVariant:
-            kind.hand_size = 5;
-            break;
-        case kTresette:
-        case kScopa:
-            break;
-        default:
-            return;
-    }
-    open_set_up(kind);
+    const int game = m.Codice_Gioco;
+    if (game != kBriscola && game != kBriscolaVariant && game != kTresette && game != kScopa) return;
+    open_set_up({.points_frame = true, .mode = 2, .hand_size = briscola_hand_size(game)});
     if (m.Codice_Gioco == kScopa) {
         for (int s = 1; s <= 9; ++s) {
             m.Tabella_Carte(engine::list::kMatch, s, 1) = 0;
@@ -131,18 +125,9 @@ void MasterEvents::Q_N_Punteggio_Click() {
 
 void MasterEvents::Q_N_Partite_Click() {
     engine::MatchState& m = program_.match;
-    NewMatch kind{.games_frame = true, .mode = 3};
-    switch (m.Codice_Gioco) {
-        case kBriscola:
-            kind.hand_size = 3;
-            break;
-        case kBriscolaVariant:
-            kind.hand_size = 5;
-            break;
-        default:
-            return;
-    }
-    open_set_up(kind);
+    const int game = m.Codice_Gioco;
+    if (game != kBriscola && game != kBriscolaVariant) return;
+    open_set_up({.games_frame = true, .mode = 3, .hand_size = briscola_hand_size(game)});
     m.Partite_Da_Vincere = storage::basic_val_number(program_.setup_screen.TXT_Numero_Partite);
 }
 
@@ -158,7 +143,8 @@ void MasterEvents::Q_N_151_Click() {
 void MasterEvents::Sususu() {
     AnimationState& a = program_.anim;
     const int game = program_.match.Codice_Gioco;
-    const bool trick_or_capture = game == kBriscola || game == kScopa || game == kTresette || game == kBriscolaVariant;
+    const bool trick_or_capture =
+        game == kBriscola || game == kScopa || game == kTresette || game == kBriscolaVariant;
     switch (a.Fase_Animazione) {
         case phase::kDeal:
             if (trick_or_capture) {
@@ -305,7 +291,9 @@ void MasterEvents::P_MouseMove(int index) {
 
 // --- The continue buttons -----------------------------------------------------------
 
-void MasterEvents::CMD_M_Continua_Click() { program_.anim.Continua = true; }
+void MasterEvents::CMD_M_Continua_Click() {
+    program_.anim.Continua = true;
+}
 
 void MasterEvents::CMD_Continua_Click() {
     engine::MatchState& m = program_.match;

@@ -19,11 +19,16 @@ namespace attr = engine::attr;
 // The layout points (Top, Left) of a seat's pile.
 std::pair<int, int> pile_point_entries(int seat) {
     switch (seat) {
-        case engine::seat::kHuman: return {13, 14};
-        case 1: return {15, 16};
-        case 2: return {17, 18};
-        case 3: return {19, 20};
-        default: fatal("a pile is taken by seat " + std::to_string(seat) + ", which has none");
+        case engine::seat::kHuman:
+            return {13, 14};
+        case 1:
+            return {15, 16};
+        case 2:
+            return {17, 18};
+        case 3:
+            return {19, 20};
+        default:
+            fatal("a pile is taken by seat " + std::to_string(seat) + ", which has none");
     }
 }
 }  // namespace
@@ -63,12 +68,14 @@ void Animation::take_trick() {
     const int taken = std::min<int>(m.Carte_In_Tavola, 40 - before);
     for (int i = 1; i <= taken; ++i) {
         const int place = before + i;
-        for (int at = attr::kSuit; at <= attr::kOwner; ++at) cards(pile, place, at) = cards(list::kTable, i, at);
+        for (int at = attr::kSuit; at <= attr::kOwner; ++at)
+            cards(pile, place, at) = cards(list::kTable, i, at);
         const Control* card = program_.master.P.find(200 + i);
         if (card == nullptr) continue;
         // The flight ends one stack step short of the place where the card lands.
         const int offset = place - 1;
-        fill_flight_slot(i, 200 + i, face_picture(cards(pile, place, attr::kSuit), cards(pile, place, attr::kValue)),
+        fill_flight_slot(i, 200 + i,
+                         face_picture(cards(pile, place, attr::kSuit), cards(pile, place, attr::kValue)),
                          whole_twips(card->Top), whole_twips(card->Left),
                          whole_twips(C(top_entry) + a.Passo_Top(1) * offset),
                          whole_twips(C(left_entry) + a.Passo_Left(1) * offset), steps);

@@ -19,41 +19,40 @@ const QRectF kCardRect(0, 0, kCardWidth, kCardHeight);
 // Room left for the pips once the corner numerals have their place.
 const QRectF kPipArea(7, 16, 58, 88);
 
-QImage blankCard()
-{
+QImage blankCard() {
     QImage image(kCardWidth, kCardHeight, QImage::Format_RGB32);
     image.fill(colour::cardFace);
     return image;
 }
 
-void drawCardEdge(QPainter &p)
-{
+void drawCardEdge(QPainter& p) {
     p.setPen(QPen(colour::cardEdge, 1));
     p.setBrush(Qt::NoBrush);
     p.drawRect(kCardRect.adjusted(0.5, 0.5, -0.5, -0.5));
 }
 
-void drawFaceFrame(QPainter &p)
-{
+void drawFaceFrame(QPainter& p) {
     drawCardEdge(p);
     p.setPen(QPen(colour::frame, 1));
     p.drawRoundedRect(kCardRect.adjusted(3.5, 3.5, -3.5, -3.5), 5, 5);
 }
 
-QColor numeralColour(Suit suit)
-{
+QColor numeralColour(Suit suit) {
     switch (suit) {
-    case Suit::Bastoni: return colour::darkBark;
-    case Suit::Coppe: return colour::darkRed;
-    case Suit::Denari: return colour::darkGold;
-    case Suit::Spade: return colour::darkBlue;
+        case Suit::Bastoni:
+            return colour::darkBark;
+        case Suit::Coppe:
+            return colour::darkRed;
+        case Suit::Denari:
+            return colour::darkGold;
+        case Suit::Spade:
+            return colour::darkBlue;
     }
     return colour::ink;
 }
 
 // The value in the top-left and bottom-right corners.
-void drawCornerNumerals(QPainter &p, Suit suit, int value)
-{
+void drawCornerNumerals(QPainter& p, Suit suit, int value) {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(10);
     font.setBold(true);
@@ -67,30 +66,34 @@ void drawCornerNumerals(QPainter &p, Suit suit, int value)
     p.drawText(QRectF(kCardWidth - 19, kCardHeight - 16, 14, 11), Qt::AlignCenter, text);
 }
 
-struct Pip
-{
+struct Pip {
     QPointF centre;
     qreal angle;
 };
 
 // Pips per row, top to bottom, for values 2 to 7.
-std::vector<int> pipRows(int value)
-{
+std::vector<int> pipRows(int value) {
     switch (value) {
-    case 2: return {1, 1};
-    case 3: return {1, 1, 1};
-    case 4: return {2, 2};
-    case 5: return {2, 1, 2};
-    case 6: return {2, 2, 2};
-    case 7: return {2, 3, 2};
-    default: return {1};
+        case 2:
+            return {1, 1};
+        case 3:
+            return {1, 1, 1};
+        case 4:
+            return {2, 2};
+        case 5:
+            return {2, 1, 2};
+        case 6:
+            return {2, 2, 2};
+        case 7:
+            return {2, 3, 2};
+        default:
+            return {1};
     }
 }
 
 // Long signs lean towards the middle of the card so that neighbours cross
 // like the batons and swords of the old decks; round signs stand upright.
-std::vector<Pip> gridLayout(Suit suit, int value)
-{
+std::vector<Pip> gridLayout(Suit suit, int value) {
     const std::vector<int> rows = pipRows(value);
     const qreal rowHeight = kPipArea.height() / rows.size();
     const qreal lean = isLongSign(suit) ? 28 : 0;
@@ -111,50 +114,45 @@ std::vector<Pip> gridLayout(Suit suit, int value)
 // Two long signs cross in the middle of the card. With a third one standing
 // between them, crossed swords are turned point down so that the three hilts
 // stay apart.
-std::vector<Pip> crossedLayout(Suit suit, int value)
-{
+std::vector<Pip> crossedLayout(Suit suit, int value) {
     const QPointF c = kPipArea.center();
     const qreal spread = value == 3 ? 34 : 26;
     const qreal turn = value == 3 && suit == Suit::Spade ? 180 : 0;
     std::vector<Pip> pips{{c, turn - spread}, {c, turn + spread}};
-    if (value == 3)
-        pips.insert(pips.begin() + 1, {c, 0});
+    if (value == 3) pips.insert(pips.begin() + 1, {c, 0});
     return pips;
 }
 
-qreal pipSize(Suit suit, int value)
-{
-    if (isLongSign(suit) && value <= 3)
-        return value == 3 ? 80 : 82;
+qreal pipSize(Suit suit, int value) {
+    if (isLongSign(suit) && value <= 3) return value == 3 ? 80 : 82;
     const std::vector<int> rows = pipRows(value);
     const int columns = *std::max_element(rows.begin(), rows.end());
     // A lone column still keeps its signs narrower than the card.
     const qreal cellW = kPipArea.width() * (columns == 1 ? 0.6 : 1.0 / columns);
     const qreal cellH = kPipArea.height() / rows.size();
     switch (suit) {
-    case Suit::Denari: return std::min(cellW, cellH) * 0.86;
-    case Suit::Coppe: return std::min(cellH * 0.86, cellW * 1.1);
-    case Suit::Bastoni:
-    case Suit::Spade: return std::min(cellH * 1.08, cellW * 1.6);
+        case Suit::Denari:
+            return std::min(cellW, cellH) * 0.86;
+        case Suit::Coppe:
+            return std::min(cellH * 0.86, cellW * 1.1);
+        case Suit::Bastoni:
+        case Suit::Spade:
+            return std::min(cellH * 1.08, cellW * 1.6);
     }
     return cellW;
 }
 
-std::vector<Pip> pipLayout(Suit suit, int value)
-{
+std::vector<Pip> pipLayout(Suit suit, int value) {
     return isLongSign(suit) && value <= 3 ? crossedLayout(suit, value) : gridLayout(suit, value);
 }
 
-void drawPips(QPainter &p, Suit suit, int value)
-{
+void drawPips(QPainter& p, Suit suit, int value) {
     const qreal size = pipSize(suit, value);
-    for (const Pip &pip : pipLayout(suit, value))
-        drawSuitSign(p, suit, pip.centre, size, pip.angle);
+    for (const Pip& pip : pipLayout(suit, value)) drawSuitSign(p, suit, pip.centre, size, pip.angle);
 }
 
 // One large sign framed by two leafy sprigs.
-void drawAce(QPainter &p, Suit suit)
-{
+void drawAce(QPainter& p, Suit suit) {
     const QPointF centre = kPipArea.center();
     drawSprig(p, centre + QPointF(-3, 36), 17, 165);
     drawSprig(p, centre + QPointF(3, 36), 17, 15);
@@ -162,8 +160,7 @@ void drawAce(QPainter &p, Suit suit)
     drawSuitSign(p, suit, centre + QPointF(0, -4), size, 0);
 }
 
-void drawBackPattern(QPainter &p)
-{
+void drawBackPattern(QPainter& p) {
     const QRectF field = kCardRect.adjusted(5, 5, -5, -5);
     QPainterPath fieldPath;
     fieldPath.addRoundedRect(field, 3, 3);
@@ -179,15 +176,16 @@ void drawBackPattern(QPainter &p)
     p.setPen(QPen(colour::backLattice, 0.8));
     for (int k = -40; k <= 40; k += 2) {
         const QPointF through = c + QPointF(k * half, 0);
-        p.drawLine(through + QPointF(-kCardHeight, -kCardHeight), through + QPointF(kCardHeight, kCardHeight));
-        p.drawLine(through + QPointF(-kCardHeight, kCardHeight), through + QPointF(kCardHeight, -kCardHeight));
+        p.drawLine(through + QPointF(-kCardHeight, -kCardHeight),
+                   through + QPointF(kCardHeight, kCardHeight));
+        p.drawLine(through + QPointF(-kCardHeight, kCardHeight),
+                   through + QPointF(kCardHeight, -kCardHeight));
     }
     p.setPen(Qt::NoPen);
     p.setBrush(colour::red);
     for (int b = -14; b <= 14; ++b) {
         for (int a = -9; a <= 9; ++a) {
-            if ((a + b) % 2 != 0)
-                p.drawEllipse(c + QPointF(a * half, b * half), 1.0, 1.0);
+            if ((a + b) % 2 != 0) p.drawEllipse(c + QPointF(a * half, b * half), 1.0, 1.0);
         }
     }
     p.restore();
@@ -223,8 +221,7 @@ void drawBackPattern(QPainter &p)
 
 // A shade along the lower and right edges and a glint along the upper and
 // left ones: the card seems lifted off the table.
-void drawLiftedEdges(QPainter &p)
-{
+void drawLiftedEdges(QPainter& p) {
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(0, 0, 0, 110), 1));
     p.drawLine(QPointF(kCardWidth - 1.5, 1.5), QPointF(kCardWidth - 1.5, kCardHeight - 1.5));
@@ -237,36 +234,43 @@ void drawLiftedEdges(QPainter &p)
     p.drawLine(QPointF(1.5, 1.5), QPointF(1.5, kCardHeight - 2.5));
 }
 
-} // namespace
+}  // namespace
 
-QImage renderFace(Suit suit, int value)
-{
+QImage renderFace(Suit suit, int value) {
     QImage image = blankCard();
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     drawFaceFrame(p);
     switch (value) {
-    case 1: drawAce(p, suit); break;
-    case kFante: drawFante(p, suit); break;
-    case kCavallo: drawCavallo(p, suit); break;
-    case kRe: drawRe(p, suit); break;
-    default: drawPips(p, suit, value); break;
+        case 1:
+            drawAce(p, suit);
+            break;
+        case kFante:
+            drawFante(p, suit);
+            break;
+        case kCavallo:
+            drawCavallo(p, suit);
+            break;
+        case kRe:
+            drawRe(p, suit);
+            break;
+        default:
+            drawPips(p, suit, value);
+            break;
     }
     drawCornerNumerals(p, suit, value);
     return image;
 }
 
-QImage renderBack(BackStyle style)
-{
+QImage renderBack(BackStyle style) {
     QImage image = blankCard();
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     drawBackPattern(p);
     drawCardEdge(p);
-    if (style == BackStyle::Lifted)
-        drawLiftedEdges(p);
+    if (style == BackStyle::Lifted) drawLiftedEdges(p);
     return image;
 }
 
-} // namespace tavolora::art
+}  // namespace tavolora::art

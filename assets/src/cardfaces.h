@@ -14,12 +14,12 @@ inline constexpr int kCavallo = 9;
 inline constexpr int kRe = 10;
 
 enum class BackStyle {
-    Resting, // a covered card lying still in a hand, a pile or the stock
-    Lifted,  // the same card while it is moving or stacked on others
+    Resting,  // a covered card lying still in a hand, a pile or the stock
+    Lifted,   // the same card while it is moving or stacked on others
 };
 
 // `value` runs from 1 (Asso) to 10 (Re).
 QImage renderFace(Suit suit, int value);
 QImage renderBack(BackStyle style);
 
-} // namespace tavolora::art
+}  // namespace tavolora::art

@@ -14,16 +14,13 @@ namespace {
 
 constexpr Suit kSuits[] = {Suit::Bastoni, Suit::Coppe, Suit::Denari, Suit::Spade};
 
-bool makeFolder(const QString &path, QString *error)
-{
-    if (QDir().mkpath(path) && QFileInfo(path).isDir())
-        return true;
+bool makeFolder(const QString& path, QString* error) {
+    if (QDir().mkpath(path) && QFileInfo(path).isDir()) return true;
     *error = QStringLiteral("cannot create folder %1").arg(QDir::toNativeSeparators(path));
     return false;
 }
 
-bool writeImage(const QImage &image, const QString &path, const char *format, QString *error)
-{
+bool writeImage(const QImage& image, const QString& path, const char* format, QString* error) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -32,38 +29,35 @@ bool writeImage(const QImage &image, const QString &path, const char *format, QS
         return false;
     }
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()
-        || !file.flush()) {
-        *error = QStringLiteral("cannot write %1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size() ||
+        !file.flush()) {
+        *error =
+            QStringLiteral("cannot write %1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
         return false;
     }
     return true;
 }
 
-} // namespace
+}  // namespace
 
-bool writeDeck(const QString &outDir, const QString &deck, QString *error)
-{
+bool writeDeck(const QString& outDir, const QString& deck, QString* error) {
     const QString deckDir = QDir(outDir).filePath(QStringLiteral("Cards/") + deck);
     for (const Suit suit : kSuits) {
         const QString suitDir = deckDir + QLatin1Char('/') + QString::number(int(suit));
-        if (!makeFolder(suitDir, error))
-            return false;
+        if (!makeFolder(suitDir, error)) return false;
         for (int value = 1; value <= 10; ++value) {
             const QString path = suitDir + QLatin1Char('/') + QString::number(value) + QStringLiteral(".bmp");
-            if (!writeImage(renderFace(suit, value), path, "BMP", error))
-                return false;
+            if (!writeImage(renderFace(suit, value), path, "BMP", error)) return false;
         }
     }
     const QString backDir = deckDir + QStringLiteral("/1/");
-    return writeImage(renderBack(BackStyle::Resting), backDir + QStringLiteral("0.bmp"), "BMP", error)
-        && writeImage(renderBack(BackStyle::Lifted), backDir + QStringLiteral("00.bmp"), "BMP", error);
+    return writeImage(renderBack(BackStyle::Resting), backDir + QStringLiteral("0.bmp"), "BMP", error) &&
+           writeImage(renderBack(BackStyle::Lifted), backDir + QStringLiteral("00.bmp"), "BMP", error);
 }
 
-bool writeContactSheet(const QString &file, int scale, QString *error)
-{
+bool writeContactSheet(const QString& file, int scale, QString* error) {
     constexpr int gap = 6;
-    constexpr int columns = 11; // ten faces, then the backs after a wider gap
+    constexpr int columns = 11;  // ten faces, then the backs after a wider gap
     const int width = gap + columns * (kCardWidth + gap) + gap;
     const int height = gap + 4 * (kCardHeight + gap);
     QImage sheet(width, height, QImage::Format_RGB32);
@@ -79,10 +73,9 @@ bool writeContactSheet(const QString &file, int scale, QString *error)
         p.drawImage(backX, gap, renderBack(BackStyle::Resting));
         p.drawImage(backX, gap + kCardHeight + gap, renderBack(BackStyle::Lifted));
     }
-    if (scale > 1)
-        sheet = sheet.scaled(sheet.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    if (scale > 1) sheet = sheet.scaled(sheet.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     const QString folder = QFileInfo(file).absolutePath();
     return makeFolder(folder, error) && writeImage(sheet, file, "PNG", error);
 }
 
-} // namespace tavolora::art
+}  // namespace tavolora::art

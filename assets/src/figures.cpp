@@ -15,16 +15,14 @@ namespace {
 const QPen kInk = outline(0.9);
 
 // Every part of a figure is filled and outlined in ink.
-void inked(QPainter &p, const QPainterPath &path, const QColor &fill)
-{
+void inked(QPainter& p, const QPainterPath& path, const QColor& fill) {
     fillAndOutline(p, path, fill, kInk);
 }
 
 // Fills `shape` with `left` on the viewer's left of x = `split` and `right`
 // on the other side: the parti-coloured cloth of the old costumes.
-void drawPartiColoured(QPainter &p, const QPainterPath &shape, qreal split, const QColor &left,
-                       const QColor &right)
-{
+void drawPartiColoured(QPainter& p, const QPainterPath& shape, qreal split, const QColor& left,
+                       const QColor& right) {
     const QRectF bounds = shape.boundingRect();
     paintWithin(p, shape, kInk, [&] {
         p.setBrush(left);
@@ -35,8 +33,7 @@ void drawPartiColoured(QPainter &p, const QPainterPath &shape, qreal split, cons
 }
 
 // An arm or a leg: a thick rounded stroke through its joints.
-void drawLimb(QPainter &p, const QPolygonF &joints, qreal width, const QColor &fill)
-{
+void drawLimb(QPainter& p, const QPolygonF& joints, qreal width, const QColor& fill) {
     QPainterPath line;
     line.addPolygon(joints);
     QPainterPathStroker stroker;
@@ -46,13 +43,11 @@ void drawLimb(QPainter &p, const QPolygonF &joints, qreal width, const QColor &f
     inked(p, stroker.createStroke(line).simplified(), fill);
 }
 
-void drawHand(QPainter &p, QPointF at)
-{
+void drawHand(QPainter& p, QPointF at) {
     inked(p, ellipsePath(at, 1.9, 1.9), colour::skin);
 }
 
-void drawShoe(QPainter &p, QPointF at, qreal toward)
-{
+void drawShoe(QPainter& p, QPointF at, qreal toward) {
     QPainterPath shoe;
     shoe.moveTo(at + QPointF(-2.5, 0));
     shoe.quadTo(at + QPointF(0, -3), at + QPointF(2.5, -0.5));
@@ -65,8 +60,7 @@ void drawShoe(QPainter &p, QPointF at, qreal toward)
 enum class Beard { None, Full };
 
 // Face seen from the front, with hair falling to the jaw.
-void drawHead(QPainter &p, QPointF c, const QColor &hairColour, Beard beard)
-{
+void drawHead(QPainter& p, QPointF c, const QColor& hairColour, Beard beard) {
     const qreal rx = 4.8;
     const qreal ry = 5.8;
     QPainterPath hairPath;
@@ -102,8 +96,7 @@ void drawHead(QPainter &p, QPointF c, const QColor &hairColour, Beard beard)
 }
 
 // A curling plume, from `base` towards `tip`.
-void drawPlume(QPainter &p, QPointF base, QPointF tip, const QColor &fill)
-{
+void drawPlume(QPainter& p, QPointF base, QPointF tip, const QColor& fill) {
     const QPointF d = tip - base;
     const QPointF n(-d.y() * 0.25, d.x() * 0.25);
     QPainterPath plume;
@@ -114,8 +107,7 @@ void drawPlume(QPainter &p, QPointF base, QPointF tip, const QColor &fill)
 }
 
 // How a figure's free arm holds its suit sign.
-struct Hold
-{
+struct Hold {
     QPointF shoulder;
     QPointF elbow;
     QPointF hand;
@@ -123,44 +115,43 @@ struct Hold
     qreal angle;
 };
 
-void drawHoldingArm(QPainter &p, Suit suit, const Hold &hold, qreal sleeveWidth, const QColor &sleeve)
-{
+void drawHoldingArm(QPainter& p, Suit suit, const Hold& hold, qreal sleeveWidth, const QColor& sleeve) {
     drawLimb(p, QPolygonF({hold.shoulder, hold.elbow, hold.hand}), sleeveWidth, sleeve);
     drawHeldSign(p, suit, hold.hand, hold.size, hold.angle);
     drawHand(p, hold.hand);
 }
 
 // Each suit dresses its court in its own pair of colours.
-struct Costume
-{
+struct Costume {
     QColor main;
     QColor second;
 };
 
-Costume costumeFor(Suit suit)
-{
+Costume costumeFor(Suit suit) {
     switch (suit) {
-    case Suit::Bastoni: return {colour::red, colour::blue};
-    case Suit::Coppe: return {colour::blue, colour::red};
-    case Suit::Denari: return {colour::green, colour::red};
-    case Suit::Spade: return {colour::blue, colour::green};
+        case Suit::Bastoni:
+            return {colour::red, colour::blue};
+        case Suit::Coppe:
+            return {colour::blue, colour::red};
+        case Suit::Denari:
+            return {colour::green, colour::red};
+        case Suit::Spade:
+            return {colour::blue, colour::green};
     }
     return {colour::red, colour::blue};
 }
 
 // ---------------------------------------------------------------- Fante
 
-void drawFanteCap(QPainter &p, const QColor &cloth)
-{
+void drawFanteCap(QPainter& p, const QColor& cloth) {
     drawPlume(p, QPointF(37, 16), QPointF(46, 7), colour::white);
     inked(p, ellipsePath(QPointF(33, 17), 5.5, 3.5), cloth);
     inked(p, ellipsePath(QPointF(32, 19.5), 8.5, 2.4), cloth);
 }
 
-} // namespace
+}  // namespace
 
-void drawFante(QPainter &p, Suit suit)
-{
+void drawFante(QPainter& p, Suit suit) {
     const Costume costume = costumeFor(suit);
     // Legs in parti-coloured hose and pointed shoes.
     drawLimb(p, QPolygonF({{30, 72}, {29, 88}, {28, 106}}), 4.6, costume.second);
@@ -192,8 +183,9 @@ void drawFante(QPainter &p, Suit suit)
     drawHead(p, QPointF(33.5, 27), colour::hair, Beard::None);
     drawFanteCap(p, costume.main);
 
-    const Hold hold = isLongSign(suit) ? Hold{{41, 40}, {46, 50}, {51, 56}, suit == Suit::Spade ? 54.0 : 48.0, 6}
-                                   : Hold{{41, 40}, {48, 46}, {50, 38}, 20, 0};
+    const Hold hold = isLongSign(suit)
+                          ? Hold{{41, 40}, {46, 50}, {51, 56}, suit == Suit::Spade ? 54.0 : 48.0, 6}
+                          : Hold{{41, 40}, {48, 46}, {50, 38}, 20, 0};
     drawHoldingArm(p, suit, hold, 4.4, costume.second);
 }
 
@@ -201,8 +193,7 @@ namespace {
 
 // ---------------------------------------------------------------- Cavallo
 
-QPainterPath horseBody()
-{
+QPainterPath horseBody() {
     QPainterPath body = ellipsePath(QPointF(39, 74), 19, 10);
     body = body.united(ellipsePath(QPointF(53, 72), 7.5, 9));
 
@@ -224,17 +215,16 @@ QPainterPath horseBody()
     return body.united(head).simplified();
 }
 
-void drawHorseLeg(QPainter &p, const QPolygonF &joints, const QColor &coat)
-{
+void drawHorseLeg(QPainter& p, const QPolygonF& joints, const QColor& coat) {
     drawLimb(p, joints, 3.6, coat);
     const QPointF hoof = joints.last();
-    inked(p, polygonPath(QPolygonF({hoof + QPointF(-2, -1), hoof + QPointF(2, -1),
-                                             hoof + QPointF(2.4, 2), hoof + QPointF(-2.4, 2)})),
-                   colour::ink);
+    inked(p,
+          polygonPath(QPolygonF({hoof + QPointF(-2, -1), hoof + QPointF(2, -1), hoof + QPointF(2.4, 2),
+                                 hoof + QPointF(-2.4, 2)})),
+          colour::ink);
 }
 
-void drawHorse(QPainter &p, const QColor &saddleCloth)
-{
+void drawHorse(QPainter& p, const QColor& saddleCloth) {
     // Far legs in shade, behind the body.
     drawHorseLeg(p, QPolygonF({{28, 80}, {28, 94}, {29, 106}}), colour::horseShade);
     drawHorseLeg(p, QPolygonF({{48, 80}, {47, 94}, {45, 106}}), colour::horseShade);
@@ -283,10 +273,9 @@ void drawHorse(QPainter &p, const QColor &saddleCloth)
     p.drawLine(QPointF(32.5, 79), QPointF(47, 79));
 }
 
-} // namespace
+}  // namespace
 
-void drawCavallo(QPainter &p, Suit suit)
-{
+void drawCavallo(QPainter& p, Suit suit) {
     const Costume costume = costumeFor(suit);
     drawHorse(p, costume.second);
 
@@ -316,8 +305,9 @@ void drawCavallo(QPainter &p, Suit suit)
     inked(p, ellipsePath(QPointF(40, 27.5), 4.8, 3.8), costume.second);
     inked(p, ellipsePath(QPointF(40, 30), 8, 1.8), costume.second);
 
-    const Hold hold = isLongSign(suit) ? Hold{{45, 46}, {51, 48}, {53, 44}, suit == Suit::Spade ? 40.0 : 36.0, 14}
-                                   : Hold{{45, 46}, {51, 47}, {54, 40}, 17, 0};
+    const Hold hold = isLongSign(suit)
+                          ? Hold{{45, 46}, {51, 48}, {53, 44}, suit == Suit::Spade ? 40.0 : 36.0, 14}
+                          : Hold{{45, 46}, {51, 47}, {54, 40}, 17, 0};
     drawHoldingArm(p, suit, hold, 4, costume.main);
 }
 
@@ -325,8 +315,7 @@ namespace {
 
 // ---------------------------------------------------------------- Re
 
-void drawCrown(QPainter &p)
-{
+void drawCrown(QPainter& p) {
     QPainterPath crown;
     crown.moveTo(25, 22);
     crown.lineTo(25, 12);
@@ -346,8 +335,7 @@ void drawCrown(QPainter &p)
     inked(p, ellipsePath(QPointF(38, 20.5), 1, 1), colour::blue);
 }
 
-void drawErmineCape(QPainter &p)
-{
+void drawErmineCape(QPainter& p) {
     QPainterPath cape;
     cape.moveTo(24, 44);
     cape.quadTo(33, 36, 42, 44);
@@ -357,14 +345,14 @@ void drawErmineCape(QPainter &p)
     inked(p, cape, colour::white);
     p.setPen(Qt::NoPen);
     p.setBrush(colour::ink);
-    for (const QPointF spot : {QPointF(27, 47), QPointF(31, 50), QPointF(35, 50), QPointF(39, 47), QPointF(33, 45.5)})
+    for (const QPointF spot :
+         {QPointF(27, 47), QPointF(31, 50), QPointF(35, 50), QPointF(39, 47), QPointF(33, 45.5)})
         p.drawRect(QRectF(spot, QSizeF(0.9, 2)));
 }
 
-} // namespace
+}  // namespace
 
-void drawRe(QPainter &p, Suit suit)
-{
+void drawRe(QPainter& p, Suit suit) {
     const Costume costume = costumeFor(suit);
     // Long mantle open over a gown of the second colour.
     QPainterPath mantle;
@@ -391,9 +379,10 @@ void drawRe(QPainter &p, Suit suit)
     drawHead(p, QPointF(33, 27), colour::greyHair, Beard::Full);
     drawCrown(p);
 
-    const Hold hold = isLongSign(suit) ? Hold{{42, 47}, {47, 57}, {51, 60}, suit == Suit::Spade ? 54.0 : 48.0, 4}
-                                   : Hold{{42, 47}, {48, 55}, {51, 48}, 20, 0};
+    const Hold hold = isLongSign(suit)
+                          ? Hold{{42, 47}, {47, 57}, {51, 60}, suit == Suit::Spade ? 54.0 : 48.0, 4}
+                          : Hold{{42, 47}, {48, 55}, {51, 48}, 20, 0};
     drawHoldingArm(p, suit, hold, 4.6, costume.main);
 }
 
-} // namespace tavolora::art
+}  // namespace tavolora::art

@@ -12,32 +12,26 @@ QtMessageHandler defaultMessageHandler = nullptr;
 
 // A headless start without XDG_RUNTIME_DIR makes Qt say so on every run;
 // that note only clutters the build log.
-void messageHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
-        return;
+void messageHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set"))) return;
     defaultMessageHandler(type, context, message);
 }
 
-int fail(const QString &message)
-{
+int fail(const QString& message) {
     std::fprintf(stderr, "tavolora_assets: %s\n", qPrintable(message));
     return 1;
 }
 
-bool isPlainFolderName(const QString &name)
-{
-    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..")
-        && !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'));
+bool isPlainFolderName(const QString& name) {
+    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") &&
+           !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'));
 }
 
-} // namespace
+}  // namespace
 
-int main(int argc, char **argv)
-{
+int main(int argc, char** argv) {
     // The pictures are drawn off screen; no display is needed.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     defaultMessageHandler = qInstallMessageHandler(messageHandler);
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("tavolora_assets"));
@@ -57,8 +51,7 @@ int main(int argc, char **argv)
                                          QStringLiteral("Enlarge the contact sheet N times (1-8)."),
                                          QStringLiteral("N"), QStringLiteral("1"));
     parser.addOptions({outOption, deckOption, sheetOption, scaleOption});
-    if (!parser.parse(QGuiApplication::arguments()))
-        return fail(parser.errorText());
+    if (!parser.parse(QGuiApplication::arguments())) return fail(parser.errorText());
     if (parser.isSet(QStringLiteral("help"))) {
         std::fputs(qPrintable(parser.helpText()), stdout);
         return 0;
@@ -68,17 +61,16 @@ int main(int argc, char **argv)
     if (!parser.isSet(outOption) || parser.value(outOption).isEmpty())
         return fail(QStringLiteral("--out DIR is required"));
     const QString deck = parser.value(deckOption);
-    if (!isPlainFolderName(deck))
-        return fail(QStringLiteral("invalid deck name \"%1\"").arg(deck));
+    if (!isPlainFolderName(deck)) return fail(QStringLiteral("invalid deck name \"%1\"").arg(deck));
     bool scaleOk = false;
     const int scale = parser.value(scaleOption).toInt(&scaleOk);
     if (!scaleOk || scale < 1 || scale > 8)
         return fail(QStringLiteral("--sheet-scale must be a whole number from 1 to 8"));
 
     QString error;
-    if (!tavolora::art::writeDeck(parser.value(outOption), deck, &error))
-        return fail(error);
-    if (parser.isSet(sheetOption) && !tavolora::art::writeContactSheet(parser.value(sheetOption), scale, &error))
+    if (!tavolora::art::writeDeck(parser.value(outOption), deck, &error)) return fail(error);
+    if (parser.isSet(sheetOption) &&
+        !tavolora::art::writeContactSheet(parser.value(sheetOption), scale, &error))
         return fail(error);
     return 0;
 }

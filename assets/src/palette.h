@@ -41,14 +41,13 @@ inline const QColor mane{0x4a, 0x34, 0x26};
 
 inline const QColor backField{0x2a, 0x4f, 0x8e};
 inline const QColor backLattice{0xd9, 0xb8, 0x5c};
-} // namespace colour
+}  // namespace colour
 
 // Outline pen whose width is given in device pixels, whatever the painter's scale.
-inline QPen outline(qreal widthPx = 1.0, const QColor &c = colour::ink)
-{
+inline QPen outline(qreal widthPx = 1.0, const QColor& c = colour::ink) {
     QPen pen(c, widthPx, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     pen.setCosmetic(true);
     return pen;
 }
 
-} // namespace tavolora::art
+}  // namespace tavolora::art

@@ -16,34 +16,29 @@ namespace {
 
 // Sets the painter up so that a sign can be drawn in a unit box centred on
 // the origin; restores the painter when it goes out of scope.
-class UnitFrame
-{
+class UnitFrame {
 public:
-    UnitFrame(QPainter &p, QPointF centre, qreal size, qreal angle)
-        : p_(p)
-    {
+    UnitFrame(QPainter& p, QPointF centre, qreal size, qreal angle) : p_(p) {
         p_.save();
         p_.translate(centre);
         p_.rotate(angle);
         p_.scale(size, size);
     }
     ~UnitFrame() { p_.restore(); }
-    UnitFrame(const UnitFrame &) = delete;
-    UnitFrame &operator=(const UnitFrame &) = delete;
+    UnitFrame(const UnitFrame&) = delete;
+    UnitFrame& operator=(const UnitFrame&) = delete;
 
 private:
-    QPainter &p_;
+    QPainter& p_;
 };
 
 // Outline width that keeps small pips crisp and large ones bold.
-QPen signOutline(qreal size)
-{
+QPen signOutline(qreal size) {
     return outline(std::clamp(size * 0.035, 0.75, 1.3));
 }
 
 // A pointed leaf lying along +x from the origin, `length` long.
-QPainterPath leafPath(qreal length)
-{
+QPainterPath leafPath(qreal length) {
     const qreal w = length * 0.42;
     QPainterPath path;
     path.moveTo(0, 0);
@@ -52,8 +47,7 @@ QPainterPath leafPath(qreal length)
     return path;
 }
 
-void drawLeaf(QPainter &p, QPointF base, qreal length, qreal angle, const QPen &pen)
-{
+void drawLeaf(QPainter& p, QPointF base, qreal length, qreal angle, const QPen& pen) {
     p.save();
     p.translate(base);
     p.rotate(angle);
@@ -62,8 +56,7 @@ void drawLeaf(QPainter &p, QPointF base, qreal length, qreal angle, const QPen &
 }
 
 // A cut-off side branch of the baton, sticking out from `base` along `angle`.
-void drawStub(QPainter &p, QPointF base, qreal angle, const QPen &pen)
-{
+void drawStub(QPainter& p, QPointF base, qreal angle, const QPen& pen) {
     p.save();
     p.translate(base);
     p.rotate(angle);
@@ -74,10 +67,9 @@ void drawStub(QPainter &p, QPointF base, qreal angle, const QPen &pen)
     p.restore();
 }
 
-} // namespace
+}  // namespace
 
-void drawBaton(QPainter &p, QPointF centre, qreal size, qreal angle)
-{
+void drawBaton(QPainter& p, QPointF centre, qreal size, qreal angle) {
     const UnitFrame frame(p, centre, size, angle);
     const QPen pen = signOutline(size);
 
@@ -116,8 +108,7 @@ void drawBaton(QPainter &p, QPointF centre, qreal size, qreal angle)
     drawLeaf(p, QPointF(-0.075, -0.05), 0.16, -150, pen);
 }
 
-void drawCup(QPainter &p, QPointF centre, qreal size, qreal angle)
-{
+void drawCup(QPainter& p, QPointF centre, qreal size, qreal angle) {
     const UnitFrame frame(p, centre, size, angle);
     const QPen pen = signOutline(size);
 
@@ -158,8 +149,7 @@ void drawCup(QPainter &p, QPointF centre, qreal size, qreal angle)
     fillAndOutline(p, ellipsePath(QPointF(0, -0.39), 0.35, 0.075), colour::darkGold, pen);
 }
 
-void drawCoin(QPainter &p, QPointF centre, qreal size, qreal angle)
-{
+void drawCoin(QPainter& p, QPointF centre, qreal size, qreal angle) {
     const UnitFrame frame(p, centre, size, angle);
     const QPen pen = signOutline(size);
 
@@ -176,7 +166,8 @@ void drawCoin(QPainter &p, QPointF centre, qreal size, qreal angle)
             p.drawEllipse(QPointF(0.45 * std::cos(a), 0.45 * std::sin(a)), 0.018, 0.018);
         }
     }
-    fillAndOutline(p, ellipsePath({0, 0}, 0.3, 0.3), colour::lightGold, outline(pen.widthF() * 0.8, colour::darkGold));
+    fillAndOutline(p, ellipsePath({0, 0}, 0.3, 0.3), colour::lightGold,
+                   outline(pen.widthF() * 0.8, colour::darkGold));
 
     // Eight-petalled rosette.
     p.setPen(Qt::NoPen);
@@ -190,8 +181,7 @@ void drawCoin(QPainter &p, QPointF centre, qreal size, qreal angle)
     fillAndOutline(p, ellipsePath({0, 0}, 0.065, 0.065), colour::blue, Qt::NoPen);
 }
 
-void drawSword(QPainter &p, QPointF centre, qreal size, qreal angle)
-{
+void drawSword(QPainter& p, QPointF centre, qreal size, qreal angle) {
     const UnitFrame frame(p, centre, size, angle);
     const QPen pen = signOutline(size);
 
@@ -223,33 +213,46 @@ void drawSword(QPainter &p, QPointF centre, qreal size, qreal angle)
     fillAndOutline(p, ellipsePath(QPointF(0, 0.45), 0.055, 0.05), colour::gold, pen);
 }
 
-void drawSuitSign(QPainter &p, Suit suit, QPointF centre, qreal size, qreal angle)
-{
+void drawSuitSign(QPainter& p, Suit suit, QPointF centre, qreal size, qreal angle) {
     switch (suit) {
-    case Suit::Bastoni: drawBaton(p, centre, size, angle); break;
-    case Suit::Coppe: drawCup(p, centre, size, angle); break;
-    case Suit::Denari: drawCoin(p, centre, size, angle); break;
-    case Suit::Spade: drawSword(p, centre, size, angle); break;
+        case Suit::Bastoni:
+            drawBaton(p, centre, size, angle);
+            break;
+        case Suit::Coppe:
+            drawCup(p, centre, size, angle);
+            break;
+        case Suit::Denari:
+            drawCoin(p, centre, size, angle);
+            break;
+        case Suit::Spade:
+            drawSword(p, centre, size, angle);
+            break;
     }
 }
 
-void drawHeldSign(QPainter &p, Suit suit, QPointF hand, qreal size, qreal angle)
-{
+void drawHeldSign(QPainter& p, Suit suit, QPointF hand, qreal size, qreal angle) {
     // Where each sign is held, in its own unit box: batons and swords by the
     // grip, cups by the stem, coins by the lower rim.
     QPointF grip;
     switch (suit) {
-    case Suit::Bastoni: grip = {0, 0.36}; break;
-    case Suit::Coppe: grip = {0, 0.16}; break;
-    case Suit::Denari: grip = {0, 0.42}; break;
-    case Suit::Spade: grip = {0, 0.32}; break;
+        case Suit::Bastoni:
+            grip = {0, 0.36};
+            break;
+        case Suit::Coppe:
+            grip = {0, 0.16};
+            break;
+        case Suit::Denari:
+            grip = {0, 0.42};
+            break;
+        case Suit::Spade:
+            grip = {0, 0.32};
+            break;
     }
     const QPointF offset = QTransform().rotate(angle).scale(size, size).map(grip);
     drawSuitSign(p, suit, hand - offset, size, angle);
 }
 
-void drawSprig(QPainter &p, QPointF base, qreal length, qreal angle)
-{
+void drawSprig(QPainter& p, QPointF base, qreal length, qreal angle) {
     p.save();
     p.translate(base);
     p.rotate(angle);
@@ -270,4 +273,4 @@ void drawSprig(QPainter &p, QPointF base, qreal length, qreal angle)
     p.restore();
 }
 
-} // namespace tavolora::art
+}  // namespace tavolora::art

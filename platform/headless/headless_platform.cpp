@@ -136,13 +136,17 @@ void HeadlessPlatform::exit_program() {
     idle_.clear();
 }
 
-void HeadlessPlatform::post(std::function<void()> action) { posted_.push_back(std::move(action)); }
+void HeadlessPlatform::post(std::function<void()> action) {
+    posted_.push_back(std::move(action));
+}
 
 void HeadlessPlatform::at(Micros time, std::function<void()> action) {
     timed_.emplace(std::make_pair(time, sequence_++), std::move(action));
 }
 
-void HeadlessPlatform::when_idle(std::function<void()> action) { idle_.push_back(std::move(action)); }
+void HeadlessPlatform::when_idle(std::function<void()> action) {
+    idle_.push_back(std::move(action));
+}
 
 void HeadlessPlatform::settle() {
     for (;;) {

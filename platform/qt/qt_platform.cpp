@@ -37,7 +37,9 @@ QtPlatform::~QtPlatform() {
     for (QTimer* timer : spare_) delete timer;
 }
 
-Ports QtPlatform::ports() { return Ports{*this, *this, *this, *this, *this, *this, *this, *this}; }
+Ports QtPlatform::ports() {
+    return Ports{*this, *this, *this, *this, *this, *this, *this, *this};
+}
 
 void QtPlatform::process_pending() {
     if (before_events_) before_events_();
@@ -117,8 +119,7 @@ PixelSize QtPlatform::screen_size() const {
 }
 
 std::uint64_t QtPlatform::next_seed() {
-    return static_cast<std::uint64_t>(
-        std::chrono::system_clock::now().time_since_epoch().count());
+    return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
 }
 
 void QtPlatform::show_message(std::string_view title, std::string_view text) {

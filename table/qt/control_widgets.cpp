@@ -19,8 +19,12 @@
 
 namespace tavolora::table::qt {
 
-int Twips::x(float twips) const { return static_cast<int>(std::lround(twips / static_cast<float>(per_pixel_x))); }
-int Twips::y(float twips) const { return static_cast<int>(std::lround(twips / static_cast<float>(per_pixel_y))); }
+int Twips::x(float twips) const {
+    return static_cast<int>(std::lround(twips / static_cast<float>(per_pixel_x)));
+}
+int Twips::y(float twips) const {
+    return static_cast<int>(std::lround(twips / static_cast<float>(per_pixel_y)));
+}
 
 QRect Twips::rect(float left, float top, float width, float height) const {
     const int x0 = x(left);
@@ -95,8 +99,8 @@ protected:
 private:
     void send(InputEvent event, QMouseEvent* mouse) {
         MouseArgs args;
-        args.Button = event == InputEvent::MouseMove ? buttons_of(mouse->buttons())
-                                                     : button_of(mouse->button());
+        args.Button =
+            event == InputEvent::MouseMove ? buttons_of(mouse->buttons()) : button_of(mouse->button());
         args.Shift = shift_of(mouse->modifiers());
         args.X = twips_.to_twips_x(mouse->position().x());
         args.Y = twips_.to_twips_y(mouse->position().y());
@@ -139,7 +143,8 @@ QWidget* ControlWidgets::parent_widget(const Control& control) {
     // on the surface.
     for (const Control* c = control.container; c != nullptr; c = c->container) {
         if (c == &program_.master.PIC_Tavolo) return surface_;
-        if (Mirror* mirror = mirror_of(c)) return mirror->widget != nullptr ? mirror->widget : create(*mirror);
+        if (Mirror* mirror = mirror_of(c))
+            return mirror->widget != nullptr ? mirror->widget : create(*mirror);
     }
     return surface_;
 }
@@ -252,7 +257,7 @@ void ControlWidgets::apply(Mirror& mirror, const Shown& now) {
     if (now.caption != was.caption || now.picture != was.picture || now.items != was.items) {
         if (auto* button = qobject_cast<QPushButton*>(w)) {
             button->setText(kind == ControlKind::IconButton && now.caption.isEmpty() ? QStringLiteral("·")
-                                                                                        : now.caption);
+                                                                                     : now.caption);
         } else if (auto* box = qobject_cast<QGroupBox*>(w)) {
             box->setTitle(now.caption);
         } else if (auto* list = qobject_cast<QListWidget*>(w)) {

@@ -6,9 +6,9 @@
 // they only show the data and pass the mouse on to the input dispatcher.
 
 #include <QRect>
-#include <Qt>
 #include <QString>
 #include <QStringList>
+#include <Qt>
 
 #include <vector>
 

@@ -16,7 +16,8 @@ namespace {
 // The client area reports its size to the window, which tells the program.
 class ClientArea : public QWidget {
 public:
-    ClientArea(QWidget* parent, std::function<void()> resized) : QWidget(parent), resized_(std::move(resized)) {}
+    ClientArea(QWidget* parent, std::function<void()> resized)
+        : QWidget(parent), resized_(std::move(resized)) {}
 
 protected:
     void resizeEvent(QResizeEvent* event) override {
@@ -126,10 +127,9 @@ void F_01_Master::report_size() {
     const QSize client = client_->size();
     platform::qt::guarded([&] {
         program_.waits.at_boundary([&] {
-            program_.master_events.window_resized(static_cast<float>(outer.width() * tx),
-                                                  static_cast<float>(outer.height() * ty),
-                                                  static_cast<float>(client.width() * tx),
-                                                  static_cast<float>(client.height() * ty));
+            program_.master_events.window_resized(
+                static_cast<float>(outer.width() * tx), static_cast<float>(outer.height() * ty),
+                static_cast<float>(client.width() * tx), static_cast<float>(client.height() * ty));
         });
     });
 }

@@ -16,7 +16,8 @@ const QPixmap& PictureCache::picture(const std::string& path) {
 }
 
 const QPixmap& PictureCache::stretched(const std::string& path, QSize size) {
-    const QString key = QString::fromStdString(path) + QStringLiteral("@%1x%2").arg(size.width()).arg(size.height());
+    const QString key =
+        QString::fromStdString(path) + QStringLiteral("@%1x%2").arg(size.width()).arg(size.height());
     auto it = stretched_.find(key);
     if (it == stretched_.end()) {
         const QPixmap& source = picture(path);
@@ -25,7 +26,8 @@ const QPixmap& PictureCache::stretched(const std::string& path, QSize size) {
                              : source.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         // Only the latest size of each picture is worth keeping.
         for (auto old = stretched_.begin(); old != stretched_.end();) {
-            old = old.key().startsWith(QString::fromStdString(path) + '@') ? stretched_.erase(old) : std::next(old);
+            old = old.key().startsWith(QString::fromStdString(path) + '@') ? stretched_.erase(old)
+                                                                           : std::next(old);
         }
         it = stretched_.insert(key, scaled);
     }

@@ -23,7 +23,10 @@ Twips twips_of(const Program& program) {
 }  // namespace
 
 TableView::TableView(Program& program, QWidget* parent)
-    : QWidget(parent), program_(program), twips_(twips_of(program)), widgets_(program, this, pictures_, twips_) {
+    : QWidget(parent),
+      program_(program),
+      twips_(twips_of(program)),
+      widgets_(program, this, pictures_, twips_) {
     setObjectName(QStringLiteral("PIC_Tavolo"));
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);

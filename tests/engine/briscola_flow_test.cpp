@@ -210,9 +210,9 @@ TEST_F(HandEnd, KingAndKnightDeclareTwentyOrFortyInThe151Variant) {
         m.Tabella_Carte(seat, position, 2) = static_cast<std::int16_t>(value);
     };
     hold(3, 1, 2, 10);
-    hold(3, 4, 2, 9);   // King and Knight of Coppe: 20, to seat 1's side
+    hold(3, 4, 2, 9);  // King and Knight of Coppe: 20, to seat 1's side
     hold(9, 2, 3, 9);
-    hold(9, 5, 3, 10);  // of the trump suit: 40
+    hold(9, 5, 3, 10);                                              // of the trump suit: 40
     p.waits.at_boundary([this] { p.engine.Aggiorna_Punteggi(); });  // fills the names
     p.waits.at_boundary([this] { p.engine.Verifica_Accuso_151(); });
     EXPECT_EQ(m.Tabella_Carte(list::kMatch, 1, 1), 20);

@@ -133,8 +133,8 @@ TEST_F(TableReset, TresetteKeepsTheScoreCellsAndClearsTheDeclarations) {
     for (int L = 1; L <= 36; ++L) EXPECT_EQ(m.Tabella_Carte(L, 7, attr::kSuit), 0);
     EXPECT_EQ(m.Tabella_Carte(19, 41, 1), 20);
     EXPECT_EQ(m.Tabella_Carte(11, 41, 3), 14);
-    EXPECT_EQ(m.Tabella_Carte(37, 9, 1), 9);    // match totals stay
-    EXPECT_EQ(m.Tabella_Carte(37, 11, 1), 0);   // declarations go
+    EXPECT_EQ(m.Tabella_Carte(37, 9, 1), 9);   // match totals stay
+    EXPECT_EQ(m.Tabella_Carte(37, 11, 1), 0);  // declarations go
     EXPECT_EQ(m.Tabella_Carte(37, 15, 3), 0);
     EXPECT_EQ(m.Tabella_Carte(38, 1, 3), 6);
     EXPECT_FALSE(m.Partita_Finita);

@@ -16,7 +16,8 @@ using Deck = std::vector<std::pair<int, int>>;
 Deck deck_of(const MatchState& m) {
     Deck deck;
     for (int p = 1; p <= 40; ++p) {
-        deck.emplace_back(m.Tabella_Carte(list::kDeck, p, attr::kSuit), m.Tabella_Carte(list::kDeck, p, attr::kValue));
+        deck.emplace_back(m.Tabella_Carte(list::kDeck, p, attr::kSuit),
+                          m.Tabella_Carte(list::kDeck, p, attr::kValue));
     }
     return deck;
 }
@@ -74,7 +75,9 @@ protected:
     HeadlessProgram h;
     MatchState& m = h.program.match;
 
-    int figure(int lista, int suit, int value) const { return m.Tabella_Carte(lista, (suit - 1) * 10 + value, 1); }
+    int figure(int lista, int suit, int value) const {
+        return m.Tabella_Carte(lista, (suit - 1) * 10 + value, 1);
+    }
     std::vector<int> figures(int lista, int suit) const {
         std::vector<int> row;
         for (int value = 1; value <= 10; ++value) row.push_back(figure(lista, suit, value));
@@ -118,7 +121,8 @@ TEST_F(CardFigures, CamiciaAndTheDeckPreparationKeepWhatTheListsHold) {
     for (int code : {game::kCamicia, game::kDeckOnly}) {
         m.Codice_Gioco = static_cast<std::int16_t>(code);
         for (int id = 1; id <= 40; ++id) {
-            for (int lista = 31; lista <= 33; ++lista) m.Tabella_Carte(lista, id, 1) = static_cast<std::int16_t>(id + lista);
+            for (int lista = 31; lista <= 33; ++lista)
+                m.Tabella_Carte(lista, id, 1) = static_cast<std::int16_t>(id + lista);
         }
         h.program.engine.Assegna_Valori_Carte();
         for (int id = 1; id <= 40; ++id) {

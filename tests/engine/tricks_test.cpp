@@ -33,7 +33,8 @@ protected:
         m.Codice_Gioco = game::kTresette;
         m.Numero_Giocatori = players;
         const int ranks[10] = {240, 270, 300, 30, 60, 90, 120, 150, 180, 210};
-        for (int id = 1; id <= 40; ++id) m.Tabella_Carte(32, id, 1) = static_cast<std::int16_t>(ranks[(id - 1) % 10]);
+        for (int id = 1; id <= 40; ++id)
+            m.Tabella_Carte(32, id, 1) = static_cast<std::int16_t>(ranks[(id - 1) % 10]);
     }
     void table(const std::vector<Card>& cards) {
         for (int p = 1; p <= 4; ++p) {
@@ -45,7 +46,8 @@ protected:
         }
     }
     void order(const std::vector<int>& seats) {
-        for (int i = 1; i <= static_cast<int>(seats.size()); ++i) m.Ordine_Giocatori(i) = static_cast<std::int16_t>(seats[i - 1]);
+        for (int i = 1; i <= static_cast<int>(seats.size()); ++i)
+            m.Ordine_Giocatori(i) = static_cast<std::int16_t>(seats[i - 1]);
     }
     // The look-ahead's winner of the cards now on the table.
     int lookahead() {
@@ -66,14 +68,14 @@ TEST_F(Trick, BriscolaTrumpsTakeTheLedSuitWhichRanksByPointsThenFaceValue) {
         Card best;
     };
     const Case cases[] = {
-        {3, {{1, 3, 9}, {2, 1, 1}, {3, 2, 2}}, {3, 2, 2}},   // the Ace of suit 2 is passed over
+        {3, {{1, 3, 9}, {2, 1, 1}, {3, 2, 2}}, {3, 2, 2}},    // the Ace of suit 2 is passed over
         {3, {{3, 7, 9}, {3, 10, 1}, {1, 1, 2}}, {3, 10, 1}},  // a trump led: 4 points over 0
         {3, {{1, 1, 9}, {3, 4, 1}, {3, 2, 2}}, {3, 4, 1}},    // after a trump, only a higher one
         {4, {{2, 3, 9}, {2, 1, 2}}, {2, 1, 2}},               // Ace over Three
         {4, {{2, 1, 9}, {2, 3, 2}}, {2, 1, 9}},
-        {4, {{2, 6, 9}, {2, 7, 2}}, {2, 7, 2}},               // 7 over 6, both 0 points
+        {4, {{2, 6, 9}, {2, 7, 2}}, {2, 7, 2}},  // 7 over 6, both 0 points
         {4, {{2, 7, 9}, {2, 6, 2}}, {2, 7, 9}},
-        {4, {{1, 2, 9}, {2, 1, 2}}, {1, 2, 9}},               // another suit, no trump
+        {4, {{1, 2, 9}, {2, 1, 2}}, {1, 2, 9}},  // another suit, no trump
     };
     for (const Case& c : cases) {
         briscola(c.trump, static_cast<int>(c.cards.size()));
@@ -182,8 +184,7 @@ TEST_F(Trick, FourPlayersTheLookAheadGivesAPartnersTrickToTheSeatTrying) {
     };
     const Case cases[] = {
         {{{2, 1, 3}, {2, 4, 9}, {2, 5, 1}}, 1},  // seat 1 tries, its partner 3 takes
-        {{{2, 1, 1}, {2, 4, 2}, {2, 5, 3}}, 3},
-        {{{2, 1, 9}, {2, 4, 1}, {2, 5, 2}}, 2},
+        {{{2, 1, 1}, {2, 4, 2}, {2, 5, 3}}, 3}, {{{2, 1, 9}, {2, 4, 1}, {2, 5, 2}}, 2},
         {{{2, 1, 2}, {2, 4, 3}, {2, 5, 1}}, 2},  // an opponent takes
         {{{2, 1, 2}, {2, 4, 3}, {4, 2, 1}}, 1},  // the seat's own trump
     };

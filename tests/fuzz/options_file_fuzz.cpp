@@ -29,7 +29,9 @@ struct World {
     }
 };
 
-bool inside(const std::string& path, const std::string& prefix) { return path.rfind(prefix, 0) == 0; }
+bool inside(const std::string& path, const std::string& prefix) {
+    return path.rfind(prefix, 0) == 0;
+}
 
 // A path that is `folder` followed by one name (or none) that stays in that folder.
 bool one_below(const std::string& path, const std::string& folder) {
@@ -61,7 +63,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (int i = 4; i <= 5; ++i) check(s.Tempi_Animazione(i) >= 0 && s.Tempi_Animazione(i) <= 200);
     check(one_below(s.Percorso_Mazzo_Carte, folder + "\\Cards\\"));
     check(one_below(s.Percorso_Mazzo_Dorso, folder + "\\Cards\\"));
-    check(s.Percorso_Sfondo == "N" || s.Percorso_Sfondo == "R" || one_below(s.Percorso_Sfondo, folder + "\\Tables\\"));
+    check(s.Percorso_Sfondo == "N" || s.Percorso_Sfondo == "R" ||
+          one_below(s.Percorso_Sfondo, folder + "\\Tables\\"));
     check(s.Percorso_Opzioni.empty() || one_below(s.Percorso_Opzioni, folder + "\\Users\\"));
     const int game = program.match.Codice_Gioco;
     check(game >= 1 && game <= 10);

@@ -59,7 +59,10 @@ TEST(HeadlessWaits, TheScriptedUserActsWhenTheProgramWaitsForIt) {
     HeadlessProgram h;
     bool done = false;
     Journal order;
-    h.platform.when_idle([&] { order.push_back("idle"); done = true; });
+    h.platform.when_idle([&] {
+        order.push_back("idle");
+        done = true;
+    });
     h.program.waits.start_timer(50 * kMillisecond, false, [&] { order.push_back("timer"); });
     h.platform.at(20 * kMillisecond, [&] { order.push_back("at 20"); });
     h.program.waits.wait_until("continua", [&] { return done; });

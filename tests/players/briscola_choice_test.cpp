@@ -51,7 +51,9 @@ protected:
         m.Tabella_Carte(lista, position, kValue) = static_cast<std::int16_t>(value);
         m.Tabella_Carte(lista, position, kOwner) = static_cast<std::int16_t>(owner);
     }
-    void lead(int position, int suit, int value, int owner) { put(engine::list::kTable, position, suit, value, owner); }
+    void lead(int position, int suit, int value, int owner) {
+        put(engine::list::kTable, position, suit, value, owner);
+    }
 
     // The evaluation and the pick of a difficulty, as the computer turn runs them.
     int choose(int difficulty) {
@@ -88,8 +90,9 @@ TEST_F(BriscolaChoice, LeadingEachDifficultyHasItsOwnIdeaOfTheCheapestCard) {
 
     EXPECT_EQ(choose(3), 2);  // the smallest order number
     EXPECT_EQ(figures(35, 1), (std::vector<int>{-16, -6, -8}));
-    EXPECT_EQ(trace(), (std::vector<std::string>{"valore= 0", "costo= 16", "tot= -16", "", "valore= 0", "costo= 6",
-                                                 "tot= -6", "", "valore= 0", "costo= 8", "tot= -8", ""}));
+    EXPECT_EQ(trace(),
+              (std::vector<std::string>{"valore= 0", "costo= 16", "tot= -16", "", "valore= 0", "costo= 6",
+                                        "tot= -6", "", "valore= 0", "costo= 8", "tot= -8", ""}));
 }
 
 TEST_F(BriscolaChoice, PlayingLastTheTotalsOfDifficultyThreeWeighWhatIsOnTheTable) {
@@ -195,7 +198,8 @@ protected:
         w.P.Load(201);
     }
     Card played() const {
-        return {m.Tabella_Carte(engine::list::kTable, 1, kSuit), m.Tabella_Carte(engine::list::kTable, 1, kValue)};
+        return {m.Tabella_Carte(engine::list::kTable, 1, kSuit),
+                m.Tabella_Carte(engine::list::kTable, 1, kValue)};
     }
 };
 
@@ -209,8 +213,10 @@ TEST_F(ComputerTurn, EachDifficultyPlaysItsOwnChoice) {
         seat_two_leads({hand[0], hand[1], hand[2]}, c.code);
         program.settings.Difficolta = static_cast<std::int16_t>(c.difficulty);
         players.Gioca_Turno_Computer();
-        EXPECT_EQ(played().suit, hand[c.position - 1].suit) << "game " << c.code << " difficulty " << c.difficulty;
-        EXPECT_EQ(played().value, hand[c.position - 1].value) << "game " << c.code << " difficulty " << c.difficulty;
+        EXPECT_EQ(played().suit, hand[c.position - 1].suit)
+            << "game " << c.code << " difficulty " << c.difficulty;
+        EXPECT_EQ(played().value, hand[c.position - 1].value)
+            << "game " << c.code << " difficulty " << c.difficulty;
         EXPECT_EQ(m.Tabella_Carte(2, c.position, kSuit), 0);
     }
 }

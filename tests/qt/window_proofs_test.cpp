@@ -40,7 +40,9 @@ public:
     int escaped = 0;
 };
 
-CheckedApplication* application() { return static_cast<CheckedApplication*>(QCoreApplication::instance()); }
+CheckedApplication* application() {
+    return static_cast<CheckedApplication*>(QCoreApplication::instance());
+}
 
 struct Windowed {
     platform::qt::QtPlatform platform{TAVOLORA_PROGRAM_DIR};
@@ -58,10 +60,10 @@ struct Windowed {
 void post_click_at(QWidget* widget, QPoint point) {
     const QPointF local(point);
     const QPointF global(widget->mapToGlobal(point));
-    QCoreApplication::postEvent(widget, new QMouseEvent(QEvent::MouseButtonPress, local, global, Qt::LeftButton,
-                                                        Qt::LeftButton, Qt::NoModifier));
-    QCoreApplication::postEvent(widget, new QMouseEvent(QEvent::MouseButtonRelease, local, global, Qt::LeftButton,
-                                                        Qt::NoButton, Qt::NoModifier));
+    QCoreApplication::postEvent(widget, new QMouseEvent(QEvent::MouseButtonPress, local, global,
+                                                        Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+    QCoreApplication::postEvent(widget, new QMouseEvent(QEvent::MouseButtonRelease, local, global,
+                                                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
 }
 
 // The user at the window: clicks and the close button are Qt events posted to the
@@ -104,7 +106,8 @@ private slots:
         QVERIFY(w.window.frameGeometry().width() <= 2184);
         QVERIFY(w.window.frameGeometry().height() <= 2184);
         // The program learns the client area's size, in twips.
-        QTRY_COMPARE(w.program.master.form.ScaleWidth, static_cast<float>(w.window.client_area().width() * 15));
+        QTRY_COMPARE(w.program.master.form.ScaleWidth,
+                     static_cast<float>(w.window.client_area().width() * 15));
         QCOMPARE(w.program.master.PIC_Tavolo.Width, w.program.master.form.ScaleWidth);
         QVERIFY(!w.window.table().isVisible());
     }
@@ -134,7 +137,8 @@ private slots:
         testing::Journal journal;
         int saves = 0;
         w.program.waits.set_exit_save([&saves] { ++saves; });
-        const int code = run_in_event_loop([&] { testing::run_nested_waits(w.program, user, true, journal); });
+        const int code =
+            run_in_event_loop([&] { testing::run_nested_waits(w.program, user, true, journal); });
         QCOMPARE(code, 0);
         QVERIFY(w.platform.exit_requested());
         QCOMPARE(journal, (testing::Journal{"pausa: inizio", "attesa continua: inizio", "voli: inizio"}));
@@ -202,12 +206,14 @@ private slots:
 
     void seededFlightsLeaveTheTableAsTheHeadlessRunDoes() {
         Windowed w;
-        QTRY_VERIFY(w.program.master.form.ScaleWidth == static_cast<float>(w.window.client_area().width() * 15));
+        QTRY_VERIFY(w.program.master.form.ScaleWidth ==
+                    static_cast<float>(w.window.client_area().width() * 15));
         // The headless window has the size the real one reported.
         testing::HeadlessProgram headless(TAVOLORA_PROGRAM_DIR);
         headless.program.master_events.start_up();
         const table::FormGeometry& form = w.program.master.form;
-        headless.program.master_events.window_resized(form.Width, form.Height, form.ScaleWidth, form.ScaleHeight);
+        headless.program.master_events.window_resized(form.Width, form.Height, form.ScaleWidth,
+                                                      form.ScaleHeight);
 
         const testing::Journal expected = testing::run_seeded_flights(headless.program, 11, 5);
         const testing::Journal journal = testing::run_seeded_flights(w.program, 11, 5);
@@ -240,7 +246,8 @@ private slots:
         bool done = false;
         QTimer::singleShot(300, [&done] { done = true; });
         const std::clock_t start = std::clock();
-        w.program.waits.at_boundary([&] { w.program.waits.wait_until("giocatore", [&done] { return done; }); });
+        w.program.waits.at_boundary(
+            [&] { w.program.waits.wait_until("giocatore", [&done] { return done; }); });
         const double cpu_ms = 1000.0 * static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
         QVERIFY2(cpu_ms < 100, qPrintable(QStringLiteral("%1 ms of CPU").arg(cpu_ms)));
     }

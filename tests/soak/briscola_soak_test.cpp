@@ -19,7 +19,9 @@ using testing::MatchPlan;
 
 constexpr std::array<int, 10> kPoints = {11, 0, 10, 0, 0, 0, 0, 2, 3, 4};
 
-int points_of(int value) { return kPoints.at(static_cast<std::size_t>(value - 1)); }
+int points_of(int value) {
+    return kPoints.at(static_cast<std::size_t>(value - 1));
+}
 
 // The winner of a trick by the rules of Briscola, written apart from the engine's.
 int trick_winner(const std::vector<std::array<int, 3>>& trick, int trump) {
@@ -93,10 +95,11 @@ public:
         }
         const int trump = cards(21, 1, kSuit);
         ASSERT_EQ(trick_winner(trick, trump), p.match.Vincitore_Effettivo) << where();
-        const int side = plan_.players == 4 ? (p.match.Vincitore_Effettivo == 2 ? 9
-                                               : p.match.Vincitore_Effettivo == 3 ? 1
-                                                                                  : p.match.Vincitore_Effettivo)
-                                            : p.match.Vincitore_Effettivo;
+        const int side = plan_.players == 4
+                             ? (p.match.Vincitore_Effettivo == 2   ? 9
+                                : p.match.Vincitore_Effettivo == 3 ? 1
+                                                                   : p.match.Vincitore_Effettivo)
+                             : p.match.Vincitore_Effettivo;
         ASSERT_EQ(side, p.match.Vincitore_Mano) << where();
         ++tricks;
     }
@@ -133,7 +136,8 @@ public:
         const auto& cards = match_.program().match.Tabella_Carte;
         int total = 0;
         for (int pile = 11; pile <= 19; ++pile) {
-            for (int p = 1; p <= 40 && cards(pile, p, kSuit) != 0; ++p) total += points_of(cards(pile, p, kValue));
+            for (int p = 1; p <= 40 && cards(pile, p, kSuit) != 0; ++p)
+                total += points_of(cards(pile, p, kValue));
         }
         ASSERT_EQ(total, 120) << where();
         ++hands;
@@ -206,7 +210,7 @@ SoakTotals soak(int players, bool variant_151, int hands_wanted) {
         plan.mode = mode;
         plan.seed = ++seed;
         // The human or a computer seat in play leads the first hand.
-        const std::vector<int> leaders = players == 2 ? std::vector<int>{0, 2}
+        const std::vector<int> leaders = players == 2   ? std::vector<int>{0, 2}
                                          : players == 3 ? std::vector<int>{0, 1, 2}
                                                         : std::vector<int>{0, 1, 2, 3};
         plan.first_player = leaders[seed % leaders.size()];
@@ -254,7 +258,8 @@ TEST_P(BriscolaSoak, EveryPlayKeepsTheDeckWholeAndEveryTrickGoesByTheRule) {
 
 TEST_P(BriscolaSoak, The151VariantToo) {
     const SoakTotals totals = soak(GetParam(), true, 167);
-    std::cout << GetParam() << " players, 151: " << totals.hands << " hands, " << totals.tricks << " tricks\n";
+    std::cout << GetParam() << " players, 151: " << totals.hands << " hands, " << totals.tricks
+              << " tricks\n";
     EXPECT_GE(totals.hands, 167);
 }
 

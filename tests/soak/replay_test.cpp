@@ -36,7 +36,8 @@ std::string journal_of(const testing::MatchPlan& plan) {
     const int hands = match.play_to_end();
     journal << "mani " << hands << ", vince " << match.program().match.Vincitore_Partita << '\n';
     for (int s : {1, 2, 3, 9}) journal << "totale " << s << ' ' << cards(37, s, 1) << '\n';
-    for (const auto& message : match.platform().messages()) journal << message.title << ": " << message.text << '\n';
+    for (const auto& message : match.platform().messages())
+        journal << message.title << ": " << message.text << '\n';
     return journal.str();
 }
 

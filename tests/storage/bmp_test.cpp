@@ -57,8 +57,9 @@ TEST(BmpHeader, RefusesWhatIsNotAPlausibleBmp) {
 
 class HostPath : public ::testing::Test {
 protected:
-    std::filesystem::path root = std::filesystem::temp_directory_path() /
-                                 ("tavolora-host-path-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+    std::filesystem::path root =
+        std::filesystem::temp_directory_path() /
+        ("tavolora-host-path-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
     void SetUp() override {
         std::filesystem::remove_all(root);
         std::filesystem::create_directories(root / "Cards" / "Tavolora" / "1");

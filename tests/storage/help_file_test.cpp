@@ -77,8 +77,8 @@ TEST(HelpLines, EndAtCarriageReturnsWithOrWithoutLineFeed) {
 
 TEST(HelpIndex, GivesChaptersAndSectionsInFileOrder) {
     const std::vector<HelpNode> expected = {
-        {"A1", "", "Regole"},      {"A1_1", "A1", "Il mazzo"}, {"A1_2", "A1", "La mano"},
-        {"A2", "", "Punti"},       {"A2_1", "A2", "Il conteggio"},
+        {"A1", "", "Regole"}, {"A1_1", "A1", "Il mazzo"},     {"A1_2", "A1", "La mano"},
+        {"A2", "", "Punti"},  {"A2_1", "A2", "Il conteggio"},
     };
     EXPECT_EQ(help_index(kTwoChapters), expected);
 }
@@ -112,11 +112,9 @@ TEST(HelpIndex, SkipsSectionsWithoutTheirChapterAndTakenKeysAndGoesOn) {
 
 TEST(HelpIndex, TakesOnlyIndexLinesWithATitle) {
     const std::string bytes = file_of({
-        row(" 1", "00", "000"),             // no title: no chapter
+        row(" 1", "00", "000"),            // no title: no chapter
         row(" 1", " 1", "000", "Orfana"),  // so this one has no chapter
-        row(" 2", "00", "000", "Due"),
-        row(" 2", " 1", "001", "Corpo"),
-        row(" 2", " 2", "000"),
+        row(" 2", "00", "000", "Due"), row(" 2", " 1", "001", "Corpo"), row(" 2", " 2", "000"),
         row(" 2", " 3", "000", " "),  // a blank is a title
     });
     const std::vector<HelpNode> expected = {{"A2", "", "Due"}, {"A2_3", "A2", " "}};
@@ -125,12 +123,9 @@ TEST(HelpIndex, TakesOnlyIndexLinesWithATitle) {
 
 TEST(HelpIndex, ReadsPastShortAndNonNumericLines) {
     const std::string bytes = file_of({
-        "",
-        "x",
-        " 1",
-        " 100",
-        " 100000",   // line number 0 but no text
-        " 100000 ",  // still no text
+        "", "x", " 1", " 100",
+        " 100000",          // line number 0 but no text
+        " 100000 ",         // still no text
         "commento libero",  // section "mm", line number "ent": both 0, a chapter "co"
         " 1ab000 Lettere",  // section "ab" is 0: a chapter line
         " 1 2xyz Due",      // line number "xyz" is 0: an index line
@@ -175,7 +170,8 @@ TEST(HelpTopic, EndsAtTheFirstLineOfAnythingElse) {
         row(" 1", " 1", "003", "Mai"),
     });
     EXPECT_EQ(help_topic(bytes, "1", "1"), (Lines{"Uno", "Due"}));
-    const std::string with_short_line = file_of({row(" 1", " 1", "001", "Uno"), "", row(" 1", " 1", "002", "Due")});
+    const std::string with_short_line =
+        file_of({row(" 1", " 1", "001", "Uno"), "", row(" 1", " 1", "002", "Due")});
     EXPECT_EQ(help_topic(with_short_line, "1", "1"), (Lines{"Uno"}));
 }
 
@@ -200,7 +196,8 @@ TEST(HelpTopic, ShowsTwoEmptyLinesInARowAndEndsAtAThird) {
     });
     EXPECT_EQ(help_topic(bytes, "1", "1"), (Lines{"Uno", "", "", "Due", "", "Tre", "", ""}));
     // A line cut before its text column is an empty line too.
-    const std::string short_lines = file_of({" 1 1001", " 1 1002 ", " 1 1003", row(" 1", " 1", "004", "Mai")});
+    const std::string short_lines =
+        file_of({" 1 1001", " 1 1002 ", " 1 1003", row(" 1", " 1", "004", "Mai")});
     EXPECT_EQ(help_topic(short_lines, "1", "1"), (Lines{"", ""}));
     // A line of blanks is not empty.
     const std::string blanks = file_of({row(" 1", " 1", "001"), row(" 1", " 1", "002"),
@@ -230,9 +227,9 @@ TEST(HelpTopic, ConvertsWindows1252ToUtf8) {
 TEST(HelpTopic, CallsBackOnceForEachListedLineOnly) {
     int calls = 0;
     const auto count = [&calls] { ++calls; };
-    const std::string bytes = file_of({row(" 1", " 1", "001", "Uno"), row(" 1", " 1", "002"),
-                                       row(" 1", " 1", "003"), row(" 1", " 1", "004"),
-                                       row(" 1", " 2", "001", "Altro")});
+    const std::string bytes =
+        file_of({row(" 1", " 1", "001", "Uno"), row(" 1", " 1", "002"), row(" 1", " 1", "003"),
+                 row(" 1", " 1", "004"), row(" 1", " 2", "001", "Altro")});
     EXPECT_EQ(help_topic(bytes, "1", "1", count), (Lines{"Uno", "", ""}));
     EXPECT_EQ(calls, 3);
     calls = 0;

@@ -46,14 +46,14 @@ TEST(OptionsRecord, LaysItsFieldsOutByteForByte) {
     EXPECT_EQ(field(b, 100, 5), "Verde");
     EXPECT_EQ(at16(b, 150), 3);
     EXPECT_EQ(at16(b, 152), 10);
-    EXPECT_EQ(at16(b, 166), 80);     // Animazioni(8)
-    EXPECT_EQ(at16(b, 168), -1);     // Impostazioni(1), little-endian two's complement
+    EXPECT_EQ(at16(b, 166), 80);  // Animazioni(8)
+    EXPECT_EQ(at16(b, 168), -1);  // Impostazioni(1), little-endian two's complement
     EXPECT_EQ(static_cast<unsigned char>(b[168]), 0xFF);
     EXPECT_EQ(at16(b, 196), -15);    // Impostazioni(15)
     EXPECT_EQ(at16(b, 198), 1000);   // Regole(1)
     EXPECT_EQ(at16(b, 236), 20000);  // Regole(20)
     EXPECT_EQ(field(b, 238, 20), "Tuno" + std::string(16, ' '));
-    EXPECT_EQ(field(b, 258, 8), "Niccol\xF2 ");  // Windows-1252, one byte a character
+    EXPECT_EQ(field(b, 258, 8), "Niccol\xF2 ");            // Windows-1252, one byte a character
     EXPECT_EQ(field(b, 278, 20), "Melto con un nome lu");  // cut to its width
 }
 
@@ -89,8 +89,8 @@ TEST(RecordFiles, AreValidWithExactlyOneWholeRecord) {
     const struct {
         std::uintmax_t size;
         bool valid;
-    } sizes[] = {{0, false},   {1, false},   {297, false}, {298, true},     {299, true},
-                 {400, true},  {595, true},  {596, false}, {700, false},   {32768ULL * 298, false}};
+    } sizes[] = {{0, false},  {1, false},  {297, false}, {298, true},  {299, true},
+                 {400, true}, {595, true}, {596, false}, {700, false}, {32768ULL * 298, false}};
     for (const auto& [size, valid] : sizes) EXPECT_EQ(valid_options_file_size(size), valid) << size;
     EXPECT_EQ(Numero_Record(596, 298), 2);
     EXPECT_EQ(Numero_Record(32767ULL * 298, 298), 32767);
@@ -175,7 +175,8 @@ TEST(UserNames, NamesReadFromFilesMustStayInTheirFolder) {
     for (const char* bad : {"", ".", "..", "..\\Options", "../x", "/etc", "a\nb"}) {
         EXPECT_FALSE(is_single_component(bad)) << bad;
     }
-    for (const char* good : {"Tavolora", "Verde", "...", "gatto.bmp"}) EXPECT_TRUE(is_single_component(good)) << good;
+    for (const char* good : {"Tavolora", "Verde", "...", "gatto.bmp"})
+        EXPECT_TRUE(is_single_component(good)) << good;
 }
 
 }  // namespace

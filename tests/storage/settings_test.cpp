@@ -83,8 +83,9 @@ TEST_F(SettingsFiles, LoadingCopiesWhatTheProgramUsesAndBringsTimingsIntoRange) 
 
 TEST_F(SettingsFiles, BackgroundSettingsNoneAndKeepAreNeverPaths) {
     Tipo_Opzioni r;
-    for (const auto& [stored_text, expected] :
-         {std::pair<const char*, std::string>{"R", "R"}, {" N ", "N"}, {"n", folder.string() + "\\Tables\\n.jpg"}}) {
+    for (const auto& [stored_text, expected] : {std::pair<const char*, std::string>{"R", "R"},
+                                                {" N ", "N"},
+                                                {"n", folder.string() + "\\Tables\\n.jpg"}}) {
         r.Sfondo_Tavolo.assign(stored_text);
         folder.write(users_file("Anna_1.opt"), record_bytes(r));
         storage.Carica_Sfondo();
@@ -392,7 +393,8 @@ TEST_F(StartUp, TheLastUserAndGameAreRestored) {
     // The exit saves what the main menu shows.
     program.main_menu.LBL_Primarie(1).Caption = "Anna";
     program.main_menu_events.Form_Unload();
-    EXPECT_EQ(decode_options(*read_file(folder.path() / "Options" / "TVQ.opt")).Mazzo_Dorso.trimmed(), "Anna");
+    EXPECT_EQ(decode_options(*read_file(folder.path() / "Options" / "TVQ.opt")).Mazzo_Dorso.trimmed(),
+              "Anna");
 }
 
 TEST_F(StartUp, AGameCodePastTheNamedGamesWrapsToTheFirst) {
@@ -435,7 +437,8 @@ TEST_F(StartUp, TheArrowsStepThroughTheUsers) {
 
 TEST_F(SettingsFiles, NewOptionsFilesGetTheDefaultsAndAValidOneIsLeftAlone) {
     // Four decks: the third; three backgrounds or more: the third.
-    for (const char* table : {"a.jpg", "b.JPG", "c.jpg", "d.jpg", "e.bmp"}) folder.write(std::string("Tables/") + table, "");
+    for (const char* table : {"a.jpg", "b.JPG", "c.jpg", "d.jpg", "e.bmp"})
+        folder.write(std::string("Tables/") + table, "");
     be("Anna", 2);
     program.game_setup.Crea_Opzioni();
     const Tipo_Opzioni created = stored("Anna_2.opt");

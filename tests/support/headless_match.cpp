@@ -49,11 +49,13 @@ HeadlessMatch::HeadlessMatch(const MatchPlan& plan)
     options.Mazzo_Dorso.assign("Mazzo");
     options.Sfondo_Tavolo.assign("N");
     options.Difficolta = static_cast<std::int16_t>(plan.difficulty);
-    options.Animazioni(1) = options.Animazioni(2) = options.Animazioni(3) = static_cast<std::int16_t>(plan.flight_steps);
+    options.Animazioni(1) = options.Animazioni(2) = options.Animazioni(3) =
+        static_cast<std::int16_t>(plan.flight_steps);
     options.Animazioni(4) = static_cast<std::int16_t>(plan.thinking);
     options.Animazioni(5) = static_cast<std::int16_t>(plan.display);
     const storage::OptionsBytes bytes = storage::encode(options);
-    folder_.write("Users/Anna_" + std::to_string(plan.game) + ".opt", std::string(bytes.data(), bytes.size()));
+    folder_.write("Users/Anna_" + std::to_string(plan.game) + ".opt",
+                  std::string(bytes.data(), bytes.size()));
 
     Program& p = h_.program;
     p.waits.set_wait_observer([this](std::string_view wait) {
@@ -124,7 +126,8 @@ bool HeadlessMatch::play_human_card() {
     Program& p = h_.program;
     std::vector<int> playable;
     for (int i = 1; i <= p.match.Carte_In_Mano && i <= 40; ++i) {
-        if (p.master.P.find(i) != nullptr && p.master.accepts_input({table::ControlId::P, i})) playable.push_back(i);
+        if (p.master.P.find(i) != nullptr && p.master.accepts_input({table::ControlId::P, i}))
+            playable.push_back(i);
     }
     if (playable.empty()) return false;
     choices_ = choices_ * 6364136223846793005ULL + 1442695040888963407ULL;

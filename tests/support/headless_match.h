@@ -19,7 +19,7 @@ namespace tavolora::testing {
 void write_test_deck(const TempFolder& folder);
 
 struct MatchPlan {
-    int game = 1;        // game code
+    int game = 1;  // game code
     int players = 2;
     int difficulty = 1;  // as stored in the options file
     int mode = 1;        // 1 single hand, 2 points, 3 games, 4 the 151 variant

@@ -14,7 +14,8 @@ namespace tavolora::testing {
 // Without a folder, the program gets an empty one of its own, removed at the end.
 struct HeadlessProgram {
     explicit HeadlessProgram(std::string folder = {}, std::uint64_t seed = 1)
-        : platform(folder.empty() ? own_folder.string() : std::move(folder), seed), program(platform.ports()) {}
+        : platform(folder.empty() ? own_folder.string() : std::move(folder), seed),
+          program(platform.ports()) {}
 
     TempFolder own_folder;
     platform::headless::HeadlessPlatform platform;

@@ -42,8 +42,8 @@ void run_nested_waits(Program& program, QueuedUser& user, bool close_instead, Jo
         journal.push_back("voli: inizio");
         program.animation.Libera_Animazioni();
         for (int k = 1; k <= 3; ++k) {
-            program.animation.fill_flight_slot(k, k, "", 100, static_cast<std::int16_t>(1000 * k),
-                                               5000, 6000, 8);
+            program.animation.fill_flight_slot(k, k, "", 100, static_cast<std::int16_t>(1000 * k), 5000, 6000,
+                                               8);
         }
         program.animation.Avvia_Animazioni();
         journal.push_back("voli: fine, atterrati " + std::to_string(program.anim.Animazioni_Concluse));
@@ -68,13 +68,12 @@ void run_nested_waits(Program& program, QueuedUser& user, bool close_instead, Jo
 }
 
 Journal expected_nested_waits() {
-    return {"pausa: inizio",        "attesa continua: inizio", "voli: inizio", "CMD_M_Continua_Click",
-            "voli: fine, atterrati 3", "attesa continua: fine", "pausa: fine"};
+    return {"pausa: inizio",           "attesa continua: inizio", "voli: inizio", "CMD_M_Continua_Click",
+            "voli: fine, atterrati 3", "attesa continua: fine",   "pausa: fine"};
 }
 
 std::string face_path(const std::string& folder, int suit, int value) {
-    return folder + "\\Cards\\Tavolora\\" + std::to_string(suit) + "\\" + std::to_string(value) +
-           ".bmp";
+    return folder + "\\Cards\\Tavolora\\" + std::to_string(suit) + "\\" + std::to_string(value) + ".bmp";
 }
 
 Journal run_seeded_flights(Program& program, std::uint64_t seed, int batches) {
@@ -90,11 +89,12 @@ Journal run_seeded_flights(Program& program, std::uint64_t seed, int batches) {
             const int cards = 1 + below(40);
             const int steps = 1 + below(6);
             for (int k = 1; k <= cards; ++k) {
-                const auto coordinate = [&below](int limit) { return static_cast<std::int16_t>(below(limit)); };
-                program.animation.fill_flight_slot(k, 1 + below(40),
-                                                   face_path(folder, 1 + below(4), 1 + below(10)),
-                                                   coordinate(9000), coordinate(14000),
-                                                   coordinate(9000), coordinate(14000), steps);
+                const auto coordinate = [&below](int limit) {
+                    return static_cast<std::int16_t>(below(limit));
+                };
+                program.animation.fill_flight_slot(
+                    k, 1 + below(40), face_path(folder, 1 + below(4), 1 + below(10)), coordinate(9000),
+                    coordinate(14000), coordinate(9000), coordinate(14000), steps);
             }
             program.anim.Fase_Animazione = table::phase::kNone;
             program.animation.Avvia_Animazioni();
@@ -113,9 +113,9 @@ std::string snapshot(const Program& program) {
             out << " unloaded " << c.Top << ',' << c.Left << '\n';
             return;
         }
-        out << ' ' << c.Top << ',' << c.Left << ' ' << c.Width << 'x' << c.Height
-            << (c.Visible ? " V" : " -") << (c.Enabled ? "E" : "-") << " z" << c.z << " ["
-            << c.Picture << "] [" << c.Caption << "] i" << c.Interval << '\n';
+        out << ' ' << c.Top << ',' << c.Left << ' ' << c.Width << 'x' << c.Height << (c.Visible ? " V" : " -")
+            << (c.Enabled ? "E" : "-") << " z" << c.z << " [" << c.Picture << "] [" << c.Caption << "] i"
+            << c.Interval << '\n';
     });
     const table::AnimationState& a = program.anim;
     for (int i = 1; i <= table::kFlightSlots; ++i) {
@@ -125,8 +125,7 @@ std::string snapshot(const Program& program) {
         out << '\n';
     }
     out << "avviate " << a.Animazioni_Avviate << " concluse " << a.Animazioni_Concluse << " finite "
-        << a.Animazioni_Finite << " carta " << a.Carta_Animata << " indice " << a.Indice_Animazione
-        << '\n';
+        << a.Animazioni_Finite << " carta " << a.Carta_Animata << " indice " << a.Indice_Animazione << '\n';
     return out.str();
 }
 

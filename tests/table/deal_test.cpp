@@ -16,7 +16,9 @@ protected:
     std::pair<int, int> card(int lista, int position) const {
         return {m.Tabella_Carte(lista, position, 1), m.Tabella_Carte(lista, position, 2)};
     }
-    static std::pair<int, int> deck_card(int position) { return {(position - 1) / 10 + 1, (position - 1) % 10 + 1}; }
+    static std::pair<int, int> deck_card(int position) {
+        return {(position - 1) / 10 + 1, (position - 1) % 10 + 1};
+    }
 };
 
 TEST_F(Deal, SeatAfterSeatInTurnOrderFromTheTopOfTheDeck) {

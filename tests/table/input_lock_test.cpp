@@ -49,10 +49,12 @@ TEST_F(InputLock, TheStripShowsBriscolasButtonsAgainAfterBeingHidden) {
     animation.Imposta_Menu_Gioco();
     EXPECT_TRUE(w.FRM_M_Menu.Visible);
     EXPECT_EQ(w.FRM_M_Menu.Height, 2535);
-    const std::pair<Control*, const char*> buttons[] = {
-        {&w.CMD_M_Briscola, "Visualizza briscola"}, {&w.CMD_M_Punteggio, "Visualizza punteggi"},
-        {&w.CMD_M_Carte, "Visualizza carte prese"}, {&w.CMD_M_Tiri, "Visualizza tiri"},
-        {&w.CMD_M_Continua, "Prosegui"},            {&w.CMD_M_Chiudi_Partita, "Esci dalla partita"}};
+    const std::pair<Control*, const char*> buttons[] = {{&w.CMD_M_Briscola, "Visualizza briscola"},
+                                                        {&w.CMD_M_Punteggio, "Visualizza punteggi"},
+                                                        {&w.CMD_M_Carte, "Visualizza carte prese"},
+                                                        {&w.CMD_M_Tiri, "Visualizza tiri"},
+                                                        {&w.CMD_M_Continua, "Prosegui"},
+                                                        {&w.CMD_M_Chiudi_Partita, "Esci dalla partita"}};
     for (const auto& [button, caption] : buttons) {
         EXPECT_TRUE(button->Visible) << caption;
         EXPECT_EQ(button->Caption, caption);

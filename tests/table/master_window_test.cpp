@@ -17,9 +17,9 @@ TEST(MasterWindow, ControlsStartAsTheWindowIsCreated) {
     EXPECT_EQ(w.FRM_M_Menu.Caption, "Menù di gioco");
     EXPECT_EQ(w.FRM_M_Menu.Width, 3015);
     EXPECT_EQ(w.FRM_M_Menu.Height, 2535);
-    for (const Control* hidden : {&w.IMG_Sfondo_Tavolo, &w.LBL_Parola_Tresette, &w.PIC_Parola_Tiro,
-                                  &w.PIC_Fine_Partita, &w.PIC_51_Monitor, &w.PIC_52_Monitor,
-                                  &w.PIC_Riepilogo_Accusi, &w.CMD_Ordine_Carte, &w.List1}) {
+    for (const Control* hidden :
+         {&w.IMG_Sfondo_Tavolo, &w.LBL_Parola_Tresette, &w.PIC_Parola_Tiro, &w.PIC_Fine_Partita,
+          &w.PIC_51_Monitor, &w.PIC_52_Monitor, &w.PIC_Riepilogo_Accusi, &w.CMD_Ordine_Carte, &w.List1}) {
         EXPECT_FALSE(hidden->Visible) << describe(hidden->key);
     }
     EXPECT_EQ(w.PIC_51_Monitor.Left, 3000);
@@ -180,9 +180,8 @@ protected:
             w.P(k).Visible = true;
             w.P(k).Enabled = true;
         }
-        input.on(ControlId::P, InputEvent::Click, [this](ControlKey key, const MouseArgs&) {
-            calls.push_back("click " + describe(key));
-        });
+        input.on(ControlId::P, InputEvent::Click,
+                 [this](ControlKey key, const MouseArgs&) { calls.push_back("click " + describe(key)); });
         // Only the dispatcher is under test here, not what the game does on a press.
         for (InputEvent event : {InputEvent::MouseDown, InputEvent::MouseUp}) {
             input.on(ControlId::P, event, [](ControlKey, const MouseArgs&) {});

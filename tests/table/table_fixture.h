@@ -18,8 +18,13 @@ inline std::string bmp_picture(int width, int height) {
     const auto pixels = static_cast<std::uint32_t>((width * 3 + 3) / 4 * 4 * height);
     std::string bytes(54, '\0');
     bytes.append(pixels, '\x80');
-    const std::uint32_t fields[][2] = {{2, 54 + pixels}, {10, 54}, {14, 40}, {18, static_cast<std::uint32_t>(width)},
-                                       {22, static_cast<std::uint32_t>(height)}, {26, 1 | 24 << 16}, {34, pixels}};
+    const std::uint32_t fields[][2] = {{2, 54 + pixels},
+                                       {10, 54},
+                                       {14, 40},
+                                       {18, static_cast<std::uint32_t>(width)},
+                                       {22, static_cast<std::uint32_t>(height)},
+                                       {26, 1 | 24 << 16},
+                                       {34, pixels}};
     for (const auto& [at, value] : fields) {
         for (unsigned i = 0; i < 4; ++i) bytes[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
     }
@@ -77,7 +82,9 @@ protected:
         program.waits.at_boundary([&] { routine(); });
     }
     std::string face(int suit, int value) const { return face_path(folder.string(), suit, value); }
-    std::string back(const std::string& name) const { return folder.string() + "\\Cards\\Tavolora\\1\\" + name + ".bmp"; }
+    std::string back(const std::string& name) const {
+        return folder.string() + "\\Cards\\Tavolora\\1\\" + name + ".bmp";
+    }
 };
 
 }  // namespace tavolora::testing
