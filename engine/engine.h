@@ -59,6 +59,7 @@ public:
     // --- Hand starters.
     void Inizia_Mano_Briscola();
     void Inizia_Mano_Briscola_2();
+    void Inizia_Mano_Scopa();
     // Game code 5: the preparation of a deck, with no deal and no turn.
     void Prepara_Mazzo();
 
@@ -66,6 +67,13 @@ public:
     void Mescola_Mazzo();
     void Assegna_Valori_Carte();
     void Ordina_Carte_Mano();
+
+    // --- Scopa's captures.
+    // Every combination of the cards on the table with its sum.
+    void Calcolo_Combinazioni();
+    // The capture of the card just played, if any: the smallest combinations that
+    // add up to its value, the one of greatest capture value taken.
+    void Esegui_Presa_Scopa();
 
     // --- Trick winner and teams.
     void Determina_Vincitore_Mano();
@@ -80,6 +88,8 @@ public:
 
     // --- End of hand and of match.
     void Fine_Mano();
+    // Scopa's points of the hand under the rule switches.
+    void Assegna_Punti_Fine_Mano();
     void Verifica_Fine_Partita();
     void Fine_Partita();
 

@@ -3,7 +3,9 @@
 // The match engine's program-wide variables. One instance lives in each Program.
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "core/fixed_array.h"
 
@@ -49,6 +51,32 @@ inline constexpr int kBriscolaVariant = 6;
 namespace seat {
 inline constexpr int kHuman = 9;
 }  // namespace seat
+
+// The capture sums of the table at the start of a Scopa turn: every combination of
+// the cards on the table with its sum, as ordered lists read by index. A
+// combination is the ordinals of its cards (1 for the first card collected in table
+// order, 2 for the second...), strictly increasing. Entries come by size (all
+// singles in ordinal order, then all pairs in increasing order, then all triples...),
+// so every tie rule that reads the lists in order keeps its meaning.
+struct CaptureSums {
+    using Combination = std::vector<std::uint8_t>;
+    // The ordinals collected, in table order.
+    std::vector<int> ELE;
+    // For ordinal k (1-based), the table position of its card.
+    std::vector<int> Posizione_Elemento;
+    std::vector<Combination> LTOT;
+    std::vector<int> LTOT_Somme;
+    // By the same index: the admissible captures of the card just played (nothing
+    // for the others), and their capture values as text ("-100" for the others).
+    std::vector<std::optional<Combination>> Lista_Prese_Possibili;
+    std::vector<std::string> Lista_Prese_Possibili_Valore;
+    int Combinazioni_Pronte = 0;
+    int Numero_Elementi = 0;
+};
+
+// The most cards the table can hold in Scopa: a card equal to a table card or to the
+// sum of some of them always captures, so no more than 13 ever lie there.
+inline constexpr int kMostTableCards = 13;
 
 struct MatchState {
     CardTable Tabella_Carte{};
@@ -115,6 +143,12 @@ struct MatchState {
     // Scratch of the searches: the least and greatest value found so far.
     double Valore_Minimo = 0;
     double Valore_Massimo = 0;
+
+    // Scopa: the capture sums of the table, the table's sum, the next player's turn
+    // position (the safe discard's), the cards a capture takes.
+    CaptureSums combinazioni;
+    std::int16_t Somma_Tavola = 0;
+    int Compagno = 0;
 };
 
 }  // namespace tavolora::engine

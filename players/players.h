@@ -26,6 +26,18 @@ public:
     void Scegli_Carta_Max_35();
     void Scegli_Carta_Max_36();
 
+    // --- Scopa's choice.
+    // A hand card whose value equals any capture sum (the last such position).
+    void Scegli_Presa_Combinazioni();
+    // Of those, the one of greatest base rank.
+    void Scegli_Presa_Migliore();
+    // A hand card equal to the whole table's sum: a sweep.
+    void Cerca_Scopa();
+    // The least card whose play leaves no sum the next player holds.
+    void Scegli_Carta_Scopa_Sicura();
+    // When nothing is chosen: the card of greatest value.
+    void Scegli_Carta_Scarto_Scopa();
+
 private:
     // The tests' window on the play step.
     friend class PlayersProbe;
