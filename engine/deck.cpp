@@ -22,6 +22,9 @@ int draw_position(platform::Random& random, int count) {
 // The Briscola figures of values 1..10, the same for every suit.
 constexpr int kBriscolaPoints[10] = {11, 0, 10, 0, 0, 0, 0, 2, 3, 4};
 constexpr int kBriscolaRank[10] = {14, 1, 16, 2, 3, 4, 5, 8, 10, 12};
+// Scopa's primiera values of values 1..10: the points and the base rank of every
+// suit but the rule suit.
+constexpr int kPrimiera[10] = {16, 12, 13, 14, 15, 18, 21, 10, 10, 10};
 
 int card_id(int suit, int value) {
     return (suit - 1) * 10 + value;
@@ -98,9 +101,31 @@ void Engine::Assegna_Valori_Carte() {
             }
             break;
         }
-        case game::kScopa:
-            // Scopa's primiera figures, with the rule suit raised, come here.
+        case game::kScopa: {
+            const auto& rules = program_.settings.Regole_Partita;
+            const int rule_suit = rules(20);
+            for (int suit = 1; suit <= 4; ++suit) {
+                for (int value = 1; value <= 10; ++value) {
+                    const int id = card_id(suit, value);
+                    cards(31, id, 1) = static_cast<std::int16_t>(kPrimiera[value - 1]);
+                    cards(32, id, 1) = static_cast<std::int16_t>(kPrimiera[value - 1]);
+                }
+                if (suit != rule_suit) continue;
+                // The rule suit's base ranks: points x factor + addend, or three addends
+                // for a value whose switch is on. A figure that would not fit a 16-bit
+                // cell leaves the rank as it was.
+                for (int value = 1; value <= 10; ++value) {
+                    const int id = card_id(suit, value);
+                    const double points = cards(31, id, 1);
+                    const int addends = rules(value) == 1 ? 3 : 1;
+                    const double raised = round_half_even(points * m_.Fattore_Forza +
+                                                          static_cast<double>(addends) * m_.Incremento_Forza);
+                    if (raised >= INT16_MIN && raised <= INT16_MAX)
+                        cards(32, id, 1) = static_cast<std::int16_t>(raised);
+                }
+            }
             break;
+        }
         case game::kTresette:
             // Tresette's points in thirds and its trick-order base ranks come here.
             break;
@@ -112,9 +137,24 @@ void Engine::Assegna_Valori_Carte() {
 
 void Engine::Ordina_Carte_Mano() {
     switch (m_.Codice_Gioco) {
-        case game::kScopa:
-            // Scopa's sort of the human's hand by value comes here.
+        case game::kScopa: {
+            // By value, n passes of neighbour exchanges through list 22, position 1;
+            // equal values keep their order and an empty position (value 0) comes first.
+            auto& cards = m_.Tabella_Carte;
+            constexpr int kHand = list::kHumanHand;
+            const int n = std::clamp(m_.Carte_In_Mano, 0, 40);
+            for (int pass = 1; pass <= n; ++pass) {
+                for (int j = 1; j <= n - 1; ++j) {
+                    if (cards(kHand, j, attr::kValue) <= cards(kHand, j + 1, attr::kValue)) continue;
+                    for (int a = 1; a <= 3; ++a) {
+                        cards(22, 1, a) = cards(kHand, j, a);
+                        cards(kHand, j, a) = cards(kHand, j + 1, a);
+                        cards(kHand, j + 1, a) = cards(22, 1, a);
+                    }
+                }
+            }
             break;
+        }
         case game::kTresette:
             // Tresette's sort of the human's hand by suit and value comes here.
             break;

@@ -98,6 +98,21 @@ public:
     void Verifica_Accuso_151();
 
 private:
+    // The turn passes to the next position of the order, back to the first after
+    // the last player.
+    void advance_turn();
+    void pass_turn_scopa();
+    void lay_card_scopa();
+    // The hand pictures of a new hand: the human's faces, the computer seats' backs.
+    void load_hand_pictures();
+    void end_hand_briscola();
+    void end_hand_scopa();
+    // `Vincitore_Partita` := the seat of the greatest match total strictly above the
+    // threshold, the lower seat code on equal totals; 0 for none.
+    void find_match_winner(double threshold);
+    // A match to a target: the winner past it announced and the match ended, or the
+    // end-of-hand panel for the next hand.
+    void end_hand_against_target();
     // The points of every captured pile's cards into its score cell.
     void count_pile_points();
     // The table list of the current game: Camicia's central pile, else list 20.

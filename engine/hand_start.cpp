@@ -12,6 +12,24 @@ const char* back_of_seat(int s) {
 }
 }  // namespace
 
+void Engine::load_hand_pictures() {
+    table::Animation& animation = program_.animation;
+    for (int k = 1; k <= m_.Numero_Giocatori && k <= 9; ++k) {
+        const int s = m_.Ordine_Giocatori(k);
+        if (s != seat::kHuman && (s < 1 || s > 3)) continue;
+        for (int i = 1; i <= m_.Carte_In_Mano && i <= 40; ++i) {
+            const int index = s == seat::kHuman ? i : 40 * s + i;
+            table::Control* picture = program_.master.P.find(index);
+            if (picture == nullptr) continue;
+            const std::string file = s == seat::kHuman
+                                         ? animation.face_picture(m_.Tabella_Carte(9, i, attr::kSuit),
+                                                                  m_.Tabella_Carte(9, i, attr::kValue))
+                                         : animation.back_picture(back_of_seat(s));
+            table::LoadPicture(*picture, file, program_.pictures);
+        }
+    }
+}
+
 void Engine::Inizia_Mano_Briscola() {
     table::AnimationState& a = program_.anim;
     table::Animation& animation = program_.animation;
@@ -29,21 +47,7 @@ void Engine::Inizia_Mano_Briscola() {
     a.Preparazione_In_Corso = false;
     animation.Disponi_Tavolo();
 
-    // The hands' pictures: the human's faces, the computer seats' backs.
-    for (int k = 1; k <= m_.Numero_Giocatori && k <= 9; ++k) {
-        const int s = m_.Ordine_Giocatori(k);
-        if (s != seat::kHuman && (s < 1 || s > 3)) continue;
-        for (int i = 1; i <= m_.Carte_In_Mano && i <= 40; ++i) {
-            const int index = s == seat::kHuman ? i : 40 * s + i;
-            table::Control* picture = w.P.find(index);
-            if (picture == nullptr) continue;
-            const std::string file = s == seat::kHuman
-                                         ? animation.face_picture(m_.Tabella_Carte(9, i, attr::kSuit),
-                                                                  m_.Tabella_Carte(9, i, attr::kValue))
-                                         : animation.back_picture(back_of_seat(s));
-            table::LoadPicture(*picture, file, program_.pictures);
-        }
-    }
+    load_hand_pictures();
 
     w.PIC_Tavolo.Visible = true;
     a.Fase_Animazione = table::phase::kDeal;
@@ -59,6 +63,52 @@ void Engine::Inizia_Mano_Briscola() {
 
 void Engine::Inizia_Mano_Briscola_2() {
     Inizia_Mano_Briscola();
+}
+
+void Engine::Inizia_Mano_Scopa() {
+    table::AnimationState& a = program_.anim;
+    table::Animation& animation = program_.animation;
+    table::MasterWindow& w = program_.master;
+
+    // The table area stays on screen while the hand is built; the options are those
+    // the match started with.
+    a.Preparazione_In_Corso = true;
+    w.PIC_Tavolo.Visible = false;
+    w.PIC_Tavolo.Visible = true;
+    Inizializza_Tavolo();
+    animation.Carica_Controlli_Carte();
+    Mescola_Mazzo();
+    m_.Fattore_Forza = 1.5;
+    m_.Incremento_Forza = 3;
+    Assegna_Valori_Carte();
+    Aggiorna_Punteggi();
+    Imposta_Ordine_Giocatori();
+    animation.Assegna_Carte_Giocatori();
+    a.Preparazione_In_Corso = false;
+    animation.Disponi_Tavolo();
+    Aggiorna_Punteggi();
+
+    load_hand_pictures();
+    // The face-up cards of the table.
+    for (int n = 1; n <= m_.Carte_Tavola_Iniziali && n <= 40; ++n) {
+        if (table::Control* picture = w.P.find(200 + n)) {
+            table::LoadPicture(*picture,
+                               animation.face_picture(m_.Tabella_Carte(list::kTable, n, attr::kSuit),
+                                                      m_.Tabella_Carte(list::kTable, n, attr::kValue)),
+                               program_.pictures);
+        }
+    }
+
+    Aggiorna_Punteggi();
+    animation.Imposta_Menu_Gioco();
+    w.PIC_Tavolo.Visible = true;
+    a.Fase_Animazione = table::phase::kDeal;
+    animation.Distribuisci_Carte();
+    animation.Blocca_Comandi();
+    a.Fase_Animazione = table::phase::kNone;
+    Ordina_Carte_Mano();
+    Aggiorna_Punteggi();
+    Passa_Turno();
 }
 
 void Engine::Prepara_Mazzo() {

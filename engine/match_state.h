@@ -62,7 +62,7 @@ struct CaptureSums {
     using Combination = std::vector<std::uint8_t>;
     // The ordinals collected, in table order.
     std::vector<int> ELE;
-    // For ordinal k (1-based), the table position of its card.
+    // For ordinal k, at index k - 1, the table position of its card.
     std::vector<int> Posizione_Elemento;
     std::vector<Combination> LTOT;
     std::vector<int> LTOT_Somme;

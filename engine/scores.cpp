@@ -1,5 +1,6 @@
 // The score panel, the end of a hand and the end of the match.
 
+#include <algorithm>
 #include <array>
 
 #include "core/numbers.h"
@@ -33,7 +34,17 @@ void Engine::Somma_Punti_Prese() {
         case game::kTresette:
             break;
         case game::kScopa:
-            // Scopa counts its Sette and Re of Denari here: it comes with Scopa.
+            // The Sette and the Re of the third suit, one point each.
+            for (int L = list::kFirstPile; L <= list::kLastPile; ++L) {
+                const int count = Conta_Carte_Iniziali(L);
+                int points = 0;
+                for (int p = 1; p <= count; ++p) {
+                    if (m_.Tabella_Carte(L, p, attr::kSuit) != 3) continue;
+                    const int value = m_.Tabella_Carte(L, p, attr::kValue);
+                    if (value == 7 || value == 10) ++points;
+                }
+                store16(m_.Tabella_Carte(L, list::kScoreCell, 1), points);
+            }
             return;
         default:
             return;
@@ -58,21 +69,27 @@ void Engine::Aggiorna_Punteggi() {
     switch (m_.Codice_Gioco) {
         case game::kBriscola:
         case game::kBriscolaVariant:
-            break;
         case game::kScopa:
-            // Scopa's panel (captured cards and sweeps) comes with Scopa.
-            return;
+            break;
         case game::kTresette:
             // Tresette's panel (points and thirds) comes with Tresette.
             return;
         default:
             return;
     }
-    w.LBL_RiepilogoPrese_testo.Caption = "Numero di prese";
-    Somma_Punti_Prese();
+    // Scopa's hand points are the rule points of the end of the hand and the sweeps
+    // made so far; it has no 151 mode and no games to win.
+    const bool scopa = m_.Codice_Gioco == game::kScopa;
+    const int mode = m_.Modalita_Partita;
+    const bool to_target = mode == 2 || (mode == 4 && !scopa);
+    w.LBL_RiepilogoPrese_testo.Caption = scopa ? "Numero di carte prese" : "Numero di prese";
+    if (!scopa) Somma_Punti_Prese();
 
     const auto in_play = [&w](int s) { return w.LBL_Parziale_Punti(s).Enabled; };
-    const auto hand = [&cards](int s) { return static_cast<long long>(cards(s + 10, list::kScoreCell, 1)); };
+    const auto hand = [&cards, scopa](int s) {
+        const long long sweeps = scopa ? cards(list::kMatch, s + 10, 1) : 0;
+        return cards(s + 10, list::kScoreCell, 1) + sweeps;
+    };
     const auto total = [&cards](int s) { return static_cast<long long>(cards(list::kMatch, s, 1)); };
     for (int s : kPanelSeats) {
         if (!in_play(s)) continue;
@@ -80,14 +97,13 @@ void Engine::Aggiorna_Punteggi() {
         w.LBL_Totale_Punti(s).Caption = "-";
     }
 
-    const int mode = m_.Modalita_Partita;
-    if (mode == 4) Verifica_Accuso_151();
+    if (mode == 4 && !scopa) Verifica_Accuso_151();
     for (int s : kPanelSeats) {
         if (!in_play(s)) continue;
-        if (mode == 2 || mode == 4) {
+        if (to_target) {
             w.LBL_Totale_Punti(s).Caption =
                 format_signed(hand(s) + total(s)) + " / " + format_signed_number(m_.Punti_Da_Raggiungere);
-        } else if (mode == 3) {
+        } else if (mode == 3 && !scopa) {
             w.LBL_Totale_Punti(s).Caption =
                 format_plain(static_cast<long long>(cards(s + 10, list::kScoreCell, 3))) + " / " +
                 format_plain_number(m_.Partite_Da_Vincere);
@@ -96,7 +112,7 @@ void Engine::Aggiorna_Punteggi() {
     m_.Indice_1 = 10;
 
     // With the stop option, a total past the target ends the match at once.
-    if (!m_.Ferma_Punteggio || (mode != 2 && mode != 4)) return;
+    if (!m_.Ferma_Punteggio || !to_target) return;
     m_.Vincitore_Partita = 0;
     double bar = m_.Punti_Da_Raggiungere;
     for (int s : kPanelSeats) {
@@ -124,13 +140,35 @@ void announce_winner(Program& program) {
 }
 }  // namespace
 
+void Engine::find_match_winner(double threshold) {
+    m_.Vincitore_Partita = 0;
+    double best = -1;
+    for (int s = 1; s <= 9; ++s) {
+        const double seat_total = m_.Tabella_Carte(list::kMatch, s, 1);
+        if (seat_total > threshold && seat_total > best) {
+            threshold = best = seat_total;
+            m_.Vincitore_Partita = static_cast<std::int16_t>(s);
+        }
+    }
+}
+
+void Engine::end_hand_against_target() {
+    find_match_winner(m_.Punti_Da_Raggiungere);
+    if (m_.Vincitore_Partita == 0) {
+        program_.animation.Mostra_Fine_Partita();
+        return;
+    }
+    announce_winner(program_);
+    Fine_Partita();
+}
+
 void Engine::Fine_Mano() {
-    auto& cards = m_.Tabella_Carte;
     switch (m_.Codice_Gioco) {
         case game::kBriscola:
-            break;
+            end_hand_briscola();
+            return;
         case game::kScopa:
-            // Scopa's count (the table to the last taker, the rule points) comes with Scopa.
+            end_hand_scopa();
             return;
         case game::kTresette:
             // Tresette's count (thirds, declarations, the last trick) comes with Tresette.
@@ -138,7 +176,10 @@ void Engine::Fine_Mano() {
         default:
             return;
     }
+}
 
+void Engine::end_hand_briscola() {
+    auto& cards = m_.Tabella_Carte;
     switch (m_.Modalita_Partita) {
         case 1:
             Verifica_Fine_Partita();
@@ -146,33 +187,15 @@ void Engine::Fine_Mano() {
             Fine_Partita();
             return;
         case 2:
-        case 4: {
+        case 4:
             // The hand's points join the match totals.
             count_pile_points();
             for (int L = list::kFirstPile; L <= list::kLastPile; ++L) {
                 store16(cards(list::kMatch, L - 10, 1),
                         cards(list::kMatch, L - 10, 1) + cards(L, list::kScoreCell, 1));
             }
-            // The winner: the greatest total strictly above the target, the lower seat
-            // code on equal totals.
-            m_.Vincitore_Partita = 0;
-            double threshold = m_.Punti_Da_Raggiungere;
-            double best = -1;
-            for (int s = 1; s <= 9; ++s) {
-                const double seat_total = cards(list::kMatch, s, 1);
-                if (seat_total > threshold && seat_total > best) {
-                    threshold = best = seat_total;
-                    m_.Vincitore_Partita = static_cast<std::int16_t>(s);
-                }
-            }
-            if (m_.Vincitore_Partita == 0) {
-                program_.animation.Mostra_Fine_Partita();
-                return;
-            }
-            announce_winner(program_);
-            Fine_Partita();
+            end_hand_against_target();
             return;
-        }
         case 3: {
             Verifica_Fine_Partita();
             const int winner = m_.Vincitore_Partita;
@@ -194,6 +217,128 @@ void Engine::Fine_Mano() {
         }
         default:
             return;
+    }
+}
+
+void Engine::end_hand_scopa() {
+    auto& cards = m_.Tabella_Carte;
+    table::MasterWindow& w = program_.master;
+    program_.animation.Attendi_Pausa_Movimento_5();
+
+    // The cards left on the table go to the last taker.
+    Svuota_Lista(list::kCapture);
+    int k = 0;
+    for (int i = 1; i <= 40; ++i) {
+        if (cards(list::kTable, i, attr::kSuit) == 0) continue;
+        ++k;
+        cards(list::kCapture, k, attr::kSuit) = cards(list::kTable, i, attr::kSuit);
+        cards(list::kCapture, k, attr::kValue) = cards(list::kTable, i, attr::kValue);
+        cards(list::kCapture, k, attr::kOwner) = static_cast<std::int16_t>(i);
+        if (table::Control* picture = w.P.find(200 + i)) picture->Visible = false;
+    }
+    cards(list::kCapture, list::kScoreCell, 1) = static_cast<std::int16_t>(k);
+    Aggiorna_Punteggi();
+    program_.animation.Raccogli_Presa();
+    Assegna_Punti_Fine_Mano();
+    program_.animation.Abilita_Menu();
+
+    const int mode = m_.Modalita_Partita;
+    if (mode != 1 && mode != 2) return;
+    Aggiorna_Punteggi();
+    // The hand's points, the rule points and the sweeps, join the match totals; the
+    // piles' cells are ready for the next hand.
+    for (int L = list::kFirstPile; L <= list::kLastPile; ++L) {
+        std::int16_t& total = cards(list::kMatch, L - 10, 1);
+        const int hand = cards(L, list::kScoreCell, 1) + cards(list::kMatch, L, 1);
+        if (mode == 1) {
+            total = static_cast<std::int16_t>(hand);
+        } else {
+            store16(total, total + hand);
+            if (table::Control* label = w.LBL_Parziale_Punti.find(L - 10))
+                label->Caption = format_plain(hand);
+        }
+        cards(L, list::kScoreCell, 1) = 0;
+        cards(list::kMatch, L, 1) = 0;
+    }
+
+    if (mode == 1) {
+        find_match_winner(0);
+        if (m_.Vincitore_Partita == 0) {
+            // Nobody scored: the single hand is drawn.
+            program_.show_message("Fine Partita", "Partita in parità");
+        } else {
+            announce_winner(program_);
+        }
+        m_.Partita_Terminata = true;
+        Fine_Partita();
+        return;
+    }
+    end_hand_against_target();
+}
+
+namespace {
+// The pile whose figure is the greatest, above 0 and held by no other pile; 0 when
+// there is none.
+int single_best(const std::array<int, 9>& figures) {
+    int max = 0;
+    int best = 0;
+    for (int i = 0; i < 9; ++i) {
+        if (figures[i] == max) best = 0;
+        if (figures[i] > max) {
+            max = figures[i];
+            best = list::kFirstPile + i;
+        }
+    }
+    return best;
+}
+}  // namespace
+
+void Engine::Assegna_Punti_Fine_Mano() {
+    auto& cards = m_.Tabella_Carte;
+    const auto& rules = program_.settings.Regole_Partita;
+    const auto on = [&rules](int entry) { return rules(entry) == 1; };
+    const int suit = rules(20);
+
+    std::array<int, 9> counts{};
+    for (int L = list::kFirstPile; L <= list::kLastPile; ++L) {
+        cards(L, list::kScoreCell, 1) = 0;
+        counts[L - list::kFirstPile] = Conta_Carte_Iniziali(L);
+    }
+    const auto award = [&cards](int pile) {
+        if (pile != 0) ++cards(pile, list::kScoreCell, 1);
+    };
+
+    if (on(11)) award(single_best(counts));
+    if (on(13)) {
+        std::array<int, 9> of_suit{};
+        for (int L = list::kFirstPile; L <= list::kLastPile; ++L) {
+            for (int p = 1; p <= counts[L - list::kFirstPile]; ++p) {
+                if (cards(L, p, attr::kSuit) == suit) ++of_suit[L - list::kFirstPile];
+            }
+        }
+        award(single_best(of_suit));
+    }
+    // The chosen suit's cards whose values are switched on, a point each.
+    for (int L = list::kFirstPile; L <= list::kLastPile; ++L) {
+        for (int p = 1; p <= counts[L - list::kFirstPile]; ++p) {
+            const int value = cards(L, p, attr::kValue);
+            if (cards(L, p, attr::kSuit) == suit && value >= 1 && value <= 10 && on(value)) award(L);
+        }
+    }
+    if (on(12)) {
+        // Primiera: the best card of each suit, by its primiera figure, summed.
+        std::array<int, 9> figures{};
+        for (int L = list::kFirstPile; L <= list::kLastPile; ++L) {
+            std::array<int, 4> best_of_suit{};
+            for (int p = 1; p <= counts[L - list::kFirstPile]; ++p) {
+                const int card_suit = cards(L, p, attr::kSuit);
+                if (card_suit < 1 || card_suit > 4) continue;
+                const int figure = cards(31, (card_suit - 1) * 10 + cards(L, p, attr::kValue), 1);
+                best_of_suit[card_suit - 1] = std::max(best_of_suit[card_suit - 1], figure);
+            }
+            for (int best : best_of_suit) figures[L - list::kFirstPile] += best;
+        }
+        award(single_best(figures));
     }
 }
 

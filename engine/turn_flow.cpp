@@ -54,6 +54,13 @@ void Engine::Abilita_Giocatore() {
     program_.animation.Sblocca_Comandi();
 }
 
+void Engine::advance_turn() {
+    ++m_.Indice_Turno;
+    if (m_.Indice_Turno > 9 || m_.Indice_Turno < 1 || m_.Ordine_Giocatori(m_.Indice_Turno) == 0) {
+        m_.Indice_Turno = 1;
+    }
+}
+
 void Engine::Passa_Turno() {
     switch (m_.Codice_Gioco) {
         case game::kBriscola:
@@ -61,16 +68,13 @@ void Engine::Passa_Turno() {
         case game::kBriscolaVariant:
             break;
         case game::kScopa:
-            // Scopa's own turn flow (every card a turn, captures by sum) comes with Scopa.
+            pass_turn_scopa();
             return;
         default:
             return;  // Camicia drives its turns from the card click; code 5 plays none
     }
 
-    ++m_.Indice_Turno;
-    if (m_.Indice_Turno > 9 || m_.Indice_Turno < 1 || m_.Ordine_Giocatori(m_.Indice_Turno) == 0) {
-        m_.Indice_Turno = 1;
-    }
+    advance_turn();
 
     Conta_Carte_Tavolo();
     if (m_.Carte_In_Tavola == m_.Numero_Giocatori) {
@@ -109,6 +113,41 @@ void Engine::Passa_Turno() {
     program_.players.Gioca_Turno_Computer();
 }
 
+// Scopa: every card is a turn of its own; an empty hand is refilled from the deck
+// until the deck runs out.
+void Engine::pass_turn_scopa() {
+    if (m_.Partita_Finita) return;
+    advance_turn();
+    int next = m_.Ordine_Giocatori(m_.Indice_Turno);
+    if (next < 1) return;  // no turn order: nobody plays
+    if (Conta_Carte_Lista(next) == 0) {
+        if (m_.Tabella_Carte(list::kTurnCells, 1, 1) != 0) {
+            program_.animation.Pesca_Carte_Mazzo();
+        } else {
+            // With three players the deck's last cards make one hand short: the turn
+            // passes over an empty hand while another still holds a card.
+            for (int passed = 1; passed < m_.Numero_Giocatori && Conta_Carte_Lista(next) == 0; ++passed) {
+                advance_turn();
+                next = m_.Ordine_Giocatori(m_.Indice_Turno);
+            }
+            if (Conta_Carte_Lista(next) == 0) {
+                m_.Partita_Finita = true;
+                Fine_Mano();
+                return;
+            }
+        }
+    }
+    if (next == seat::kHuman) {
+        Calcolo_Combinazioni();
+        Abilita_Giocatore();
+        return;
+    }
+    m_.Giocatore_Corrente = static_cast<std::int16_t>(next);
+    program_.animation.Attendi_Pausa_Movimento_4();
+    Calcolo_Combinazioni();
+    program_.players.Gioca_Turno_Computer();
+}
+
 void Engine::Gioca_Carta() {
     int lista = 0;
     switch (m_.Codice_Gioco) {
@@ -118,8 +157,7 @@ void Engine::Gioca_Carta() {
             lista = list::kTable;
             break;
         case game::kScopa:
-            // Scopa lays the card at the place the player chose and redraws the table:
-            // it comes with Scopa.
+            lay_card_scopa();
             return;
         case game::kCamicia:
             // Camicia lays the card on the central pile: it comes with Camicia.
@@ -141,6 +179,29 @@ void Engine::Gioca_Carta() {
         picture->Visible = true;
         picture->ZOrder(0);
     }
+}
+
+// Scopa lays the card at the place chosen for it (a hole a capture left, or the end
+// of the table) and redraws the whole table.
+void Engine::lay_card_scopa() {
+    program_.animation.Trova_Posto_Sul_Tavolo();
+    table::MasterWindow& w = program_.master;
+    for (int i = 1; i <= 40; ++i) {
+        table::Control* picture = w.P.find(200 + i);
+        if (picture == nullptr) continue;
+        const int suit = m_.Tabella_Carte(list::kTable, i, attr::kSuit);
+        if (suit == 0) {
+            picture->Picture.clear();
+            picture->Visible = false;
+        } else {
+            table::LoadPicture(
+                *picture,
+                program_.animation.face_picture(suit, m_.Tabella_Carte(list::kTable, i, attr::kValue)),
+                program_.pictures);
+            picture->Visible = true;
+        }
+    }
+    if (table::Control* picture = w.P.find(200 + m_.Tabella_Giocatori(5, 1))) picture->ZOrder(0);
 }
 
 }  // namespace tavolora::engine

@@ -2,12 +2,14 @@
 // moved from the hand to the table with its flight prepared, the play, and the
 // turn handed on.
 
+#include <cstdint>
 #include <string>
 
 #include "core/fatal.h"
 #include "core/numbers.h"
 #include "core/program.h"
 #include "players/players.h"
+#include "table/pictures.h"
 
 namespace tavolora::players {
 
@@ -18,7 +20,7 @@ void Players::Gioca_Turno_Computer() {
             briscola_turn();
             break;
         case engine::game::kScopa:
-            // Scopa's turn (capture choosers, sweep search, play and capture) comes here.
+            scopa_turn();
             break;
         case engine::game::kCamicia:
             // Camicia's turn (the top card of the computer's pile turned) comes here.
@@ -56,6 +58,42 @@ void Players::briscola_turn() {
     program_.engine.Passa_Turno();
 }
 
+void Players::scopa_turn() {
+    choose_scopa_card();
+    play_chosen_card();
+    program_.engine.Gioca_Carta();
+    program_.engine.Esegui_Presa_Scopa();
+    program_.engine.Passa_Turno();
+}
+
+void Players::choose_scopa_card() {
+    engine::MatchState& m = program_.match;
+    std::int16_t& choice = m.Tabella_Giocatori(m.Giocatore_Corrente, 4);
+    choice = 0;
+    program_.storage.Leggi_Difficolta();
+    switch (program_.settings.Difficolta) {
+        case 1:
+            Scegli_Presa_Combinazioni();
+            break;
+        case 2:
+            Scegli_Presa_Combinazioni();
+            sum_table();
+            if (m.Somma_Tavola < 10) Scegli_Carta_Scarto_Scopa();
+            break;
+        case 3:
+            Scegli_Presa_Migliore();
+            sum_table();
+            if (m.Somma_Tavola < 10) Scegli_Carta_Scopa_Sicura();
+            break;
+        default:
+            // 0, and a difficulty no options screen sets: the sweep search alone.
+            break;
+    }
+    // A sweep overrides every earlier choice.
+    Cerca_Scopa();
+    if (choice == 0) Scegli_Carta_Casuale();
+}
+
 void Players::play_chosen_card() {
     engine::MatchState& m = program_.match;
     auto& cards = m.Tabella_Carte;
@@ -77,13 +115,18 @@ void Players::play_chosen_card() {
 
     program_.engine.Conta_Carte_Tavolo();
     const int n = m.Carte_In_Tavola;
-    // Scopa loads the card's face into P(201 + n) here.
+    const bool scopa = m.Codice_Gioco == engine::game::kScopa;
+    // Scopa shows the card's face at its table place before the flight; a place
+    // without a picture is passed over.
+    if (table::Control* place = scopa ? program_.master.P.find(201 + n) : nullptr) {
+        table::LoadPicture(*place, slot.Immagine, program_.pictures);
+    }
     for (int a = 1; a <= 3; ++a) {
         m.Tabella_Giocatori(seat, a) = cards(seat, position, a);
         cards(engine::list::kTable, n + 1, a) = cards(seat, position, a);
         cards(seat, position, a) = 0;
     }
-    // Scopa notes the card's table place, n + 1, in row 5, column 1 here.
+    if (scopa) m.Tabella_Giocatori(5, 1) = static_cast<std::int16_t>(n + 1);
     picture.Visible = false;
 }
 

@@ -39,12 +39,21 @@ public:
     void Scegli_Carta_Scarto_Scopa();
 
 private:
-    // The tests' window on the play step.
+    // The tests' windows on the play step and on Scopa's choice.
     friend class PlayersProbe;
+    friend class ScopaProbe;
 
     // Briscola's turn (codes 1 and 6): the choice by difficulty, the play, the turn on.
     void briscola_turn();
-    // Moves the chosen card from the hand to the table and fills its flight.
+    // Scopa's turn (code 2): the choice, the play, the capture, the turn on.
+    void scopa_turn();
+    // Scopa's choice into column 4: the choosers of the difficulty, the sweep search
+    // last, and a random card when nothing was chosen.
+    void choose_scopa_card();
+    // `Somma_Tavola` := the values of the cards on the table added up.
+    void sum_table();
+    // Moves the chosen card from the hand to the table and fills its flight; in Scopa
+    // also shows its face at its table place and notes that place in (5, 1).
     void play_chosen_card();
     // The first hand position holding the greatest figure of list 35 or 36.
     void choose_max(int lista);

@@ -27,6 +27,18 @@ public:
     void CMD_Gioca_Click(const SetupControls& screen);
 
 private:
+    // The readings of the set-up screen that the games share.
+    void read_players(const SetupControls& screen);
+    // The first player and the direction of play.
+    void read_first_player(const SetupControls& screen);
+    // The seats' names; `panel` fills the score panel's seat lines too.
+    void read_seats(const SetupControls& screen, bool panel);
+    // The score panel refreshed, then the targets and the stop option read.
+    void read_targets(const SetupControls& screen);
+
+    void start_briscola(const SetupControls& screen);
+    void start_scopa(const SetupControls& screen);
+
     Program& program_;
 };
 

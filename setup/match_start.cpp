@@ -40,9 +40,10 @@ void GameSetup::CMD_Gioca_Click(const SetupControls& screen) {
 
     switch (m.Codice_Gioco) {
         case engine::game::kBriscola:
-            break;
+            start_briscola(screen);
+            return;
         case engine::game::kScopa:
-            // Scopa's start (hand size and table cards, the panel's seats) comes with Scopa.
+            start_scopa(screen);
             return;
         case engine::game::kCamicia:
             // Camicia's start (its own deal of two piles) comes with Camicia.
@@ -53,6 +54,77 @@ void GameSetup::CMD_Gioca_Click(const SetupControls& screen) {
         default:
             return;
     }
+}
+
+void GameSetup::read_players(const SetupControls& screen) {
+    engine::MatchState& m = program_.match;
+    const storage::MatchSettingsScreen& c = screen.settings;
+    if (c.OPT_Numero_Giocatori && *c.OPT_Numero_Giocatori >= 2 && *c.OPT_Numero_Giocatori <= 4) {
+        m.Numero_Giocatori = *c.OPT_Numero_Giocatori;
+    }
+}
+
+void GameSetup::read_first_player(const SetupControls& screen) {
+    engine::MatchState& m = program_.match;
+    const storage::MatchSettingsScreen& c = screen.settings;
+    m.Contatori(6) = 1;
+    if (c.OPT_Gioca_Per_Primo && *c.OPT_Gioca_Per_Primo >= 0 && *c.OPT_Gioca_Per_Primo <= 3) {
+        m.Primo_Giocatore = *c.OPT_Gioca_Per_Primo;
+    }
+    if (c.OPT_Verso_Delle_Carte_0) m.Contatori(6) = 0;
+}
+
+void GameSetup::read_seats(const SetupControls& screen, bool panel) {
+    engine::MatchState& m = program_.match;
+    table::MasterWindow& w = program_.master;
+    const storage::MatchSettingsScreen& c = screen.settings;
+
+    // The seats in play get their names, the others "-".
+    const std::string none = fixed20("-");
+    m.Nomi_Giocatori(1) = none;
+    m.Nomi_Giocatori(2) = fixed20(c.TXT_Nome_Giocatore(2));
+    m.Nomi_Giocatori(3) = none;
+    if (panel) {
+        w.LBL_Parziale_Nome(9).Caption = program_.settings.Nome_Utente.text();
+        w.LBL_Parziale_Nome(2).Caption = c.TXT_Nome_Giocatore(2);
+        w.Visualizza_Prese(9).Caption = program_.settings.Nome_Utente.trimmed_right();
+        w.Visualizza_Prese(2).Caption = c.TXT_Nome_Giocatore(2);
+        for (int k : {1, 3}) {
+            w.LBL_Parziale_Nome(k).Caption = "-";
+            w.Visualizza_Prese(k).Enabled = false;
+            w.LBL_Parziale_Punti(k).Caption = "-";
+            w.LBL_Parziale_Punti(k).Enabled = false;
+            w.LBL_Totale_Punti(k).Caption = "-";
+            w.LBL_Totale_Punti(k).Enabled = false;
+        }
+    }
+    m.Fattore_Forza = 1;
+    m.Incremento_Forza = 3;
+    const auto seat_in_play = [&](int k) {
+        if (panel) {
+            w.LBL_Parziale_Nome(k).Caption = c.TXT_Nome_Giocatore(k);
+            w.Visualizza_Prese(k).Caption = c.TXT_Nome_Giocatore(k);
+            w.Visualizza_Prese(k).Enabled = true;
+            w.LBL_Parziale_Punti(k).Enabled = true;
+            w.LBL_Totale_Punti(k).Enabled = true;
+        }
+        m.Nomi_Giocatori(k) = fixed20(c.TXT_Nome_Giocatore(k));
+    };
+    if (m.Numero_Giocatori >= 3) seat_in_play(1);
+    if (m.Numero_Giocatori == 4) seat_in_play(3);
+}
+
+void GameSetup::read_targets(const SetupControls& screen) {
+    engine::MatchState& m = program_.match;
+    program_.engine.Aggiorna_Punteggi();
+    m.Partite_Da_Vincere = storage::basic_val_number(screen.TXT_Numero_Partite);
+    m.Punti_Da_Raggiungere = storage::basic_val_number(screen.TXT_Numero_Punteggio);
+    m.Ferma_Punteggio = screen.settings.CHK_Ferma_Punteggio;
+}
+
+void GameSetup::start_briscola(const SetupControls& screen) {
+    engine::MatchState& m = program_.match;
+    table::MasterWindow& w = program_.master;
 
     w.CMD_M_Tiri.Enabled = false;
     w.CMD_M_Continua.Enabled = false;
@@ -60,34 +132,47 @@ void GameSetup::CMD_Gioca_Click(const SetupControls& screen) {
     program_.storage.Salva_Impostazioni_Partita_1(screen.settings);
     m.Punti_Da_Raggiungere = 30000;
     m.Partite_Da_Vincere = 300;
-
-    const storage::MatchSettingsScreen& c = screen.settings;
-    if (c.OPT_Numero_Giocatori && *c.OPT_Numero_Giocatori >= 2 && *c.OPT_Numero_Giocatori <= 4) {
-        m.Numero_Giocatori = *c.OPT_Numero_Giocatori;
-    }
-    m.Contatori(6) = 1;
-    if (c.OPT_Gioca_Per_Primo && *c.OPT_Gioca_Per_Primo >= 0 && *c.OPT_Gioca_Per_Primo <= 3) {
-        m.Primo_Giocatore = *c.OPT_Gioca_Per_Primo;
-    }
-    if (c.OPT_Verso_Delle_Carte_0) m.Contatori(6) = 0;
-
-    // The seats in play get their names, the others "-".
-    const std::string none = fixed20("-");
-    m.Nomi_Giocatori(1) = none;
-    m.Nomi_Giocatori(2) = fixed20(c.TXT_Nome_Giocatore(2));
-    m.Nomi_Giocatori(3) = none;
-    m.Fattore_Forza = 1;
-    m.Incremento_Forza = 3;
-    if (m.Numero_Giocatori >= 3) m.Nomi_Giocatori(1) = fixed20(c.TXT_Nome_Giocatore(1));
-    if (m.Numero_Giocatori == 4) m.Nomi_Giocatori(3) = fixed20(c.TXT_Nome_Giocatore(3));
-
+    read_players(screen);
+    read_first_player(screen);
+    read_seats(screen, false);
     m.Punti_Da_Raggiungere = 30000;
-    engine.Aggiorna_Punteggi();
-    m.Partite_Da_Vincere = storage::basic_val_number(screen.TXT_Numero_Partite);
-    m.Punti_Da_Raggiungere = storage::basic_val_number(screen.TXT_Numero_Punteggio);
-    m.Ferma_Punteggio = c.CHK_Ferma_Punteggio;
+    read_targets(screen);
 
-    engine.Inizia_Mano_Briscola();
+    program_.engine.Inizia_Mano_Briscola();
+    w.screens.Unload(table::Screen::F_040_Partita);
+}
+
+void GameSetup::start_scopa(const SetupControls& screen) {
+    engine::MatchState& m = program_.match;
+    table::MasterWindow& w = program_.master;
+
+    w.CMD_M_Tiri.Enabled = false;
+    w.CMD_M_Continua.Enabled = false;
+    program_.animation.Imposta_Menu_Gioco();
+    w.PIC_Riepilogo_Accusi.Caption = "Riepilogo delle scope";
+    program_.storage.Salva_Impostazioni_Partita_2(screen.settings);
+    m.Punti_Da_Raggiungere = 30000;
+    m.Partite_Da_Vincere = 300;
+    read_players(screen);
+    // Three cards each and four on the table, ten each and none with four players.
+    if (m.Numero_Giocatori == 4) {
+        m.Carte_In_Mano = 10;
+        m.Carte_Tavola_Iniziali = 0;
+    } else {
+        m.Carte_In_Mano = 3;
+        m.Carte_Tavola_Iniziali = 4;
+    }
+    read_first_player(screen);
+    read_seats(screen, true);
+    m.Punti_Da_Raggiungere = 30000;
+    for (int p = engine::list::kFirstPile; p <= engine::list::kLastPile; ++p) {
+        for (int a = 1; a <= 3; ++a) m.Tabella_Carte(p, engine::list::kScoreCell, a) = 0;
+    }
+    read_targets(screen);
+
+    program_.engine.Inizia_Mano_Scopa();
+    w.Visualizza_Prese(9).Caption = program_.settings.Nome_Utente.trimmed();
+    for (int s = 1; s <= 3; ++s) w.Visualizza_Prese(s).Caption = table::Trim(m.Nomi_Giocatori(s));
     w.screens.Unload(table::Screen::F_040_Partita);
 }
 

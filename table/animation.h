@@ -110,10 +110,19 @@ private:
     void fill_deal_flights();
     // The trick games' draw: one card a seat, the last trick's winner first.
     void draw_one_card_each();
+    // Scopa's redeal: a new hand for every seat from the cards left in the deck.
+    void deal_new_hands();
+    // The deck's top card into a seat's hand position; its deck picture is hidden.
+    void take_top_card(int seat, int position);
     // The trick goes to the winner's pile.
     void take_trick();
+    // Scopa's capture (list 38) goes to the capturer's pile; a sweep is recorded.
+    void take_capture();
     // The card laid in a trick game: near the centre, leaning towards its seat.
     void lay_near_centre();
+    // The card laid in Scopa: at the table place the player chose, in the widest
+    // gap between the right edges of the cards lying there and the free area's limits.
+    void lay_in_widest_gap();
 
     Program& program_;
 };

@@ -54,7 +54,14 @@ void Animation::Assegna_Carte_Giocatori() {
                 }
             }
             if (m.Codice_Gioco == game::kScopa) {
-                // Scopa's step comes here: the opening cards onto the table (list 20), owner 0.
+                // The opening cards face up on the table, places 1 onward, put down by nobody.
+                const int opening = std::clamp<int>(m.Carte_Tavola_Iniziali, 0, 40);
+                for (int k = 1; k <= opening && deck >= 1; ++k) {
+                    cards(list::kTable, k, attr::kSuit) = cards(list::kDeck, deck, attr::kSuit);
+                    cards(list::kTable, k, attr::kValue) = cards(list::kDeck, deck, attr::kValue);
+                    cards(list::kTable, k, attr::kOwner) = 0;
+                    --deck;
+                }
             }
             break;
         }
@@ -131,7 +138,11 @@ void Animation::fill_deal_flights() {
         for (int k = 1; k <= hand; ++k) fly_to(40 * block + k);
     }
     if (m.Codice_Gioco == game::kScopa) {
-        // Scopa's step comes here: the opening table cards fly to P(201) onward.
+        // After the hands, the opening table cards; a place the deal left empty gets none.
+        const int opening = std::clamp<int>(m.Carte_Tavola_Iniziali, 0, 40);
+        for (int k = 1; k <= opening; ++k) {
+            if (m.Tabella_Carte(list::kTable, k, attr::kSuit) != 0) fly_to(200 + k);
+        }
     }
 }
 

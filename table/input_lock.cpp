@@ -77,7 +77,15 @@ void Animation::Imposta_Menu_Gioco() {
             }
             break;
         case game::kScopa:
-            // Scopa's step comes here: caption 80, no continue or throws button.
+            // No tricks to continue or look over: the first button lays the table out again.
+            w.FRM_M_Menu.Visible = true;
+            w.CMD_M_Briscola.Caption = text(80);
+            for (Control* button :
+                 {&w.CMD_M_Briscola, &w.CMD_M_Carte, &w.CMD_M_Punteggio, &w.CMD_M_Chiudi_Partita}) {
+                button->Visible = true;
+            }
+            w.CMD_M_Continua.Visible = false;
+            w.CMD_M_Tiri.Visible = false;
             break;
         case game::kCamicia:
             // Camicia's step comes here: a strip 975 high with caption 78 and the exit button only.

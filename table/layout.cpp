@@ -158,7 +158,8 @@ public:
                 p_.animation.Posiziona_Carta_Mazzo();
                 break;
             case game::kScopa:
-                // Scopa's step comes here: the right limit is C36 itself.
+                // The cards on a Scopa table spread out to the right seat's column.
+                limit(4) = C_(36);
                 break;
             case game::kTresette:
                 // Tresette's step comes here: the four limits pulled in by LBL_Parola_Tresette.

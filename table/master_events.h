@@ -47,6 +47,9 @@ public:
     void CMD_Continua_Click();
     void CMD_PIC_Fine_Partita_Visualizza_Punteggi_Click();
 
+    // The table surface: a click on it is the player's continue request.
+    void New_FormMouseDown();
+
     // The window system tells the new outer and client sizes, in twips; the table
     // surface keeps the client's width and the resize handler runs.
     void window_resized(float outer_width, float outer_height, float client_width, float client_height);

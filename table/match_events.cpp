@@ -42,6 +42,16 @@ void MasterEvents::register_match_input() {
        [this](ControlKey, const MouseArgs&) { CMD_Continua_Click(); });
     on(ControlId::CMD_PIC_Fine_Partita_Visualizza_Punteggi, InputEvent::Click, HandlerKind::Reentrant,
        [this](ControlKey, const MouseArgs&) { CMD_PIC_Fine_Partita_Visualizza_Punteggi_Click(); });
+    // The table surface: a press on the background, or a click after a move over it.
+    on(ControlId::IMG_Sfondo_Tavolo, InputEvent::MouseDown, HandlerKind::Reentrant,
+       [this](ControlKey, const MouseArgs&) {
+           program_.anim.Codice_Visualizzazione = 0;
+           New_FormMouseDown();
+       });
+    on(ControlId::PIC_Tavolo, InputEvent::MouseMove, HandlerKind::Reentrant,
+       [this](ControlKey, const MouseArgs&) { program_.anim.Codice_Visualizzazione = 0; });
+    on(ControlId::PIC_Tavolo, InputEvent::Click, HandlerKind::Reentrant,
+       [this](ControlKey, const MouseArgs&) { New_FormMouseDown(); });
     using Handler = void (MasterEvents::*)();
     const std::pair<ControlId, Handler> new_match[] = {
         {ControlId::Q_N_Singola, &MasterEvents::Q_N_Singola_Click},
@@ -222,13 +232,12 @@ void MasterEvents::P_Click(int index) {
     MasterWindow& w = program_.master;
     if (a.Pulsante_Mouse == 2) return;
     if (w.PIC_Parola_Tiro.Visible) return;
-    switch (m.Codice_Gioco) {
+    const int game = m.Codice_Gioco;
+    switch (game) {
         case kBriscola:
         case kBriscolaVariant:
-            break;
         case kScopa:
-            // Scopa's play (the card to its table place, then the capture) comes with Scopa.
-            return;
+            break;
         case kCamicia:
             // Camicia's play (the top of the human's pile) comes with Camicia.
             return;
@@ -247,16 +256,24 @@ void MasterEvents::P_Click(int index) {
     program_.engine.Conta_Carte_Tavolo();
     const int p = index;
     m.Tabella_Giocatori(9, 4) = static_cast<std::int16_t>(p);
-    Tipo_Animazione& slot = a.Animazioni_Carte(1);
-    slot.Immagine = program_.animation.face_picture(m.Tabella_Carte(9, p, engine::attr::kSuit),
-                                                    m.Tabella_Carte(9, p, engine::attr::kValue));
+    // The card goes to the first free table place: the end of the table, or in Scopa
+    // the first hole a capture left.
     const int place = m.Carte_In_Tavola + 1;
+    const std::string face = program_.animation.face_picture(m.Tabella_Carte(9, p, engine::attr::kSuit),
+                                                             m.Tabella_Carte(9, p, engine::attr::kValue));
+    if (game == kScopa) {
+        // The card's table picture gets its face before the flight, still hidden.
+        if (Control* on_table = w.P.find(200 + place)) LoadPicture(*on_table, face, program_.pictures);
+    }
+    Tipo_Animazione& slot = a.Animazioni_Carte(1);
+    slot.Immagine = face;
     for (int attribute = 1; attribute <= 3; ++attribute) {
         const std::int16_t value = m.Tabella_Carte(9, p, attribute);
         m.Tabella_Giocatori(9, attribute) = value;
         m.Tabella_Carte(engine::list::kTable, place, attribute) = value;
         m.Tabella_Carte(9, p, attribute) = 0;
     }
+    if (game == kScopa) m.Tabella_Giocatori(5, 1) = static_cast<std::int16_t>(place);
     Control& card = w.P(p);
     card.Visible = false;
     slot.Stato(1) = 'N';
@@ -267,6 +284,7 @@ void MasterEvents::P_Click(int index) {
     program_.engine.Gioca_Carta();
     // The card's own flight has landed once the flights started are all down.
     program_.waits.wait_until("P_Click", [&a] { return a.Animazioni_Concluse == a.Animazioni_Avviate; });
+    if (game == kScopa) program_.engine.Esegui_Presa_Scopa();
     program_.engine.Passa_Turno();
 }
 
@@ -317,7 +335,11 @@ void MasterEvents::CMD_Continua_Click() {
             }
             break;
         case kScopa:
-            // Scopa's next hand comes with Scopa.
+            if (m.Partita_Terminata) {
+                if (m.Modalita_Partita == 1 || m.Modalita_Partita == 2) hide_table();
+            } else if (m.Modalita_Partita == 2) {
+                program_.engine.Inizia_Mano_Scopa();
+            }
             break;
         case kTresette:
             // Tresette's next hand comes with Tresette.
@@ -326,6 +348,21 @@ void MasterEvents::CMD_Continua_Click() {
             break;
     }
     w.CMD_Continua.Caption = "Continua la partita...";
+}
+
+void MasterEvents::New_FormMouseDown() {
+    if (program_.master.PIC_Parola_Tiro.Visible) return;
+    const int game = program_.match.Codice_Gioco;
+    if (game != kBriscola && game != kScopa && game != kTresette && game != kBriscolaVariant) return;
+    switch (program_.anim.Codice_Visualizzazione) {
+        case 0:
+            program_.anim.Continua = true;
+            break;
+        default:
+            // The look-overs (throws, scores, captured cards, trump) come with the
+            // look-over views.
+            break;
+    }
 }
 
 void MasterEvents::CMD_PIC_Fine_Partita_Visualizza_Punteggi_Click() {

@@ -131,6 +131,46 @@ TEST_F(CardFigures, CamiciaAndTheDeckPreparationKeepWhatTheListsHold) {
     }
 }
 
+TEST_F(CardFigures, ScopaRaisesTheRuleSuitsBaseRanksUnderItsSwitches) {
+    const std::vector<int> primiera{16, 12, 13, 14, 15, 18, 21, 10, 10, 10};
+    m.Codice_Gioco = game::kScopa;
+    m.Fattore_Forza = 1.5;
+    m.Incremento_Forza = 3;
+    auto& rules = h.program.settings.Regole_Partita;
+    for (int id = 1; id <= 40; ++id) m.Tabella_Carte(33, id, 1) = static_cast<std::int16_t>(100 + id);
+
+    // Rule suit 4, the Seven's switch on, the Ace's off. Halves go to the even
+    // neighbour: 22.5 gives 22, 25.5 gives 26.
+    rules(20) = 4;
+    rules(7) = 1;
+    rules(1) = 0;
+    h.program.engine.Assegna_Valori_Carte();
+    EXPECT_EQ(figure(32, 4, 7), 40);
+    EXPECT_EQ(figure(32, 4, 1), 27);
+    EXPECT_EQ(figures(32, 4), (std::vector<int>{27, 21, 22, 24, 26, 30, 40, 18, 18, 18}));
+    for (int suit = 1; suit <= 4; ++suit) {
+        EXPECT_EQ(figures(31, suit), primiera) << "suit " << suit;
+        if (suit != 4) {
+            EXPECT_EQ(figures(32, suit), primiera) << "suit " << suit;
+        }
+    }
+
+    // Every switch on: three addends for every value of the rule suit.
+    for (int value = 1; value <= 10; ++value) rules(value) = 1;
+    rules(20) = 2;
+    h.program.engine.Assegna_Valori_Carte();
+    EXPECT_EQ(figures(32, 2), (std::vector<int>{33, 27, 28, 30, 32, 36, 40, 24, 24, 24}));
+    EXPECT_EQ(figures(32, 4), primiera);  // last hand's rule suit is plain again
+
+    // A rule suit that is no suit raises nothing.
+    rules(20) = 0;
+    h.program.engine.Assegna_Valori_Carte();
+    for (int suit = 1; suit <= 4; ++suit) EXPECT_EQ(figures(32, suit), primiera) << "suit " << suit;
+
+    // Scopa has no order numbers.
+    for (int id = 1; id <= 40; ++id) EXPECT_EQ(m.Tabella_Carte(33, id, 1), 100 + id);
+}
+
 TEST(HandSort, BriscolaKeepsTheHumansHandInTheOrderOfTheDeal) {
     HeadlessProgram h;
     MatchState& m = h.program.match;
@@ -149,6 +189,57 @@ TEST(HandSort, BriscolaKeepsTheHumansHandInTheOrderOfTheDeal) {
         EXPECT_EQ(m.Tabella_Carte(9, p, attr::kValue), hand[p - 1][1]);
         EXPECT_EQ(m.Tabella_Carte(9, p, attr::kOwner), 9);
     }
+}
+
+class ScopaHandSort : public ::testing::Test {
+protected:
+    HeadlessProgram h;
+    MatchState& m = h.program.match;
+
+    struct Card {
+        int suit, value, owner;
+        friend bool operator==(const Card&, const Card&) = default;
+    };
+    void hand(int seat, const std::vector<Card>& cards) {
+        m.Carte_In_Mano = static_cast<int>(cards.size());
+        for (int p = 1; p <= m.Carte_In_Mano; ++p) {
+            if (seat == seat::kHuman) h.program.master.P.Load(p);
+            m.Tabella_Carte(seat, p, attr::kSuit) = static_cast<std::int16_t>(cards[p - 1].suit);
+            m.Tabella_Carte(seat, p, attr::kValue) = static_cast<std::int16_t>(cards[p - 1].value);
+            m.Tabella_Carte(seat, p, attr::kOwner) = static_cast<std::int16_t>(cards[p - 1].owner);
+        }
+    }
+    std::vector<Card> hand_of(int seat) const {
+        std::vector<Card> cards;
+        for (int p = 1; p <= m.Carte_In_Mano; ++p) {
+            cards.push_back({m.Tabella_Carte(seat, p, attr::kSuit), m.Tabella_Carte(seat, p, attr::kValue),
+                             m.Tabella_Carte(seat, p, attr::kOwner)});
+        }
+        return cards;
+    }
+    void SetUp() override { m.Codice_Gioco = game::kScopa; }
+};
+
+TEST_F(ScopaHandSort, ByValueEqualValuesKeepingTheirOrder) {
+    hand(2, {{4, 9, 2}, {1, 1, 2}, {3, 4, 2}});
+    hand(seat::kHuman, {{3, 7, 9}, {1, 2, 9}, {2, 7, 9}});
+    h.program.engine.Ordina_Carte_Mano();
+    EXPECT_EQ(hand_of(seat::kHuman), (std::vector<Card>{{1, 2, 9}, {3, 7, 9}, {2, 7, 9}}));
+    // Only the human's hand is sorted.
+    EXPECT_EQ(hand_of(2), (std::vector<Card>{{4, 9, 2}, {1, 1, 2}, {3, 4, 2}}));
+
+    // A reversed hand of ten needs every one of the n passes.
+    std::vector<Card> reversed;
+    for (int value = 10; value >= 1; --value) reversed.push_back({1 + value % 4, value, 9});
+    hand(seat::kHuman, reversed);
+    h.program.engine.Ordina_Carte_Mano();
+    for (int p = 1; p <= 10; ++p) EXPECT_EQ(m.Tabella_Carte(seat::kHuman, p, attr::kValue), p);
+}
+
+TEST_F(ScopaHandSort, AnEmptyPositionMovesToTheFront) {
+    hand(seat::kHuman, {{2, 5, 9}, {1, 3, 9}, {0, 0, 0}});
+    h.program.engine.Ordina_Carte_Mano();
+    EXPECT_EQ(hand_of(seat::kHuman), (std::vector<Card>{{0, 0, 0}, {1, 3, 9}, {2, 5, 9}}));
 }
 
 }  // namespace
