@@ -63,6 +63,89 @@ void BM_BriscolaHands(benchmark::State& state) {
 }
 BENCHMARK(BM_BriscolaHands)->Arg(2)->Arg(4)->Unit(benchmark::kMillisecond);
 
+// Scopa's table at its fullest: thirteen cards (8,191 combinations), and a hand of
+// ten cards, four players, none of which matches a sum.
+void scopa_full_table(Program& p) {
+    auto& m = p.match;
+    m.Codice_Gioco = 2;
+    m.Numero_Giocatori = 4;
+    m.Carte_In_Mano = 10;
+    m.Fattore_Forza = 1.5;
+    m.Incremento_Forza = 3;
+    p.settings.Regole_Partita(20) = 3;
+    p.engine.Assegna_Valori_Carte();
+    const int table_values[13] = {1, 1, 1, 1, 2, 2, 2, 2, 3, 3, 3, 3, 4};
+    for (int k = 0; k < 13; ++k) {
+        m.Tabella_Carte(20, k + 1, 1) = static_cast<std::int16_t>(k % 4 + 1);
+        m.Tabella_Carte(20, k + 1, 2) = static_cast<std::int16_t>(table_values[k]);
+    }
+    for (int seat : {1, 2, 3, 9}) {
+        for (int k = 1; k <= 10; ++k) {
+            m.Tabella_Carte(seat, k, 1) = static_cast<std::int16_t>(k % 4 + 1);
+            m.Tabella_Carte(seat, k, 2) = static_cast<std::int16_t>(k);
+        }
+    }
+    const std::int16_t order[4] = {9, 3, 2, 1};
+    for (int i = 0; i < 4; ++i) m.Ordine_Giocatori(i + 1) = order[i];
+    m.Indice_Turno = 2;
+    m.Giocatore_Corrente = 3;
+    p.settings.Difficolta = 3;
+}
+
+// The capture sums of a full table, as every Scopa turn starts.
+void BM_ScopaCaptureSums13Cards(benchmark::State& state) {
+    tavolora::testing::HeadlessProgram h;
+    Program& p = h.program;
+    scopa_full_table(p);
+    for (auto _ : state) {
+        p.waits.at_boundary([&p] { p.engine.Calcolo_Combinazioni(); });
+        benchmark::DoNotOptimize(p.match.combinazioni.LTOT_Somme.back());
+    }
+}
+BENCHMARK(BM_ScopaCaptureSums13Cards)->Unit(benchmark::kMicrosecond);
+
+// The longest Scopa decision: the sums of a full table, then every chooser of the
+// hardest difficulty over a hand of ten cards.
+void BM_LongestScopaDecision(benchmark::State& state) {
+    tavolora::testing::HeadlessProgram h;
+    Program& p = h.program;
+    scopa_full_table(p);
+    for (auto _ : state) {
+        p.waits.at_boundary([&p] { p.engine.Calcolo_Combinazioni(); });
+        p.match.Tabella_Giocatori(3, 4) = 0;
+        p.players.Scegli_Presa_Migliore();
+        p.players.Scegli_Carta_Scopa_Sicura();
+        p.players.Cerca_Scopa();
+        if (p.match.Tabella_Giocatori(3, 4) == 0) p.players.Scegli_Carta_Casuale();
+        benchmark::DoNotOptimize(p.match.Tabella_Giocatori(3, 4));
+    }
+}
+BENCHMARK(BM_LongestScopaDecision)->Unit(benchmark::kMicrosecond);
+
+// Whole Scopa hands with every rule on, flights and pauses in virtual time.
+void BM_ScopaHands(benchmark::State& state) {
+    MatchPlan plan;
+    plan.game = 2;
+    plan.players = static_cast<int>(state.range(0));
+    plan.difficulty = 3;
+    plan.mode = 2;
+    plan.target_points = 30000;  // the match never ends here
+    plan.flight_steps = 8;
+    plan.thinking = 8;
+    plan.display = 8;
+    plan.rules = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 3};
+    HeadlessMatch match(plan);
+    match.start();
+    std::int64_t hands = 0;
+    for (auto _ : state) {
+        while (!match.hand_over()) match.play_human_card();
+        match.continue_after_hand();
+        ++hands;
+    }
+    state.SetItemsProcessed(hands);
+}
+BENCHMARK(BM_ScopaHands)->Arg(2)->Arg(4)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 BENCHMARK_MAIN();

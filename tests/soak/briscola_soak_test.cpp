@@ -6,6 +6,7 @@
 #include <map>
 #include <sstream>
 
+#include "tests/support/deck_checks.h"
 #include "tests/support/headless_match.h"
 
 namespace tavolora::soak {
@@ -54,23 +55,9 @@ public:
         match.on_wait([this](std::string_view wait) { at_wait(wait); });
     }
 
-    // Every card of the deck once: hands, table, piles, the undealt deck and the
-    // card set aside with three players.
+    // Every card of the deck once.
     void check_cards() {
-        const auto& cards = match_.program().match.Tabella_Carte;
-        std::map<int, int> seen;
-        const auto count = [&](int lista, int from, int to) {
-            for (int p = from; p <= to; ++p) {
-                const int suit = cards(lista, p, kSuit);
-                if (suit != 0) ++seen[(suit - 1) * 10 + cards(lista, p, kValue)];
-            }
-        };
-        for (int lista : {1, 2, 3, 9, 20, 11, 12, 13, 19}) count(lista, 1, 40);
-        const int undealt = cards(10, 1, 1);
-        count(21, 1, undealt);
-        if (plan_.players == 3) count(21, 40, 40);
-        ASSERT_EQ(seen.size(), 40U) << where();
-        for (const auto& [id, times] : seen) ASSERT_EQ(times, 1) << "card " << id << where();
+        ASSERT_EQ(testing::deck_fault(match_.program().match.Tabella_Carte, plan_.players), "") << where();
         ++checks;
     }
 
@@ -119,17 +106,7 @@ public:
         ++match_hands_;
     }
 
-    // Every card has been played: none in a hand, on the table or in the deck.
-    bool played_out() const {
-        const auto& cards = match_.program().match.Tabella_Carte;
-        for (int lista : {1, 2, 3, 9, 20}) {
-            if (cards(lista, 1, kSuit) != 0) return false;
-            for (int p = 1; p <= 40; ++p) {
-                if (cards(lista, p, kSuit) != 0) return false;
-            }
-        }
-        return cards(10, 1, 1) == 0;
-    }
+    bool played_out() const { return testing::played_out(match_.program().match.Tabella_Carte); }
 
     // At the end of a hand played out the piles hold the 120 points.
     void check_hand_end() {
@@ -210,9 +187,7 @@ SoakTotals soak(int players, bool variant_151, int hands_wanted) {
         plan.mode = mode;
         plan.seed = ++seed;
         // The human or a computer seat in play leads the first hand.
-        const std::vector<int> leaders = players == 2   ? std::vector<int>{0, 2}
-                                         : players == 3 ? std::vector<int>{0, 1, 2}
-                                                        : std::vector<int>{0, 1, 2, 3};
+        const std::vector<int> leaders = testing::possible_leaders(players);
         plan.first_player = leaders[seed % leaders.size()];
         plan.clockwise = seed % 3 != 0;
         plan.stop_at_target = seed % 2 == 0;

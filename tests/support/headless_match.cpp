@@ -53,6 +53,7 @@ HeadlessMatch::HeadlessMatch(const MatchPlan& plan)
         static_cast<std::int16_t>(plan.flight_steps);
     options.Animazioni(4) = static_cast<std::int16_t>(plan.thinking);
     options.Animazioni(5) = static_cast<std::int16_t>(plan.display);
+    for (int r = 1; r <= 20; ++r) options.Regole(r) = static_cast<std::int16_t>(plan.rules[r - 1]);
     const storage::OptionsBytes bytes = storage::encode(options);
     folder_.write("Users/Anna_" + std::to_string(plan.game) + ".opt",
                   std::string(bytes.data(), bytes.size()));
@@ -61,10 +62,15 @@ HeadlessMatch::HeadlessMatch(const MatchPlan& plan)
     p.waits.set_wait_observer([this](std::string_view wait) {
         if (observer_) observer_(wait);
     });
-    // The player presses the on-table continue button whenever the table waits for it.
+    // The player presses the on-table continue button whenever the table waits for
+    // it, or, where the table shows none, clicks the table.
     h_.platform.set_idle_responder([this](std::string_view wait) {
         if (wait != "Continua") return false;
-        return h_.program.input.click({table::ControlId::CMD_M_Continua});
+        table::InputDispatcher& input = h_.program.input;
+        if (input.click({table::ControlId::CMD_M_Continua})) return true;
+        if (input.deliver({table::ControlId::IMG_Sfondo_Tavolo}, table::InputEvent::MouseDown)) return true;
+        input.deliver({table::ControlId::PIC_Tavolo}, table::InputEvent::MouseMove);
+        return input.click({table::ControlId::PIC_Tavolo});
     });
     p.waits.at_boundary([&p] { p.start_up(); });
     p.settings.Nome_Utente.assign("Anna");
@@ -111,7 +117,12 @@ void HeadlessMatch::start() {
     screen.settings.TXT_Nome_Giocatore(1) = "Tuno";
     screen.settings.TXT_Nome_Giocatore(2) = "Galvino";
     screen.settings.TXT_Nome_Giocatore(3) = "Melto";
-    screen.settings.LBL_Modalita_Tag = std::to_string(plan_.mode == 2 ? 3 : plan_.mode == 3 ? 2 : plan_.mode);
+    // The mode's place in the game's list of kinds of match: Briscola lists "Partite"
+    // before "Punteggio".
+    const bool briscola = plan_.game == 1;
+    screen.settings.LBL_Modalita_Tag = std::to_string(briscola && plan_.mode == 2   ? 3
+                                                      : briscola && plan_.mode == 3 ? 2
+                                                                                    : plan_.mode);
     screen.TXT_Numero_Partite = std::to_string(plan_.target_games);
     screen.TXT_Numero_Punteggio = std::to_string(plan_.target_points);
     p.waits.at_boundary([&p, &screen] { p.game_setup.CMD_Gioca_Click(screen); });

@@ -5,6 +5,7 @@
 // played by a script through the same dispatcher a mouse click goes through, and
 // the continue button pressed when the table waits for it.
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -34,6 +35,9 @@ struct MatchPlan {
     int thinking = 0;
     int display = 1;
     std::uint64_t seed = 1;
+    // Scopa's rule switches as the options file stores them: 1..10 the chosen suit's
+    // valued cards, 11 most cards, 12 primiera, 13 most of the suit, 20 the suit.
+    std::array<int, 20> rules = {0, 0, 0, 0, 0, 0, 1, 0, 0, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 3};
 };
 
 class HeadlessMatch {
