@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "tests/support/headless_match.h"
 #include "tests/table/table_fixture.h"
 
 namespace tavolora::engine {
@@ -406,6 +407,61 @@ TEST_F(ScopaHandEnd, ThePanelShowsCardsTakenWithTheSweepsAndTheStandingAgainstTh
     EXPECT_TRUE(m.Partita_Finita);
     EXPECT_TRUE(m.Partita_Terminata);
 }
+
+// --- The start of a match ---------------------------------------------------------------
+
+namespace start {
+
+struct Seats {
+    int players;
+    int hand;
+    int table;
+};
+
+class ScopaStart : public ::testing::TestWithParam<Seats> {};
+
+TEST_P(ScopaStart, HandsTableCardsAndThePanelsSeatsFollowTheNumberOfPlayers) {
+    const Seats seats = GetParam();
+    testing::MatchPlan plan;
+    plan.game = game::kScopa;
+    plan.players = seats.players;
+    plan.mode = 2;
+    plan.target_points = 11;
+    testing::HeadlessMatch match(plan);
+    MatchState& m = match.program().match;
+    table::MasterWindow& w = match.program().master;
+    // What a four-player match before this one left behind.
+    m.Carte_In_Mano = 10;
+    m.Carte_Tavola_Iniziali = 0;
+    match.start();
+
+    EXPECT_EQ(m.Carte_In_Mano, seats.hand);
+    EXPECT_EQ(m.Carte_Tavola_Iniziali, seats.table);
+    // The human leads, so the opening cards still lie as dealt.
+    int on_table = 0;
+    for (int p = 1; p <= 40; ++p) on_table += m.Tabella_Carte(20, p, 1) != 0 ? 1 : 0;
+    EXPECT_EQ(on_table, seats.table);
+    EXPECT_EQ(match.program().engine.Conta_Carte_Lista(9), seats.hand);
+
+    EXPECT_EQ(w.PIC_Riepilogo_Accusi.Caption, "Riepilogo delle scope");
+    EXPECT_EQ(w.LBL_RiepilogoPrese_testo.Caption, "Numero di carte prese");
+    EXPECT_EQ(w.Visualizza_Prese(9).Caption, "Anna");
+    EXPECT_EQ(w.Visualizza_Prese(2).Caption, "Galvino");
+    EXPECT_EQ(w.Visualizza_Prese(1).Caption, seats.players >= 3 ? "Tuno" : "-");
+    EXPECT_EQ(w.Visualizza_Prese(3).Caption, seats.players == 4 ? "Melto" : "-");
+    EXPECT_EQ(w.LBL_Parziale_Punti(1).Enabled, seats.players >= 3);
+    EXPECT_EQ(w.LBL_Totale_Punti(3).Enabled, seats.players == 4);
+    EXPECT_EQ(w.LBL_Totale_Punti(9).Caption, " 0 /  11");
+    if (seats.players == 2) {
+        EXPECT_EQ(w.LBL_Totale_Punti(1).Caption, "-");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Players, ScopaStart,
+                         ::testing::Values(Seats{2, 3, 4}, Seats{3, 3, 4}, Seats{4, 10, 0}),
+                         [](const auto& info) { return std::to_string(info.param.players) + "Players"; });
+
+}  // namespace start
 
 }  // namespace
 }  // namespace tavolora::engine
