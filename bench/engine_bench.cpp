@@ -41,16 +41,22 @@ void BM_LongestBriscolaDecision(benchmark::State& state) {
 }
 BENCHMARK(BM_LongestBriscolaDecision)->Unit(benchmark::kMicrosecond);
 
-// Whole hands, flights and pauses included (in virtual time), one after another.
-void BM_BriscolaHands(benchmark::State& state) {
+// A points match that never ends, at the hardest difficulty, every timing 8.
+MatchPlan endless_match(int game, int players) {
     MatchPlan plan;
-    plan.players = static_cast<int>(state.range(0));
+    plan.game = game;
+    plan.players = players;
     plan.difficulty = 3;
     plan.mode = 2;
-    plan.target_points = 1000000;  // the match never ends here
+    plan.target_points = 1000000;  // past any 16-bit total
     plan.flight_steps = 8;
     plan.thinking = 8;
     plan.display = 8;
+    return plan;
+}
+
+// Whole hands, flights and pauses included (in virtual time), one after another.
+void play_hands(benchmark::State& state, const MatchPlan& plan) {
     HeadlessMatch match(plan);
     match.start();
     std::int64_t hands = 0;
@@ -60,6 +66,10 @@ void BM_BriscolaHands(benchmark::State& state) {
         ++hands;
     }
     state.SetItemsProcessed(hands);
+}
+
+void BM_BriscolaHands(benchmark::State& state) {
+    play_hands(state, endless_match(1, static_cast<int>(state.range(0))));
 }
 BENCHMARK(BM_BriscolaHands)->Arg(2)->Arg(4)->Unit(benchmark::kMillisecond);
 
@@ -122,27 +132,11 @@ void BM_LongestScopaDecision(benchmark::State& state) {
 }
 BENCHMARK(BM_LongestScopaDecision)->Unit(benchmark::kMicrosecond);
 
-// Whole Scopa hands with every rule on, flights and pauses in virtual time.
+// Whole Scopa hands with every rule on.
 void BM_ScopaHands(benchmark::State& state) {
-    MatchPlan plan;
-    plan.game = 2;
-    plan.players = static_cast<int>(state.range(0));
-    plan.difficulty = 3;
-    plan.mode = 2;
-    plan.target_points = 30000;  // the match never ends here
-    plan.flight_steps = 8;
-    plan.thinking = 8;
-    plan.display = 8;
+    MatchPlan plan = endless_match(2, static_cast<int>(state.range(0)));
     plan.rules = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 3};
-    HeadlessMatch match(plan);
-    match.start();
-    std::int64_t hands = 0;
-    for (auto _ : state) {
-        while (!match.hand_over()) match.play_human_card();
-        match.continue_after_hand();
-        ++hands;
-    }
-    state.SetItemsProcessed(hands);
+    play_hands(state, plan);
 }
 BENCHMARK(BM_ScopaHands)->Arg(2)->Arg(4)->Unit(benchmark::kMillisecond);
 
