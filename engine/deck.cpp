@@ -22,6 +22,10 @@ int draw_position(platform::Random& random, int count) {
 // The Briscola figures of values 1..10, the same for every suit.
 constexpr int kBriscolaPoints[10] = {11, 0, 10, 0, 0, 0, 0, 2, 3, 4};
 constexpr int kBriscolaRank[10] = {14, 1, 16, 2, 3, 4, 5, 8, 10, 12};
+// Tresette's points in thirds and its trick order (Three, Two, Ace, then Re down to
+// Quattro) as base ranks, the same for every suit.
+constexpr int kTresetteThirds[10] = {3, 1, 1, 0, 0, 0, 0, 1, 1, 1};
+constexpr int kTresetteRank[10] = {240, 270, 300, 30, 60, 90, 120, 150, 180, 210};
 // Scopa's primiera values of values 1..10: the points and the base rank of every
 // suit but the rule suit.
 constexpr int kPrimiera[10] = {16, 12, 13, 14, 15, 18, 21, 10, 10, 10};
@@ -127,7 +131,13 @@ void Engine::Assegna_Valori_Carte() {
             break;
         }
         case game::kTresette:
-            // Tresette's points in thirds and its trick-order base ranks come here.
+            for (int suit = 1; suit <= 4; ++suit) {
+                for (int value = 1; value <= 10; ++value) {
+                    const int id = card_id(suit, value);
+                    cards(31, id, 1) = static_cast<std::int16_t>(kTresetteThirds[value - 1]);
+                    cards(32, id, 1) = static_cast<std::int16_t>(kTresetteRank[value - 1]);
+                }
+            }
             break;
         default:
             // Camicia and the deck preparation use no figures: lists 31 to 33 stay.
@@ -155,9 +165,36 @@ void Engine::Ordina_Carte_Mano() {
             }
             break;
         }
-        case game::kTresette:
-            // Tresette's sort of the human's hand by suit and value comes here.
+        case game::kTresette: {
+            // By suit, then value: the key suit x 100 + value in list 22, sorted with n
+            // passes of neighbour exchanges through position 41, then written back.
+            auto& cards = m_.Tabella_Carte;
+            constexpr int kHand = list::kHumanHand;
+            const int n = std::clamp(m_.Carte_In_Mano, 0, 40);
+            for (int j = 1; j <= n; ++j) {
+                cards(22, j, 1) = static_cast<std::int16_t>(cards(kHand, j, attr::kSuit) * 100 +
+                                                            cards(kHand, j, attr::kValue));
+                cards(22, j, 2) = cards(kHand, j, attr::kValue);
+                cards(22, j, 3) = cards(kHand, j, attr::kOwner);
+            }
+            for (int pass = 1; pass <= n; ++pass) {
+                for (int j = 1; j <= n - 1; ++j) {
+                    if (cards(22, j, 1) <= cards(22, j + 1, 1)) continue;
+                    for (int a = 1; a <= 3; ++a) {
+                        cards(22, 41, a) = cards(22, j, a);
+                        cards(22, j, a) = cards(22, j + 1, a);
+                        cards(22, j + 1, a) = cards(22, 41, a);
+                    }
+                }
+            }
+            for (int j = 1; j <= n; ++j) {
+                cards(kHand, j, attr::kValue) = cards(22, j, 2);
+                cards(kHand, j, attr::kOwner) = cards(22, j, 3);
+                cards(kHand, j, attr::kSuit) =
+                    static_cast<std::int16_t>((cards(22, j, 1) - cards(22, j, 2)) / 100);
+            }
             break;
+        }
         default:
             // The other games keep the order of the deal.
             break;

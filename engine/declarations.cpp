@@ -11,6 +11,10 @@ void Engine::Cerca_Accusi() {
     // Tresette's scan of the hands for its declarations comes with Tresette.
 }
 
+void Engine::Mostra_Riepilogo_Accusi() {}
+
+void Engine::Somma_Punti_Accusi() {}
+
 void Engine::Verifica_Accuso_151() {
     auto& cards = m_.Tabella_Carte;
     const int trump = cards(list::kDeck, 1, attr::kSuit);

@@ -60,6 +60,7 @@ public:
     void Inizia_Mano_Briscola();
     void Inizia_Mano_Briscola_2();
     void Inizia_Mano_Scopa();
+    void Inizia_Mano_Tresette();
     // Game code 5: the preparation of a deck, with no deal and no turn.
     void Prepara_Mazzo();
 
@@ -94,7 +95,13 @@ public:
     void Fine_Partita();
 
     // --- Declarations.
+    // Tresette: scans the hands and flags the new declarations; when there are any,
+    // refreshes the panel and lists them.
     void Cerca_Accusi();
+    // Lists the declarations of the hand in the special events panel and shows it.
+    void Mostra_Riepilogo_Accusi();
+    // Adds the thirds of every declaration to its side's score cell.
+    void Somma_Punti_Accusi();
     void Verifica_Accuso_151();
 
 private:

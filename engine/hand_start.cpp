@@ -111,6 +111,8 @@ void Engine::Inizia_Mano_Scopa() {
     Passa_Turno();
 }
 
+void Engine::Inizia_Mano_Tresette() {}
+
 void Engine::Prepara_Mazzo() {
     program_.anim.Preparazione_In_Corso = true;
     program_.master.PIC_Tavolo.Visible = false;

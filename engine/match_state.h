@@ -149,6 +149,14 @@ struct MatchState {
     CaptureSums combinazioni;
     std::int16_t Somma_Tavola = 0;
     int Compagno = 0;
+
+    // Tresette: the suit and value handed to the computer's card pickers, whether the
+    // last scan of the hands found a new declaration (0 or -1), and the names of the
+    // declaration kinds (1..10, kinds 11..20 of list 37) and of the suits (11..14).
+    int Seme_Scelto = 0;
+    std::int16_t Valore_Cercato = 0;
+    std::int16_t Accuso_Trovato = 0;
+    FixedArray<std::string, 1, 14> Nomi_Accusi{};
 };
 
 }  // namespace tavolora::engine
