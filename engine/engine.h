@@ -112,8 +112,14 @@ private:
     void lay_card_scopa();
     // The hand pictures of a new hand: the human's faces, the computer seats' backs.
     void load_hand_pictures();
+    // Briscola's and Tresette's hand up to the deal: options, table reset, shuffle,
+    // figures, turn order, the cards dealt in the data, the layout and the pictures.
+    void prepare_trick_hand();
+    // The deal's flights over the shown table; card input stays locked.
+    void deal_hand();
     void end_hand_briscola();
     void end_hand_scopa();
+    void end_hand_tresette();
     // `Vincitore_Partita` := the seat of the greatest match total strictly above the
     // threshold, the lower seat code on equal totals; 0 for none.
     void find_match_winner(double threshold);

@@ -30,13 +30,13 @@ void Engine::load_hand_pictures() {
     }
 }
 
-void Engine::Inizia_Mano_Briscola() {
+void Engine::prepare_trick_hand() {
     table::AnimationState& a = program_.anim;
     table::Animation& animation = program_.animation;
-    table::MasterWindow& w = program_.master;
 
+    // The options are read again, so a change made between hands applies.
     a.Preparazione_In_Corso = true;
-    w.PIC_Tavolo.Visible = false;
+    program_.master.PIC_Tavolo.Visible = false;
     program_.storage.Carica_Opzioni_Utente();
     Inizializza_Tavolo();
     animation.Carica_Controlli_Carte();
@@ -46,18 +46,25 @@ void Engine::Inizia_Mano_Briscola() {
     animation.Assegna_Carte_Giocatori();
     a.Preparazione_In_Corso = false;
     animation.Disponi_Tavolo();
-
     load_hand_pictures();
+}
 
-    w.PIC_Tavolo.Visible = true;
+void Engine::deal_hand() {
+    table::AnimationState& a = program_.anim;
+    program_.master.PIC_Tavolo.Visible = true;
     a.Fase_Animazione = table::phase::kDeal;
-    animation.Distribuisci_Carte();
-    animation.Blocca_Comandi();
+    program_.animation.Distribuisci_Carte();
+    program_.animation.Blocca_Comandi();
     a.Fase_Animazione = table::phase::kNone;
+}
+
+void Engine::Inizia_Mano_Briscola() {
+    prepare_trick_hand();
+    deal_hand();
     // A 151 match can be decided by a declaration counted during the deal: its
     // end has unlocked the menus, and they stay usable.
-    if (m_.Partita_Terminata) animation.Abilita_Menu();
-    animation.Posiziona_Carta_Mazzo();
+    if (m_.Partita_Terminata) program_.animation.Abilita_Menu();
+    program_.animation.Posiziona_Carta_Mazzo();
     Passa_Turno();
 }
 
@@ -101,17 +108,20 @@ void Engine::Inizia_Mano_Scopa() {
 
     Aggiorna_Punteggi();
     animation.Imposta_Menu_Gioco();
-    w.PIC_Tavolo.Visible = true;
-    a.Fase_Animazione = table::phase::kDeal;
-    animation.Distribuisci_Carte();
-    animation.Blocca_Comandi();
-    a.Fase_Animazione = table::phase::kNone;
+    deal_hand();
     Ordina_Carte_Mano();
     Aggiorna_Punteggi();
     Passa_Turno();
 }
 
-void Engine::Inizia_Mano_Tresette() {}
+void Engine::Inizia_Mano_Tresette() {
+    prepare_trick_hand();
+    program_.master.LBL_Parola_Tresette.Visible = false;
+    deal_hand();
+    // The human's hand sorted, and the declarations of every hand looked for.
+    Ordina_Carte_Mano();
+    Passa_Turno();
+}
 
 void Engine::Prepara_Mazzo() {
     program_.anim.Preparazione_In_Corso = true;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <string>
 
 #include "core/numbers.h"
 #include "core/program.h"
@@ -12,6 +14,11 @@ namespace tavolora::engine {
 namespace {
 // The seats with a line on the score panel, in ascending seat code.
 constexpr std::array<int, 4> kPanelSeats = {1, 2, 3, 9};
+
+// Thirds of a point as whole points and thirds: 17 reads "5 e 2/3".
+std::string thirds_caption(long long thirds) {
+    return format_plain(thirds / 3) + " e " + format_plain(thirds % 3) + "/3";
+}
 }  // namespace
 
 void Engine::count_pile_points() {
@@ -51,9 +58,7 @@ void Engine::Somma_Punti_Prese() {
     }
     count_pile_points();
     m_.Lista_Scelta = 20;
-    if (m_.Codice_Gioco == game::kTresette) {
-        // Tresette adds its declarations' thirds here: they come with Tresette.
-    }
+    if (m_.Codice_Gioco == game::kTresette) Somma_Punti_Accusi();
 }
 
 void Engine::Aggiorna_Punteggi() {
@@ -70,18 +75,19 @@ void Engine::Aggiorna_Punteggi() {
         case game::kBriscola:
         case game::kBriscolaVariant:
         case game::kScopa:
-            break;
         case game::kTresette:
-            // Tresette's panel (points and thirds) comes with Tresette.
-            return;
+            break;
         default:
             return;
     }
     // Scopa's hand points are the rule points of the end of the hand and the sweeps
-    // made so far; it has no 151 mode and no games to win.
+    // made so far; Tresette's are thirds, its standing whole points of the hand and of
+    // the match apart. Only Briscola has the 151 mode and games to win.
     const bool scopa = m_.Codice_Gioco == game::kScopa;
+    const bool tresette = m_.Codice_Gioco == game::kTresette;
+    const bool briscola = !scopa && !tresette;
     const int mode = m_.Modalita_Partita;
-    const bool to_target = mode == 2 || (mode == 4 && !scopa);
+    const bool to_target = mode == 2 || (mode == 4 && briscola);
     w.LBL_RiepilogoPrese_testo.Caption = scopa ? "Numero di carte prese" : "Numero di prese";
     if (!scopa) Somma_Punti_Prese();
 
@@ -91,19 +97,22 @@ void Engine::Aggiorna_Punteggi() {
         return cards(s + 10, list::kScoreCell, 1) + sweeps;
     };
     const auto total = [&cards](int s) { return static_cast<long long>(cards(list::kMatch, s, 1)); };
+    const auto running = [&](int s) { return tresette ? hand(s) / 3 + total(s) / 3 : hand(s) + total(s); };
+    const double target = tresette ? std::floor(m_.Punti_Da_Raggiungere / 3) : m_.Punti_Da_Raggiungere;
     for (int s : kPanelSeats) {
         if (!in_play(s)) continue;
-        w.LBL_Parziale_Punti(s).Caption = format_plain(hand(s));
+        w.LBL_Parziale_Punti(s).Caption = tresette ? thirds_caption(hand(s)) : format_plain(hand(s));
         w.LBL_Totale_Punti(s).Caption = "-";
     }
 
-    if (mode == 4 && !scopa) Verifica_Accuso_151();
+    if (mode == 4 && briscola) Verifica_Accuso_151();
     for (int s : kPanelSeats) {
         if (!in_play(s)) continue;
         if (to_target) {
             w.LBL_Totale_Punti(s).Caption =
-                format_signed(hand(s) + total(s)) + " / " + format_signed_number(m_.Punti_Da_Raggiungere);
-        } else if (mode == 3 && !scopa) {
+                format_signed(running(s)) + " / " +
+                (tresette ? format_plain_number(target) : format_signed_number(target));
+        } else if (mode == 3 && briscola) {
             w.LBL_Totale_Punti(s).Caption =
                 format_plain(static_cast<long long>(cards(s + 10, list::kScoreCell, 3))) + " / " +
                 format_plain_number(m_.Partite_Da_Vincere);
@@ -114,9 +123,9 @@ void Engine::Aggiorna_Punteggi() {
     // With the stop option, a total past the target ends the match at once.
     if (!m_.Ferma_Punteggio || !to_target) return;
     m_.Vincitore_Partita = 0;
-    double bar = m_.Punti_Da_Raggiungere;
+    double bar = target;
     for (int s : kPanelSeats) {
-        const double seat_total = in_play(s) ? static_cast<double>(hand(s) + total(s)) : 0.0;
+        const double seat_total = in_play(s) ? static_cast<double>(running(s)) : 0.0;
         if (seat_total > bar) {
             bar = seat_total;
             m_.Vincitore_Partita = static_cast<std::int16_t>(s);
@@ -171,7 +180,7 @@ void Engine::Fine_Mano() {
             end_hand_scopa();
             return;
         case game::kTresette:
-            // Tresette's count (thirds, declarations, the last trick) comes with Tresette.
+            end_hand_tresette();
             return;
         default:
             return;
@@ -272,6 +281,61 @@ void Engine::end_hand_scopa() {
         m_.Partita_Terminata = true;
         Fine_Partita();
         return;
+    }
+    end_hand_against_target();
+}
+
+void Engine::end_hand_tresette() {
+    auto& cards = m_.Tabella_Carte;
+    table::MasterWindow& w = program_.master;
+    w.LBL_Parola_Tresette.Visible = false;
+    const int mode = m_.Modalita_Partita;
+    if (mode != 1 && mode != 2) return;
+
+    // The hand in thirds: the cards, the declarations and the last trick's point.
+    count_pile_points();
+    Somma_Punti_Accusi();
+    if (m_.Partita_Finita && m_.Ultimo_Presa >= 1 && m_.Ultimo_Presa <= 9) {
+        std::int16_t& last = cards(m_.Ultimo_Presa + 10, list::kScoreCell, 1);
+        store16(last, last + 3);
+    }
+    const auto label_hand = [&](int s) {
+        table::Control* label = w.LBL_Parziale_Punti.find(s);
+        if (label == nullptr || !label->Enabled) return false;
+        const int thirds = cards(s + 10, list::kScoreCell, 1);
+        label->Caption = thirds_caption(thirds);
+        label->Tag = format_plain(thirds);
+        return true;
+    };
+
+    if (mode == 1) {
+        m_.Vincitore_Partita = 0;
+        int best = 0;
+        for (int L = list::kFirstPile; L <= list::kLastPile; ++L) {
+            if (cards(L, list::kScoreCell, 1) > best) {
+                best = cards(L, list::kScoreCell, 1);
+                m_.Vincitore_Partita = static_cast<std::int16_t>(L - 10);
+            }
+        }
+        for (int s = 1; s <= 9; ++s) {
+            if (label_hand(s)) w.LBL_Totale_Punti(s).Caption = "-";
+        }
+        announce_winner(program_);
+        Fine_Partita();
+        return;
+    }
+
+    // Only the hand's whole points join the match total.
+    for (int L = list::kFirstPile; L <= list::kLastPile; ++L) {
+        std::int16_t& total = cards(list::kMatch, L - 10, 1);
+        store16(total, 3 * (total / 3) + 3 * (cards(L, list::kScoreCell, 1) / 3));
+    }
+    for (int s = 1; s <= 9; ++s) {
+        if (!label_hand(s)) continue;
+        const int total = cards(list::kMatch, s, 1);
+        w.LBL_Totale_Punti(s).Caption =
+            format_plain(total / 3) + " / " + format_plain_number(std::floor(m_.Punti_Da_Raggiungere / 3));
+        w.LBL_Totale_Punti(s).Tag = format_plain(total);
     }
     end_hand_against_target();
 }

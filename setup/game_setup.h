@@ -38,6 +38,7 @@ private:
 
     void start_briscola(const SetupControls& screen);
     void start_scopa(const SetupControls& screen);
+    void start_tresette(const SetupControls& screen);
 
     Program& program_;
 };

@@ -49,7 +49,7 @@ void GameSetup::CMD_Gioca_Click(const SetupControls& screen) {
             // Camicia's start (its own deal of two piles) comes with Camicia.
             return;
         case engine::game::kTresette:
-            // Tresette's start (hand size by players, the panel's seats) comes with Tresette.
+            start_tresette(screen);
             return;
         default:
             return;
@@ -174,6 +174,40 @@ void GameSetup::start_scopa(const SetupControls& screen) {
     w.Visualizza_Prese(9).Caption = program_.settings.Nome_Utente.trimmed();
     for (int s = 1; s <= 3; ++s) w.Visualizza_Prese(s).Caption = table::Trim(m.Nomi_Giocatori(s));
     w.screens.Unload(table::Screen::F_040_Partita);
+}
+
+void GameSetup::start_tresette(const SetupControls& screen) {
+    engine::MatchState& m = program_.match;
+    table::MasterWindow& w = program_.master;
+
+    w.PIC_Riepilogo_Accusi.Caption = "Riepilogo degli accusi";
+    program_.animation.Imposta_Menu_Gioco();
+    program_.storage.Salva_Impostazioni_Partita_4(screen.settings);
+    m.Punti_Da_Raggiungere = 30000;
+    m.Partite_Da_Vincere = 300;
+    read_players(screen);
+    read_first_player(screen);
+    read_seats(screen, true);
+    m.Punti_Da_Raggiungere = 30000;
+    read_targets(screen);
+    // Scores are kept in thirds of a point, so the target is too; the settings keep
+    // the points as chosen.
+    m.Punti_Da_Raggiungere *= 3;
+    switch (m.Numero_Giocatori) {
+        case 2:
+        case 4:
+            m.Carte_In_Mano = 10;
+            break;
+        case 3:
+            m.Carte_In_Mano = 13;
+            break;
+        default:
+            break;
+    }
+
+    program_.engine.Inizia_Mano_Tresette();
+    w.screens.Unload(table::Screen::F_040_Partita);
+    program_.engine.Aggiorna_Punteggi();
 }
 
 }  // namespace tavolora::setup

@@ -32,4 +32,9 @@ std::string Trim(std::string_view text) {
     return std::string(text.substr(first, last - first + 1));
 }
 
+std::string TrimRight(std::string_view text) {
+    const auto last = text.find_last_not_of(' ');
+    return last == std::string_view::npos ? std::string() : std::string(text.substr(0, last + 1));
+}
+
 }  // namespace tavolora::table

@@ -33,5 +33,7 @@ void LoadPicture(Control& control, std::string path, PictureSizes& sizes);
 
 // Removes surrounding blanks (stored names are blank-padded).
 std::string Trim(std::string_view text);
+// Removes the blanks that pad a stored text on the right.
+std::string TrimRight(std::string_view text);
 
 }  // namespace tavolora::table
