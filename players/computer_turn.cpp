@@ -1,6 +1,6 @@
 // The turn of a computer seat: the game's choosers by difficulty, the chosen card
 // moved from the hand to the table with its flight prepared, the play, and the
-// turn handed on.
+// turn handed on. A Tresette leader of four players also shows its signal word.
 
 #include <cstdint>
 #include <string>
@@ -26,7 +26,7 @@ void Players::Gioca_Turno_Computer() {
             // Camicia's turn (the top card of the computer's pile turned) comes here.
             break;
         case engine::game::kTresette:
-            // Tresette's turn (legal choice, the leader's signal, play) comes here.
+            tresette_turn();
             break;
         default:
             // No game plays under any other code: no card, no turn passed.
@@ -92,6 +92,79 @@ void Players::choose_scopa_card() {
     // A sweep overrides every earlier choice.
     Cerca_Scopa();
     if (choice == 0) Scegli_Carta_Casuale();
+}
+
+void Players::tresette_turn() {
+    engine::MatchState& m = program_.match;
+    // The figures and the counting are renewed at every turn.
+    program_.engine.Assegna_Valori_Carte();
+    Aggiorna_Forza_Carte();
+    program_.storage.Leggi_Difficolta();
+
+    std::int16_t& choice = m.Tabella_Giocatori(m.Giocatore_Corrente, 4);
+    choice = 0;
+    Limita_Carte_Giocabili();
+    Scegli_Carta_Tresette();
+    Ripristina_Mano();
+    if (choice == 0) {
+        // A random card among the legal ones.
+        Limita_Carte_Giocabili();
+        Scegli_Carta_Casuale();
+        Ripristina_Mano();
+    }
+
+    program_.engine.Conta_Carte_Tavolo();
+    if (m.Carte_In_Tavola == 0 && m.Numero_Giocatori == 4) show_tresette_signal();
+    play_chosen_card();
+    program_.engine.Gioca_Carta();
+    program_.engine.Passa_Turno();
+}
+
+void Players::show_tresette_signal() {
+    engine::MatchState& m = program_.match;
+    const auto& cards = m.Tabella_Carte;
+    const int seat = m.Giocatore_Corrente;
+    const int position = m.Tabella_Giocatori(seat, 4);
+    for (int a = 1; a <= 3; ++a) m.Tabella_Giocatori(seat, a) = cards(seat, position, a);
+
+    // (1) the cards of the led suit in the hand, the led card included; (4) one of
+    // them is a Three or a Two.
+    const int suit = cards(seat, position, engine::attr::kSuit);
+    for (int entry = 1; entry <= 5; ++entry) m.Contatori(entry) = 0;
+    for (int p = 1; p <= m.Carte_In_Mano; ++p) {
+        if (cards(seat, p, engine::attr::kSuit) != suit) continue;
+        ++m.Contatori(1);
+        const int value = cards(seat, p, engine::attr::kValue);
+        if (value == 3 || value == 2) m.Contatori(4) = 1;
+    }
+
+    table::MasterWindow& w = program_.master;
+    table::Control& label = w.LBL_Parola_Tresette;
+    if (m.Contatori(1) > 1) label.Caption = "Striscio!";
+    if (m.Contatori(4) == 1) label.Caption = "Busso!";
+    if (m.Contatori(1) == 1) label.Caption = "Volo!";
+
+    // Beside the leader's hand: left of seat 1's, below seat 2's, right of seat 3's.
+    label.container = w.IMG_Sfondo_Tavolo.Visible ? &w.IMG_Sfondo_Tavolo : &w.PIC_Tavolo;
+    if (const table::Control* middle = w.P.find(seat * 40 + m.Carte_In_Mano / 2)) {
+        label.Top = middle->Top;
+        label.Left = middle->Left;
+    }
+    label.ZOrder(0);
+    switch (seat) {
+        case 1:
+            label.Left -= label.Width;
+            break;
+        case 2:
+            label.Top += program_.anim.Altezza_Carta;
+            break;
+        case 3:
+            label.Left += program_.anim.Altezza_Carta;
+            break;
+        default:
+            break;
+    }
+    label.Visible = true;
 }
 
 void Players::play_chosen_card() {

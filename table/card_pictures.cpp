@@ -4,6 +4,7 @@
 // block order.
 
 #include <algorithm>
+#include <string>
 
 #include "core/program.h"
 #include "table/animation.h"
@@ -100,8 +101,14 @@ void Animation::Aggiorna_Carte_Mano() {
 }
 
 void Animation::Copri_Carte_Avversario() {
-    if (program_.match.Numero_Giocatori == 2 && program_.match.Codice_Gioco == game::kTresette) {
-        // Tresette's step comes here: seat 2's visible hand pictures get the still back "0".
+    // Two-player Tresette shows the front seat's drawn card until the human's next
+    // click; then every card of that hand in sight shows its back again.
+    if (program_.match.Numero_Giocatori != 2 || program_.match.Codice_Gioco != game::kTresette) return;
+    const std::string back = back_picture("0");
+    const int cards = std::clamp(program_.match.Carte_In_Mano, 0, 40);
+    for (int j = 1; j <= cards; ++j) {
+        Control* picture = program_.master.P.find(80 + j);
+        if (picture != nullptr && picture->Visible) LoadPicture(*picture, back, program_.pictures);
     }
 }
 

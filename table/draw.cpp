@@ -51,9 +51,7 @@ void Animation::Pesca_Carte_Mazzo() {
 
     // The hands dealt from the last cards of the deck stay as they came.
     if (code == game::kScopa && deck != 0) program_.engine.Ordina_Carte_Mano();
-    if (code == game::kTresette && (deck != 0 || drew)) {
-        // Tresette's step comes here: the hands sorted (Ordina_Carte_Mano).
-    }
+    if (code == game::kTresette && (deck != 0 || drew)) program_.engine.Ordina_Carte_Mano();
 }
 
 void Animation::take_top_card(int seat, int position) {
@@ -125,13 +123,11 @@ void Animation::draw_one_card_each() {
 
         const int block = picture_block(seat);
         if (block >= 0) {
-            // The human's card flies face up, every other seat's face down.
+            // The human's card flies face up, and in Tresette the front seat's too (the
+            // two players see each other's draw); every other seat's face down.
             std::string image = back_picture("00");
-            if (seat == engine::seat::kHuman) {
+            if (seat == engine::seat::kHuman || (m.Codice_Gioco == game::kTresette && seat == 2)) {
                 image = face_picture(cards(seat, j, attr::kSuit), cards(seat, j, attr::kValue));
-            }
-            if (m.Codice_Gioco == game::kTresette && seat == 2) {
-                // Tresette's step comes here: seat 2's card flies face up.
             }
             const int picture = 40 * block + j;
             if (const Control* target = program_.master.P.find(picture)) {

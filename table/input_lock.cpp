@@ -91,7 +91,13 @@ void Animation::Imposta_Menu_Gioco() {
             // Camicia's step comes here: a strip 975 high with caption 78 and the exit button only.
             break;
         case game::kTresette:
-            // Tresette's step comes here: caption 79, every button shown.
+            // The first button opens the declarations summary.
+            w.FRM_M_Menu.Visible = true;
+            w.CMD_M_Briscola.Caption = text(79);
+            for (Control* button : {&w.CMD_M_Briscola, &w.CMD_M_Carte, &w.CMD_M_Continua, &w.CMD_M_Punteggio,
+                                    &w.CMD_M_Tiri, &w.CMD_M_Chiudi_Partita}) {
+                button->Visible = true;
+            }
             break;
         default:
             break;

@@ -161,9 +161,15 @@ public:
                 // The cards on a Scopa table spread out to the right seat's column.
                 limit(4) = C_(36);
                 break;
-            case game::kTresette:
-                // Tresette's step comes here: the four limits pulled in by LBL_Parola_Tresette.
+            case game::kTresette: {
+                // No card is laid under the signal word, wherever on the table it shows.
+                const Control& word = p_.master.LBL_Parola_Tresette;
+                put(limit(1), C_(37) + h() + word.Height);
+                put(limit(2), C_(40) + h() + word.Width);
+                put(limit(3), C_(33) - h() - word.Height);
+                put(limit(4), C_(36) - w() - word.Width);
                 break;
+            }
             default:
                 break;
         }

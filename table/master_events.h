@@ -42,6 +42,10 @@ public:
     void P_MouseUp(int index, int button);
     void P_MouseMove(int index);
 
+    // The Tresette signal buttons: 0 "Busso!", 1 "Striscio!", 2 "Volo!". The word
+    // shows on the table and the human's pending lead goes on.
+    void CMD_Parola_Tiro_Click(int index);
+
     // The continue buttons.
     void CMD_M_Continua_Click();
     void CMD_Continua_Click();
@@ -77,6 +81,19 @@ private:
     void register_match_input();
     // The landing of a card taken to a pile: its picture on the pile's stack.
     void land_on_pile();
+    // Two-player Tresette: the front seat's card just drawn shows its face, the
+    // others of that hand their backs.
+    void reveal_front_card();
+    // Whether a click on P(index) may play: a card of the human's hand, input unlocked.
+    bool playable(int index) const;
+    // What Tresette adds to a click: the front seat's cards covered, the duty to
+    // follow suit, the leader's signal. False when the click is refused.
+    bool tresette_may_play(int index);
+    // The cards of `suit` in the human's hand.
+    int held_of_suit(int suit) const;
+    // The four-player leader's word about the suit of the card at hand position
+    // `index`: given at once, or chosen on the signal chooser before the card goes.
+    void tresette_lead_signal(int index);
     // What the four new-match handlers share: the kind's frames shown on the set-up
     // screen, the targets cleared, the kind and the hand size recorded.
     struct NewMatch {

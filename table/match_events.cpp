@@ -1,5 +1,8 @@
 // The main window's handlers of a match: the new-match handlers, the landing of a
-// card, the human's card pictures and the continue buttons.
+// card, the human's card pictures, the Tresette signal buttons and the continue buttons.
+
+#include <algorithm>
+#include <string>
 
 #include "core/numbers.h"
 #include "core/program.h"
@@ -15,6 +18,11 @@ using engine::game::kCamicia;
 using engine::game::kDeckOnly;
 using engine::game::kScopa;
 using engine::game::kTresette;
+
+// The signal buttons, by member: the word each gives.
+constexpr int kBusso = 0;     // "Busso!": a Three or a Two of the suit is held
+constexpr int kStriscio = 1;  // "Striscio!": more cards of the suit are held
+constexpr int kVolo = 2;      // "Volo!": the last card of the suit
 
 // The hand size a kind of match sets: three cards in Briscola, five in game 6; the
 // other games keep theirs (0).
@@ -36,6 +44,9 @@ void MasterEvents::register_match_input() {
        [this](ControlKey key, const MouseArgs& args) { P_MouseUp(key.index, args.Button); });
     on(ControlId::P, InputEvent::MouseMove, HandlerKind::Reentrant,
        [this](ControlKey key, const MouseArgs&) { P_MouseMove(key.index); });
+    // The signal buttons answer the human's own lead, inside its click.
+    on(ControlId::CMD_Parola_Tiro, InputEvent::Click, HandlerKind::Reentrant,
+       [this](ControlKey key, const MouseArgs&) { CMD_Parola_Tiro_Click(key.index); });
     on(ControlId::CMD_M_Continua, InputEvent::Click, HandlerKind::Reentrant,
        [this](ControlKey, const MouseArgs&) { CMD_M_Continua_Click(); });
     on(ControlId::CMD_Continua, InputEvent::Click, HandlerKind::Play,
@@ -168,9 +179,7 @@ void MasterEvents::Sususu() {
             if (!trick_or_capture) break;
             if (Control* card = program_.master.P.find(a.Carta_Animata)) card->Visible = true;
             if (game != kScopa && a.Carta_Animata < 41) program_.animation.Aggiorna_Carte_Mano();
-            if (game == kTresette) {
-                // Two-player Tresette shows the front seat's drawn card: it comes with Tresette.
-            }
+            if (game == kTresette) reveal_front_card();
             break;
         case phase::kCamiciaDeal:
             // The Camicia starting piles, thrown together: they come with Camicia.
@@ -224,6 +233,30 @@ void MasterEvents::land_on_pile() {
     card.Visible = true;
 }
 
+void MasterEvents::reveal_front_card() {
+    engine::MatchState& m = program_.match;
+    const int landed = program_.anim.Carta_Animata;
+    // Only the front seat's hand (81..120) of a two-player game.
+    if (landed <= 80 || landed > 120 || m.Numero_Giocatori != 2) return;
+    ControlArray& P = program_.master.P;
+    const std::string back = program_.animation.back_picture("0");
+    const int cards = std::clamp(m.Carte_In_Mano, 0, 40);
+    for (int j = 1; j <= cards; ++j) {
+        if (Control* picture = P.find(80 + j); picture != nullptr && picture->Visible) {
+            LoadPicture(*picture, back, program_.pictures);
+        }
+    }
+    // The card just drawn shows its face, the rest of the hand its back.
+    if (Control* drawn = P.find(landed)) {
+        drawn->Visible = true;
+        const int position = landed - 80;
+        LoadPicture(*drawn,
+                    program_.animation.face_picture(m.Tabella_Carte(2, position, engine::attr::kSuit),
+                                                    m.Tabella_Carte(2, position, engine::attr::kValue)),
+                    program_.pictures);
+    }
+}
+
 // --- The human's card pictures -------------------------------------------------------
 
 void MasterEvents::P_Click(int index) {
@@ -242,14 +275,12 @@ void MasterEvents::P_Click(int index) {
             // Camicia's play (the top of the human's pile) comes with Camicia.
             return;
         case kTresette:
-            // Tresette's play (following suit, the lead signal) comes with Tresette.
-            return;
+            if (!tresette_may_play(index)) return;
+            break;
         default:
             return;
     }
-    if (index >= 41 || index < 1 || a.Comandi_Bloccati) return;
-    // Only a card in the hand can be played.
-    if (m.Tabella_Carte(engine::seat::kHuman, index, engine::attr::kSuit) == 0) return;
+    if (!playable(index)) return;
 
     program_.animation.Blocca_Comandi();
     program_.animation.Libera_Animazioni();
@@ -288,6 +319,98 @@ void MasterEvents::P_Click(int index) {
     program_.engine.Passa_Turno();
 }
 
+bool MasterEvents::playable(int index) const {
+    if (index >= 41 || index < 1 || program_.anim.Comandi_Bloccati) return false;
+    // Only a card in the hand can be played.
+    return program_.match.Tabella_Carte(engine::seat::kHuman, index, engine::attr::kSuit) != 0;
+}
+
+bool MasterEvents::tresette_may_play(int index) {
+    engine::MatchState& m = program_.match;
+    program_.animation.Copri_Carte_Avversario();
+    program_.engine.Conta_Carte_Tavolo();
+    if (m.Carte_In_Tavola > 0) {
+        if (index >= 41) return true;  // not a hand card: the play refuses it
+        // The led suit must be followed while the hand holds a card of it.
+        const int led = m.Tabella_Carte(engine::list::kTable, 1, engine::attr::kSuit);
+        if (index >= 1 && m.Tabella_Carte(engine::seat::kHuman, index, engine::attr::kSuit) == led)
+            return true;
+        return held_of_suit(led) == 0;
+    }
+    // The leader of a four-player game tells the partner about the suit led, before
+    // the card goes: only for a card that will be played.
+    if (m.Numero_Giocatori == 4 && playable(index)) tresette_lead_signal(index);
+    return true;
+}
+
+int MasterEvents::held_of_suit(int suit) const {
+    const engine::MatchState& m = program_.match;
+    int held = 0;
+    // Every position of the hand: three players hold 13 cards.
+    for (int j = 1; j <= 40; ++j) {
+        if (m.Tabella_Carte(engine::seat::kHuman, j, engine::attr::kSuit) == suit) ++held;
+    }
+    return held;
+}
+
+void MasterEvents::tresette_lead_signal(int index) {
+    engine::MatchState& m = program_.match;
+    AnimationState& a = program_.anim;
+    MasterWindow& w = program_.master;
+    auto& hand = m.Tabella_Carte;
+    constexpr int kHuman = engine::seat::kHuman;
+
+    m.Tabella_Giocatori(kHuman, 4) = static_cast<std::int16_t>(index);
+    for (int attribute = 1; attribute <= 3; ++attribute) {
+        m.Tabella_Giocatori(kHuman, attribute) = hand(kHuman, index, attribute);
+    }
+    Control& busso = w.CMD_Parola_Tiro(kBusso);
+    Control& striscio = w.CMD_Parola_Tiro(kStriscio);
+    Control& volo = w.CMD_Parola_Tiro(kVolo);
+    busso.Enabled = striscio.Enabled = volo.Enabled = false;
+
+    // The cards of the suit led (the card itself among them), and whether its Three
+    // or its Two is one of them.
+    const int suit = hand(kHuman, index, engine::attr::kSuit);
+    for (int c = 1; c <= 5; ++c) m.Contatori(c) = 0;
+    for (int j = 1; j <= 40; ++j) {
+        if (hand(kHuman, j, engine::attr::kSuit) != suit) continue;
+        ++m.Contatori(1);
+        const int value = hand(kHuman, j, engine::attr::kValue);
+        if (value == 3 || value == 2) m.Contatori(4) = 1;
+    }
+    const int held = m.Contatori(1);
+    if (held == 1) {
+        volo.Enabled = true;  // the last card of the suit
+    } else {
+        striscio.Enabled = true;  // more of the suit to come
+        if (m.Contatori(4) == 1) busso.Enabled = true;
+    }
+
+    a.Continua = false;
+    if (busso.Enabled && striscio.Enabled) {
+        // The player chooses between the two words; the card goes after the choice.
+        busso.Visible = striscio.Visible = volo.Visible = true;
+        program_.animation.Mostra_Parola_Tiro();
+        // Only a signal button both hides the chooser and asks to go on: a continue
+        // request from elsewhere does not end the choice.
+        program_.waits.wait_until("Parola_Tiro",
+                                  [&a, &w] { return a.Continua && !w.PIC_Parola_Tiro.Visible; });
+        a.Continua = false;
+    } else {
+        CMD_Parola_Tiro_Click(volo.Enabled ? kVolo : kStriscio);
+    }
+
+    // The word stands just above the middle card of the human's hand.
+    Control& word = w.LBL_Parola_Tresette;
+    word.container = w.IMG_Sfondo_Tavolo.Visible ? &w.IMG_Sfondo_Tavolo : &w.PIC_Tavolo;
+    if (const Control* middle = w.P.find(m.Carte_In_Mano / 2); middle != nullptr && m.Carte_In_Mano >= 2) {
+        word.Top = middle->Top - word.Height;
+        word.Left = middle->Left;
+    }
+    word.ZOrder(0);
+}
+
 void MasterEvents::P_MouseDown(int index, int button) {
     AnimationState& a = program_.anim;
     a.Pulsante_Mouse = static_cast<std::int16_t>(button);
@@ -308,6 +431,26 @@ void MasterEvents::P_MouseMove(int index) {
 }
 
 // --- The continue buttons -----------------------------------------------------------
+
+void MasterEvents::CMD_Parola_Tiro_Click(int index) {
+    MasterWindow& w = program_.master;
+    w.PIC_Parola_Tiro.Visible = false;
+    program_.anim.Continua = true;
+    switch (index) {
+        case kBusso:
+            w.LBL_Parola_Tresette.Caption = "Busso!";
+            break;
+        case kStriscio:
+            w.LBL_Parola_Tresette.Caption = "Striscio!";
+            break;
+        case kVolo:
+            w.LBL_Parola_Tresette.Caption = "Volo!";
+            break;
+        default:
+            break;
+    }
+    w.LBL_Parola_Tresette.Visible = true;
+}
 
 void MasterEvents::CMD_M_Continua_Click() {
     program_.anim.Continua = true;
@@ -342,7 +485,17 @@ void MasterEvents::CMD_Continua_Click() {
             }
             break;
         case kTresette:
-            // Tresette's next hand comes with Tresette.
+            if (m.Partita_Terminata) {
+                if (m.Modalita_Partita == 1 || m.Modalita_Partita == 2) hide_table();
+            } else if (m.Modalita_Partita == 2) {
+                // The declarations of the hand just played are forgotten before the deal.
+                for (int p = 11; p <= 20; ++p) {
+                    for (int attribute = 1; attribute <= 3; ++attribute) {
+                        m.Tabella_Carte(engine::list::kMatch, p, attribute) = 0;
+                    }
+                }
+                program_.engine.Inizia_Mano_Tresette();
+            }
             break;
         default:
             break;
