@@ -132,6 +132,59 @@ void BM_LongestScopaDecision(benchmark::State& state) {
 }
 BENCHMARK(BM_LongestScopaDecision)->Unit(benchmark::kMicrosecond);
 
+// Tresette's decision at the hardest difficulty over a dealt hand: the figures and
+// the count of the cards out renewed, the hand restricted to the legal cards, the
+// tree, the hand restored. `following` puts two cards on the table first.
+void tresette_decision(benchmark::State& state, int players, bool following) {
+    tavolora::testing::HeadlessProgram h;
+    Program& p = h.program;
+    auto& m = p.match;
+    m.Codice_Gioco = 4;
+    m.Numero_Giocatori = players;
+    m.Carte_In_Mano = players == 3 ? 13 : 10;
+    p.engine.Imposta_Ordine_Giocatori();
+    p.engine.Mescola_Mazzo();
+    p.animation.Assegna_Carte_Giocatori();
+    const int seat = m.Ordine_Giocatori(players);
+    if (following) {
+        // The two seats before it have played the first card of their hands.
+        for (int t = 1; t <= 2; ++t) {
+            const int before = m.Ordine_Giocatori(players - 3 + t > 0 ? players - 3 + t : t);
+            for (int a = 1; a <= 3; ++a) {
+                m.Tabella_Carte(20, t, a) = m.Tabella_Carte(before, 1, a);
+                m.Tabella_Carte(before, 1, a) = 0;
+            }
+        }
+    }
+    m.Indice_Turno = static_cast<std::int16_t>(players);
+    m.Giocatore_Corrente = static_cast<std::int16_t>(seat);
+    p.settings.Difficolta = 3;
+    for (auto _ : state) {
+        p.engine.Assegna_Valori_Carte();
+        p.players.Aggiorna_Forza_Carte();
+        m.Tabella_Giocatori(seat, 4) = 0;
+        p.players.Limita_Carte_Giocabili();
+        p.players.Scegli_Carta_Tresette();
+        p.players.Ripristina_Mano();
+        benchmark::DoNotOptimize(m.Tabella_Giocatori(seat, 4));
+    }
+}
+
+void BM_TresetteDecisionLeading(benchmark::State& state) {
+    tresette_decision(state, static_cast<int>(state.range(0)), false);
+}
+BENCHMARK(BM_TresetteDecisionLeading)->Arg(2)->Arg(3)->Arg(4)->Unit(benchmark::kMicrosecond);
+
+void BM_TresetteDecisionFollowing(benchmark::State& state) {
+    tresette_decision(state, static_cast<int>(state.range(0)), true);
+}
+BENCHMARK(BM_TresetteDecisionFollowing)->Arg(3)->Arg(4)->Unit(benchmark::kMicrosecond);
+
+void BM_TresetteHands(benchmark::State& state) {
+    play_hands(state, endless_match(4, static_cast<int>(state.range(0))));
+}
+BENCHMARK(BM_TresetteHands)->Arg(2)->Arg(4)->Unit(benchmark::kMillisecond);
+
 // Whole Scopa hands with every rule on.
 void BM_ScopaHands(benchmark::State& state) {
     MatchPlan plan = endless_match(2, static_cast<int>(state.range(0)));

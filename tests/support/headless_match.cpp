@@ -65,8 +65,15 @@ HeadlessMatch::HeadlessMatch(const MatchPlan& plan)
     // The player presses the on-table continue button whenever the table waits for
     // it, or, where the table shows none, clicks the table.
     h_.platform.set_idle_responder([this](std::string_view wait) {
-        if (wait != "Continua") return false;
         table::InputDispatcher& input = h_.program.input;
+        // The lead signal the table asks for: one of the words offered.
+        if (wait == "Parola_Tiro") {
+            choices_ = choices_ * 6364136223846793005ULL + 1442695040888963407ULL;
+            const int first = static_cast<int>((choices_ >> 33) % 2);
+            return input.click({table::ControlId::CMD_Parola_Tiro, first}) ||
+                   input.click({table::ControlId::CMD_Parola_Tiro, 1 - first});
+        }
+        if (wait != "Continua") return false;
         if (input.click({table::ControlId::CMD_M_Continua})) return true;
         if (input.deliver({table::ControlId::IMG_Sfondo_Tavolo}, table::InputEvent::MouseDown)) return true;
         input.deliver({table::ControlId::PIC_Tavolo}, table::InputEvent::MouseMove);
@@ -135,8 +142,18 @@ bool HeadlessMatch::hand_over() const {
 
 bool HeadlessMatch::play_human_card() {
     Program& p = h_.program;
+    const auto& cards = p.match.Tabella_Carte;
+    // In Tresette the led suit must be followed while the hand holds it.
+    int led = 0;
+    if (p.match.Codice_Gioco == 4) {
+        const int table_suit = cards(20, 1, 1);
+        for (int i = 1; i <= 40 && table_suit != 0; ++i) {
+            if (cards(9, i, 1) == table_suit) led = table_suit;
+        }
+    }
     std::vector<int> playable;
     for (int i = 1; i <= p.match.Carte_In_Mano && i <= 40; ++i) {
+        if (led != 0 && cards(9, i, 1) != led) continue;
         if (p.master.P.find(i) != nullptr && p.master.accepts_input({table::ControlId::P, i}))
             playable.push_back(i);
     }
