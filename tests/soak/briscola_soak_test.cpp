@@ -6,8 +6,7 @@
 #include <map>
 #include <sstream>
 
-#include "tests/support/deck_checks.h"
-#include "tests/support/headless_match.h"
+#include "tests/support/soak_support.h"
 
 namespace tavolora::soak {
 namespace {

@@ -8,8 +8,7 @@
 #include <sstream>
 #include <vector>
 
-#include "tests/support/deck_checks.h"
-#include "tests/support/headless_match.h"
+#include "tests/support/soak_support.h"
 
 namespace tavolora::soak {
 namespace {
@@ -258,26 +257,8 @@ SoakTotals soak(int players, int hands_wanted) {
         HeadlessMatch match(plan);
         Checker checker(match, plan);
         match.start();
-        int hands = 1;
-        while (!match.match_over() && hands < 300) {
-            if (match.hand_over()) {
-                if (!checker.played_out()) {
-                    ADD_FAILURE() << "a hand ended with cards still to play" << checker.where();
-                    return totals;
-                }
-                checker.check_hand_end();
-                if (::testing::Test::HasFatalFailure()) return totals;
-                match.continue_after_hand();
-                if (!match.match_over()) ++hands;
-                continue;
-            }
-            if (!match.play_human_card()) break;
-            if (::testing::Test::HasFatalFailure()) return totals;
-        }
-        if (!match.match_over()) {
-            ADD_FAILURE() << "the match did not end" << checker.where();
-            return totals;
-        }
+        const int hands = testing::play_match(match, checker);
+        if (hands == 0) return totals;
         // The last hand, unless the stop option ended the match inside it.
         if (checker.played_out() && checker.hand_counted() && checker.hands < hands) checker.check_hand_end();
         if (::testing::Test::HasFailure()) return totals;

@@ -1,12 +1,16 @@
 #pragma once
 
-// What must hold of the cards after every play of a whole match, whatever the game.
+// What the soak tests share: what must hold of the cards after every play of a
+// whole match, whatever the game, and the loop that plays a match to its end.
+
+#include <gtest/gtest.h>
 
 #include <map>
 #include <string>
 #include <vector>
 
 #include "engine/match_state.h"
+#include "tests/support/headless_match.h"
 
 namespace tavolora::testing {
 
@@ -45,6 +49,34 @@ inline std::vector<int> possible_leaders(int players) {
     if (players == 2) return {0, 2};
     if (players == 3) return {0, 1, 2};
     return {0, 1, 2, 3};
+}
+
+// Plays a started match to its end, the human's cards chosen among the legal ones.
+// The checker's `check_hand_end` runs at the end of every hand the match goes on
+// after; a hand must end with every card played. Returns the hands begun, 0 after a failure.
+template <class Checker>
+int play_match(HeadlessMatch& match, Checker& checker, int hand_limit = 300) {
+    int hands = 1;
+    while (!match.match_over() && hands < hand_limit) {
+        if (match.hand_over()) {
+            if (!checker.played_out()) {
+                ADD_FAILURE() << "a hand ended with cards still to play" << checker.where();
+                return 0;
+            }
+            checker.check_hand_end();
+            if (::testing::Test::HasFatalFailure()) return 0;
+            match.continue_after_hand();
+            if (!match.match_over()) ++hands;
+            continue;
+        }
+        if (!match.play_human_card()) break;
+        if (::testing::Test::HasFatalFailure()) return 0;
+    }
+    if (!match.match_over()) {
+        ADD_FAILURE() << "the match did not end" << checker.where();
+        return 0;
+    }
+    return hands;
 }
 
 }  // namespace tavolora::testing
