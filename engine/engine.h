@@ -76,6 +76,22 @@ public:
     // add up to its value, the one of greatest capture value taken.
     void Esegui_Presa_Scopa();
 
+    // --- Camicia's piles. List 2 is the human's pile, list 3 the computer's, list 4
+    // the central pile; the last occupied position of each is its top.
+    void Conta_Carte_Lista_2();
+    void Conta_Carte_Lista_3();
+    // Shows the top card of the human's pile face up, ready to be clicked.
+    void Disegna_Carta();
+    // Redraws both piles face down (the human's top card face up) and clears the
+    // central pile's pictures.
+    void Disegna_Pile_Camicia();
+    // The turn to the other player than the one who turned the central pile's top.
+    void Passa_Turno_Camicia();
+    // The rules of the card just turned: a demand, a payment, the gather, the turn.
+    void Dopo_Giocata_Camicia();
+    // The central pile under the pile of the player whose demand was paid.
+    void Raccogli_Pila_Camicia();
+
     // --- Trick winner and teams.
     void Determina_Vincitore_Mano();
     // The computer players' look-ahead: who would take the cards now on the table.

@@ -150,6 +150,11 @@ struct MatchState {
     std::int16_t Somma_Tavola = 0;
     int Compagno = 0;
 
+    // Camicia: the cards in the human's pile (list 2) and in the computer's (list 3),
+    // as last counted.
+    int Carte_Mazzo_2 = 0;
+    int Carte_Mazzo_3 = 0;
+
     // Tresette: the suit and value handed to the computer's card pickers, whether the
     // last scan of the hands found a new declaration (0 or -1), and the names of the
     // declaration kinds (1..10, kinds 11..20 of list 37) and of the suits (11..14).
