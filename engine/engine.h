@@ -133,6 +133,9 @@ private:
     void prepare_trick_hand();
     // The deal's flights over the shown table; card input stays locked.
     void deal_hand();
+    // Camicia: places the picture of a pile card at its place in the fanned pile
+    // (pile 2 the human's, 3 the computer's).
+    void place_pile_card(int pile, int position);
     void end_hand_briscola();
     void end_hand_scopa();
     void end_hand_tresette();

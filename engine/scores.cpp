@@ -422,9 +422,31 @@ void Engine::Verifica_Fine_Partita() {
             }
             return;
         }
-        case game::kCamicia:
-            // Camicia's check (a pile emptied, or the chosen count reached) comes with Camicia.
+        case game::kCamicia: {
+            Conta_Carte_Lista_2();
+            Conta_Carte_Lista_3();
+            table::MasterWindow& w = program_.master;
+            w.Label1.Caption = format_plain(m_.Carte_Mazzo_3);
+            w.Label2.Caption = format_plain(m_.Carte_Mazzo_2);
+            m_.Partita_Finita = false;
+            const auto decide = [this](int winner) {
+                m_.Vincitore_Partita = static_cast<std::int16_t>(winner);
+                m_.Partita_Finita = true;
+            };
+            if (m_.Modalita_Partita == 2) {
+                // The first pile to hold the chosen number of cards wins.
+                if (m_.Carte_Mazzo_3 >= m_.Numero_Carte_Camicia) decide(3);
+                if (m_.Carte_Mazzo_2 >= m_.Numero_Carte_Camicia) decide(2);
+            }
+            // In every kind of match a player left without cards loses: the computer's
+            // turn and the human's click have nothing to turn from an empty pile.
+            if (!m_.Partita_Finita) {
+                if (m_.Carte_Mazzo_3 == 0) decide(2);
+                if (m_.Carte_Mazzo_2 == 0) decide(3);
+            }
+            if (m_.Partita_Finita) Fine_Partita();
             return;
+        }
         default:
             return;
     }
@@ -442,7 +464,14 @@ void Engine::Fine_Partita() {
             program_.animation.Mostra_Fine_Partita();
             break;
         case game::kCamicia:
-            // Camicia's end (its own message, the table hidden) comes with Camicia.
+            m_.Partita_Terminata = true;
+            if (m_.Vincitore_Partita == 2) {
+                program_.show_message("Complimenti...", "Hai vinto la partita!");
+            } else {
+                program_.show_message("Riprova...", "Hai perso!");
+            }
+            w.PIC_Tavolo.Visible = false;
+            program_.animation.Abilita_Menu();
             break;
         default:
             break;

@@ -160,8 +160,8 @@ void Engine::Gioca_Carta() {
             lay_card_scopa();
             return;
         case game::kCamicia:
-            // Camicia lays the card on the central pile: it comes with Camicia.
-            return;
+            lista = list::kCamiciaTable;
+            break;
         default:
             return;
     }

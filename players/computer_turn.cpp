@@ -23,7 +23,7 @@ void Players::Gioca_Turno_Computer() {
             scopa_turn();
             break;
         case engine::game::kCamicia:
-            // Camicia's turn (the top card of the computer's pile turned) comes here.
+            camicia_turn();
             break;
         case engine::game::kTresette:
             tresette_turn();
@@ -56,6 +56,41 @@ void Players::briscola_turn() {
     play_chosen_card();
     program_.engine.Gioca_Carta();
     program_.engine.Passa_Turno();
+}
+
+void Players::camicia_turn() {
+    engine::MatchState& m = program_.match;
+    engine::Engine& engine = program_.engine;
+    auto& cards = m.Tabella_Carte;
+    constexpr int kPile = 3;
+    if (cards(engine::list::kTurnCells, 1, 1) != kPile) return;
+
+    engine.Conta_Carte_Lista_3();
+    engine.Conta_Carte_Tavolo();
+    engine.Verifica_Fine_Partita();
+    // An empty pile has no card to turn (the end of the match has seen to it).
+    const int top = m.Carte_Mazzo_3;
+    if (m.Partita_Finita || top < 1 || top > 40) return;
+
+    table::Tipo_Animazione& slot = program_.anim.Animazioni_Carte(1);
+    slot.Immagine = program_.animation.face_picture(cards(kPile, top, engine::attr::kSuit),
+                                                    cards(kPile, top, engine::attr::kValue));
+    const int place = m.Carte_In_Tavola + 1;
+    for (int a = 1; a <= 3; ++a) {
+        cards(engine::list::kCamiciaTable, place, a) = cards(kPile, top, a);
+        cards(kPile, top, a) = 0;
+    }
+    slot.Stato(1) = 'N';
+    if (table::Control* picture = program_.master.P.find(40 + top)) {
+        picture->Visible = false;
+        store16(slot.Coordinate(1), static_cast<long long>(round_half_even(picture->Top)));
+        store16(slot.Coordinate(2), static_cast<long long>(round_half_even(picture->Left)));
+    }
+    slot.Carta(1) = static_cast<std::int16_t>(top);
+    engine.Gioca_Carta();
+
+    engine.Dopo_Giocata_Camicia();
+    if (!m.Partita_Finita) engine.Verifica_Fine_Partita();
 }
 
 void Players::scopa_turn() {

@@ -93,6 +93,9 @@ private:
 
     // Briscola's turn (codes 1 and 6): the choice by difficulty, the play, the turn on.
     void briscola_turn();
+    // Camicia's turn (code 3): the top card of the computer's pile turned onto the
+    // central pile, and its rules applied.
+    void camicia_turn();
     // Scopa's turn (code 2): the choice, the play, the capture, the turn on.
     void scopa_turn();
     // Scopa's choice into column 4: the choosers of the difficulty, the sweep search

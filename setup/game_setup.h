@@ -39,6 +39,8 @@ private:
     void start_briscola(const SetupControls& screen);
     void start_scopa(const SetupControls& screen);
     void start_tresette(const SetupControls& screen);
+    // Camicia deals and lays out its two piles itself; the set-up screen stays loaded.
+    void start_camicia(const SetupControls& screen);
 
     Program& program_;
 };

@@ -1,5 +1,8 @@
 // "Gioca!": the start of a match from the set-up screen's controls.
 
+#include <utility>
+
+#include "core/numbers.h"
 #include "core/program.h"
 #include "setup/game_setup.h"
 #include "storage/basic_text.h"
@@ -46,7 +49,7 @@ void GameSetup::CMD_Gioca_Click(const SetupControls& screen) {
             start_scopa(screen);
             return;
         case engine::game::kCamicia:
-            // Camicia's start (its own deal of two piles) comes with Camicia.
+            start_camicia(screen);
             return;
         case engine::game::kTresette:
             start_tresette(screen);
@@ -208,6 +211,58 @@ void GameSetup::start_tresette(const SetupControls& screen) {
     program_.engine.Inizia_Mano_Tresette();
     w.screens.Unload(table::Screen::F_040_Partita);
     program_.engine.Aggiorna_Punteggi();
+}
+
+void GameSetup::start_camicia(const SetupControls& screen) {
+    engine::MatchState& m = program_.match;
+    table::MasterWindow& w = program_.master;
+    table::AnimationState& a = program_.anim;
+    table::Animation& animation = program_.animation;
+    engine::Engine& engine = program_.engine;
+
+    animation.Imposta_Menu_Gioco();
+    if (screen.OPT_Camicia && *screen.OPT_Camicia >= 0 && *screen.OPT_Camicia <= 3) {
+        m.Modalita_Partita = *screen.OPT_Camicia;
+    }
+    // A count that does not fit leaves the previous one.
+    store16(m.Numero_Carte_Camicia,
+            static_cast<long long>(round_half_even(storage::basic_val_number(screen.TXT_Camicia_Numero))));
+    program_.storage.Salva_Impostazioni_Camicia();
+
+    w.PIC_Tavolo.Visible = false;
+    a.Preparazione_In_Corso = true;
+    w.CMD_M_ApriChiudi(0).Visible = false;
+    engine.Inizializza_Tavolo();
+    animation.Carica_Controlli_Carte();
+    engine.Mescola_Mazzo();
+    engine.Assegna_Valori_Carte();
+    w.CMD_M_ApriChiudi(0).Visible = true;
+    a.Fase_Animazione = table::phase::kCamiciaDeal;
+    animation.Assegna_Carte_Giocatori();
+    a.Preparazione_In_Corso = false;
+    animation.Disponi_Tavolo();
+    w.PIC_Tavolo.Visible = true;
+    animation.Distribuisci_Carte();
+    a.Fase_Animazione = table::phase::kNone;
+
+    // The two piles face down, each card a step further along and above the last.
+    const std::string back = animation.back_picture("0");
+    for (int i = 1; i <= 20; ++i) {
+        for (const auto& [index, anchor] : {std::pair{i, 3}, std::pair{40 + i, 5}}) {
+            table::Control* card = w.P.find(index);
+            if (card == nullptr) continue;
+            card->Top = a.Coordinate_Tavolo(anchor) + static_cast<float>(i) * a.Passo_Top(1);
+            card->Left = a.Coordinate_Tavolo(anchor + 1) + static_cast<float>(i) * a.Passo_Left(1);
+            table::LoadPicture(*card, back, program_.pictures);
+            card->ZOrder(0);
+            card->Visible = true;
+        }
+    }
+    // The human turns first.
+    m.Tabella_Carte(engine::list::kTurnCells, 1, 1) = 2;
+    m.Tabella_Carte(engine::list::kTurnCells, 3, 1) = 1;
+    animation.Abilita_Menu();
+    engine.Disegna_Carta();
 }
 
 }  // namespace tavolora::setup

@@ -108,6 +108,8 @@ private:
     // The trick games' deal flights: one face-down card from the deck to every hand
     // picture, the turn order read backwards.
     void fill_deal_flights();
+    // Camicia's deal flights: 40 backs from the deck, 20 to each player's pile.
+    void fill_camicia_deal_flights();
     // The trick games' draw: one card a seat, the last trick's winner first.
     void draw_one_card_each();
     // Scopa's redeal: a new hand for every seat from the cards left in the deck.
@@ -123,6 +125,8 @@ private:
     // The card laid in Scopa: at the table place the player chose, in the widest
     // gap between the right edges of the cards lying there and the free area's limits.
     void lay_in_widest_gap();
+    // The card turned in Camicia: somewhere on the central pile.
+    void lay_on_centre_pile();
 
     Program& program_;
 };

@@ -31,8 +31,7 @@ void Animation::Carica_Controlli_Carte() {
         case game::kBriscolaVariant:
             break;
         case game::kCamicia:
-            // Camicia's picture set comes here: the same blocks, the seats' blocks from 81 on left enabled.
-            return;
+            break;
         default:
             return;
     }
@@ -43,15 +42,24 @@ void Animation::Carica_Controlli_Carte() {
         P.Load(index);
         if (Control* picture = P.find(index)) picture->Enabled = false;
     };
+    // Camicia leaves the blocks from 81 on as they are created: no seat plays them.
+    const bool camicia = program_.match.Codice_Gioco == game::kCamicia;
     const int players = std::clamp(program_.match.Numero_Giocatori, 0, 9);
     for (int k = 1; k <= 40; ++k) {
         create_disabled(k + 200);
         create_disabled(k + 240);
-        // The human's hand pictures are created disabled, so that no card can be
-        // clicked while the first deal flies; one that exists keeps its state.
+        // The human's hand pictures (in Camicia the human's pile) are created
+        // disabled, so that no card can be clicked while the first deal flies; one
+        // that exists keeps its state.
         if (P.Load(k)) P(k).Enabled = false;
         create_disabled(k + 40);
-        for (int m = 2; m <= players; ++m) create_disabled(k + 40 * m);
+        for (int m = 2; m <= players; ++m) {
+            if (camicia) {
+                P.Load(k + 40 * m);
+            } else {
+                create_disabled(k + 40 * m);
+            }
+        }
     }
 }
 
@@ -82,6 +90,9 @@ void Animation::Mostra_Carte_Mano() {
 
 void Animation::Aggiorna_Carte_Mano() {
     const engine::MatchState& m = program_.match;
+    // Camicia has no hand: P(1..40) show the human's pile, and redrawing them from the
+    // empty list 9 would hide the pile's top card under the pointer before its click.
+    if (m.Codice_Gioco == game::kCamicia) return;
     const int cards = std::clamp(m.Carte_In_Mano, 0, 40);
     for (int j = 1; j <= cards; ++j) {
         Control* picture = program_.master.P.find(j);

@@ -20,6 +20,11 @@ bool is_seat(int code) {
 std::int16_t twips16(long value) {
     return static_cast<std::int16_t>(std::clamp<long>(value, INT16_MIN, INT16_MAX));
 }
+
+// Camicia's two piles: list 2 the human's, list 3 the computer's, 20 cards each.
+constexpr int kHumanPile = 2;
+constexpr int kComputerPile = 3;
+constexpr int kCamiciaPile = 20;
 }  // namespace
 
 void Animation::Assegna_Carte_Giocatori() {
@@ -66,7 +71,19 @@ void Animation::Assegna_Carte_Giocatori() {
             break;
         }
         case game::kCamicia:
-            // Camicia's step comes here: deck positions 1..20 to pile 2, 21..40 to pile 3.
+            // Two face-down piles of 20 from the bottom of the deck copy up: the human's
+            // (list 2) takes positions 1..20, the computer's (list 3) 21..40. The deck
+            // count is not touched: Camicia has no draw.
+            for (int k = 1; k <= kCamiciaPile; ++k) {
+                for (const int attribute : {attr::kSuit, attr::kValue}) {
+                    cards(kHumanPile, k, attribute) = cards(list::kDeck, k, attribute);
+                    cards(kComputerPile, k, attribute) = cards(list::kDeck, k + kCamiciaPile, attribute);
+                }
+            }
+            for (int k = 1; k <= kCamiciaPile; ++k) {
+                cards(kHumanPile, k, attr::kOwner) = kHumanPile;
+                cards(kComputerPile, k, attr::kOwner) = kComputerPile;
+            }
             break;
         default:
             break;
@@ -101,13 +118,31 @@ void Animation::Distribuisci_Carte() {
             program_.engine.Aggiorna_Punteggi();
             break;
         case game::kCamicia:
-            // Camicia's step comes here: 40 flights with the back "0", slots 1..20 to pile 2, 21..40 to
-            // pile 3.
+            fill_camicia_deal_flights();
             break;
         default:
             break;
     }
     Avvia_Animazioni();
+}
+
+void Animation::fill_camicia_deal_flights() {
+    AnimationState& a = program_.anim;
+    const auto& C = a.Coordinate_Tavolo;
+    // The piles are thrown with the back of a card lying still.
+    const std::string back = back_picture("0");
+    const int steps = program_.settings.Tempi_Animazione(1);
+    // Deck card k flies to the pile it was dealt to: 1..20 the human's (C3, C4), 21..40
+    // the computer's (C5, C6); every flight starts k stack steps from the bottom deck
+    // card. The landing scatters the pictures by slot number; each slot names the
+    // picture it stands for all the same.
+    for (int k = 1; k <= 2 * kCamiciaPile; ++k) {
+        const bool human = k <= kCamiciaPile;
+        const int picture = human ? k : 40 + (k - kCamiciaPile);
+        fill_flight_slot(k, picture, back, twips16(C(1) + a.Passo_Top(1) * k),
+                         twips16(C(2) + a.Passo_Left(1) * k), human ? C(3) : C(5), human ? C(4) : C(6),
+                         steps);
+    }
 }
 
 void Animation::fill_deal_flights() {

@@ -88,7 +88,16 @@ void Animation::Imposta_Menu_Gioco() {
             w.CMD_M_Tiri.Visible = false;
             break;
         case game::kCamicia:
-            // Camicia's step comes here: a strip 975 high with caption 78 and the exit button only.
+            // Nothing to look over: a short strip whose first button also leaves the
+            // match. Its height is set before the strip shows.
+            w.FRM_M_Menu.Height = 975;
+            w.FRM_M_Menu.Visible = true;
+            w.CMD_M_Briscola.Caption = text(78);
+            w.CMD_M_Briscola.Visible = true;
+            for (Control* button : {&w.CMD_M_Carte, &w.CMD_M_Continua, &w.CMD_M_Punteggio, &w.CMD_M_Tiri}) {
+                button->Visible = false;
+            }
+            w.CMD_M_Chiudi_Partita.Visible = true;
             break;
         case game::kTresette:
             // The first button opens the declarations summary.

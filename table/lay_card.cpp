@@ -1,7 +1,8 @@
 // The card laid on the table: where its table picture lies, and its flight there
 // from the hand or pile it left. Cards land at slightly random places, drawn from
 // the cosmetic stream so that the play's own numbers are not disturbed; in Scopa
-// the card goes into the widest free gap between the cards lying there.
+// the card goes into the widest free gap between the cards lying there, in Camicia
+// anywhere on the central pile.
 
 #include <charconv>
 #include <string>
@@ -58,7 +59,7 @@ void Animation::Trova_Posto_Sul_Tavolo() {
                 lay_in_widest_gap();
                 break;
             case game::kCamicia:
-                // Camicia's step comes here: anywhere in 400 x 600 twips past the centre pile point.
+                lay_on_centre_pile();
                 break;
             default:
                 break;
@@ -149,6 +150,18 @@ void Animation::lay_in_widest_gap() {
     const double lower = sorted.items.empty() ? a.Limiti_Tavolo(2) : number(sorted.items[widest]);
     card->Top = static_cast<float>(C(21) + dy);
     card->Left = static_cast<float>(lower + dx);
+}
+
+void Animation::lay_on_centre_pile() {
+    const AnimationState& a = program_.anim;
+    Control* card = laid_picture(program_);
+    if (card == nullptr) return;
+    // Anywhere up to 400 twips below and 600 to the right of the centre pile point, so
+    // the pile looks thrown together.
+    const double dy = program_.cosmetic.next_unit() * 400 + 1;
+    const double dx = program_.cosmetic.next_unit() * 600 + 1;
+    card->Top = static_cast<float>(a.Coordinate_Tavolo(21) + dy);
+    card->Left = static_cast<float>(a.Coordinate_Tavolo(22) + dx);
 }
 
 void Animation::lay_near_centre() {

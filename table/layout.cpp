@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 #include "core/numbers.h"
 #include "core/program.h"
@@ -146,6 +147,40 @@ public:
         }
     }
 
+    // Camicia: the card measured with the human's pile picture P(1), the centre pile
+    // at the window's centre, the human's pile below it and the computer's above, each
+    // a fanned stack from its point. The card size of the other games (Altezza_Carta,
+    // Spaziatura_Carte) is left as it was.
+    void lay_camicia() {
+        if (Control* probe = P_.find(1)) {
+            // The picture is only measured: the card the pile shows there stays, or a
+            // new layout would show the face measured on the human's bottom card (and
+            // on its top card once only one is left).
+            const std::string shown = probe->Picture;
+            LoadPicture(*probe, p_.animation.face_picture(1, 1), p_.pictures);
+            a_.Larghezza_Carta = probe->Width;
+            a_.Altezza_Carta_Twips = probe->Height;
+            probe->Picture = shown;
+        }
+        p_.animation.Adatta_Altezza_Tavolo();
+
+        const FormGeometry& form = p_.master.form;
+        const double height = a_.Altezza_Carta_Twips;
+        put(C_(23), form.Height / 2.0 - 200);
+        put(C_(24), form.Width / 2.0 - 160);
+        put(C_(21), C_(23) - height / 2);
+        put(C_(22), C_(24) - a_.Larghezza_Carta / 2);
+        put(C_(3), C_(23) + (0.5 + 0.6) * height);
+        C_(4) = C_(22);
+        put(C_(5), C_(23) - (1.5 + 0.6) * height);
+        C_(6) = C_(22);
+
+        p_.engine.Conta_Carte_Lista_2();
+        lay_camicia_pile(0, m_.Carte_Mazzo_2, C_(3), C_(4));
+        p_.engine.Conta_Carte_Lista_3();
+        lay_camicia_pile(40, m_.Carte_Mazzo_3, C_(5), C_(6));
+    }
+
     // The free area in which cards are laid on the table, for every game.
     void set_free_area() {
         auto& limit = a_.Limiti_Tavolo;
@@ -224,6 +259,17 @@ private:
         }
     }
 
+    // A Camicia pile of `cards` pictures from block_start + 1, card i lying i stack
+    // steps from the pile point.
+    void lay_camicia_pile(int block_start, int cards, int top, int left) {
+        for (int i = 1; i <= std::clamp(cards, 0, 40); ++i) {
+            Control* card = P_.find(block_start + i);
+            if (card == nullptr) continue;
+            card->Top = static_cast<float>(top + i * a_.Passo_Top(1));
+            card->Left = static_cast<float>(left + i * a_.Passo_Left(1));
+        }
+    }
+
     // A captured pile: its first card already one step off the pile point.
     void lay_pile(int lista, int block_start, int top, int left) {
         const int cards = p_.engine.Conta_Carte_Iniziali(lista);
@@ -272,7 +318,7 @@ void Animation::Disponi_Tavolo() {
             Allinea_Carte_Tavolo();
             break;
         case game::kCamicia:
-            // Camicia's layout comes here: the centre pile and the two players' piles.
+            layout.lay_camicia();
             break;
         default:
             break;

@@ -81,6 +81,14 @@ private:
     void register_match_input();
     // The landing of a card taken to a pile: its picture on the pile's stack.
     void land_on_pile();
+    // Camicia's starting piles: the card of the slot just landed, face down near its
+    // place in its pile's stack.
+    void scatter_on_pile();
+    // Camicia: the human turns the top card of their pile, then the computer's turns
+    // follow inside the same click.
+    void camicia_play(int index);
+    // The computer's Camicia turns, until the human is to turn or the match is decided.
+    void camicia_computer_turns();
     // Two-player Tresette: the front seat's card just drawn shows its face, the
     // others of that hand their backs.
     void reveal_front_card();

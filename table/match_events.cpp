@@ -19,6 +19,10 @@ using engine::game::kDeckOnly;
 using engine::game::kScopa;
 using engine::game::kTresette;
 
+// Camicia's piles, also the values of its turn cell: the human's, the computer's.
+constexpr int kCamiciaHuman = 2;
+constexpr int kCamiciaComputer = 3;
+
 // The signal buttons, by member: the word each gives.
 constexpr int kBusso = 0;     // "Busso!": a Three or a Two of the suit is held
 constexpr int kStriscio = 1;  // "Striscio!": more cards of the suit are held
@@ -182,7 +186,7 @@ void MasterEvents::Sususu() {
             if (game == kTresette) reveal_front_card();
             break;
         case phase::kCamiciaDeal:
-            // The Camicia starting piles, thrown together: they come with Camicia.
+            if (game == kCamicia) scatter_on_pile();
             break;
         default:
             break;  // a card laid on the table: its picture is the engine's
@@ -233,6 +237,27 @@ void MasterEvents::land_on_pile() {
     card.Visible = true;
 }
 
+void MasterEvents::scatter_on_pile() {
+    AnimationState& a = program_.anim;
+    const auto& C = a.Coordinate_Tavolo;
+    // Thrown together: each card up to 150 twips lower and 250 further right than its
+    // place in a tidy stack.
+    const double down = 150 * program_.cosmetic.next_unit() + 1;
+    const double right = 250 * program_.cosmetic.next_unit() + 1;
+    // Slots 1..20 carry the human's pile, 21..40 the computer's; the slot number, not
+    // the flight's picture, says which card of which pile has landed.
+    const int slot = a.Indice_Animazione;
+    const bool human = slot < 21;
+    const int n = human ? slot : slot - 20;
+    Control* card = program_.master.P.find(human ? n : 40 + n);
+    if (card == nullptr || n < 1 || n > 20) return;
+    card->Top = static_cast<float>((human ? C(3) : C(5)) + n * a.Passo_Top(1) + down);
+    card->Left = static_cast<float>((human ? C(4) : C(6)) + n * a.Passo_Left(1) + right);
+    LoadPicture(*card, program_.animation.back_picture("0"), program_.pictures);
+    card->ZOrder(0);
+    card->Visible = true;
+}
+
 void MasterEvents::reveal_front_card() {
     engine::MatchState& m = program_.match;
     const int landed = program_.anim.Carta_Animata;
@@ -272,7 +297,7 @@ void MasterEvents::P_Click(int index) {
         case kScopa:
             break;
         case kCamicia:
-            // Camicia's play (the top of the human's pile) comes with Camicia.
+            camicia_play(index);
             return;
         case kTresette:
             if (!tresette_may_play(index)) return;
@@ -317,6 +342,94 @@ void MasterEvents::P_Click(int index) {
     program_.waits.wait_until("P_Click", [&a] { return a.Animazioni_Concluse == a.Animazioni_Avviate; });
     if (game == kScopa) program_.engine.Esegui_Presa_Scopa();
     program_.engine.Passa_Turno();
+}
+
+void MasterEvents::camicia_play(int index) {
+    engine::MatchState& m = program_.match;
+    AnimationState& a = program_.anim;
+    MasterWindow& w = program_.master;
+    engine::Engine& engine = program_.engine;
+    auto& cards = m.Tabella_Carte;
+
+    program_.animation.Libera_Animazioni();
+    if (cards(engine::list::kTurnCells, 1, 1) != kCamiciaHuman) return;
+    engine.Conta_Carte_Lista_2();
+    const int t = m.Carte_Mazzo_2;
+    // Only the top card of the human's pile turns. The click is tested before the
+    // pile and the menus are locked: a refused click leaves them as they were, since
+    // nothing after it would unlock them.
+    if (t < 1 || t > 40 || index != t) return;
+    engine.Conta_Carte_Tavolo();
+    const int place = m.Carte_In_Tavola + 1;
+    // The central pile holds at most the 39 cards that are not the human's top card.
+    if (place < 1 || place > 40) return;
+
+    program_.animation.Disabilita_Menu();
+    for (int k = t; k >= 1; --k) {
+        if (Control* card = w.P.find(k)) card->Enabled = false;
+    }
+    Tipo_Animazione& slot = a.Animazioni_Carte(1);
+    slot.Immagine = program_.animation.face_picture(cards(kCamiciaHuman, t, engine::attr::kSuit),
+                                                    cards(kCamiciaHuman, t, engine::attr::kValue));
+    // The top card becomes the central pile's top card.
+    for (int attribute = 1; attribute <= 3; ++attribute) {
+        cards(engine::list::kCamiciaTable, place, attribute) = cards(kCamiciaHuman, t, attribute);
+        cards(kCamiciaHuman, t, attribute) = 0;
+    }
+    if (Control* card = w.P.find(t)) {
+        card->Visible = false;
+        slot.Coordinate(1) = Animation::whole_twips(card->Top);
+        slot.Coordinate(2) = Animation::whole_twips(card->Left);
+    }
+    slot.Stato(1) = 'N';
+    slot.Carta(1) = static_cast<std::int16_t>(t);
+
+    engine.Gioca_Carta();
+    program_.waits.wait_until("P_Click", [&a] { return a.Animazioni_Concluse == a.Animazioni_Avviate; });
+    engine.Disegna_Carta();
+    engine.Dopo_Giocata_Camicia();
+    if (!m.Partita_Finita) engine.Verifica_Fine_Partita();
+
+    camicia_computer_turns();
+    // A decided match leaves the unlocking to the end of the match.
+    if (m.Partita_Finita) return;
+    program_.animation.Abilita_Menu();
+    if (Control* top = w.P.find(m.Carte_Mazzo_2); top != nullptr && m.Carte_Mazzo_2 >= 1) top->Enabled = true;
+}
+
+void MasterEvents::camicia_computer_turns() {
+    const engine::MatchState& m = program_.match;
+    // Camicia's table as far as a turn can change it: whose turn, the three piles'
+    // sizes, whether the match is decided.
+    struct Piles {
+        int turn = 0;
+        int human = 0;
+        int computer = 0;
+        int centre = 0;
+        bool decided = false;
+        bool operator==(const Piles&) const = default;
+    };
+    const auto piles = [&m] {
+        const auto count = [&m](int lista) {
+            int n = 0;
+            while (n < 40 && m.Tabella_Carte(lista, n + 1, engine::attr::kSuit) != 0) ++n;
+            return n;
+        };
+        return Piles{m.Tabella_Carte(engine::list::kTurnCells, 1, 1), count(kCamiciaHuman),
+                     count(kCamiciaComputer), count(engine::list::kCamiciaTable), m.Partita_Finita};
+    };
+
+    // The computer turns card after card until the human is to turn again. A computer
+    // turn that changes nothing (no card turned, the turn still the computer's, the
+    // match not decided) would change nothing the next time either: the loop ends
+    // there rather than spin. The computer never turns more cards in a row than the
+    // 40 there are, so the count bounds the loop whatever a turn does.
+    for (int turns = 1; turns <= 40; ++turns) {
+        if (m.Partita_Finita) return;
+        const Piles before = piles();
+        program_.players.Gioca_Turno_Computer();
+        if (m.Tabella_Carte(engine::list::kTurnCells, 1, 1) == kCamiciaHuman || piles() == before) return;
+    }
 }
 
 bool MasterEvents::playable(int index) const {
