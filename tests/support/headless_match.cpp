@@ -1,6 +1,8 @@
 #include "tests/support/headless_match.h"
 
+#include <algorithm>
 #include <cstring>
+#include <filesystem>
 #include <vector>
 
 #include "platform/random.h"
@@ -39,9 +41,22 @@ void write_test_deck(const TempFolder& folder) {
     folder.write("Cards/Mazzo/1/00.bmp", card);
 }
 
+namespace {
+// The deck's pictures, written once for every match of the process: each match's
+// folder links to them, so a soak of thousands of matches writes one deck.
+const std::filesystem::path& shared_cards() {
+    static const TempFolder folder;
+    static const std::filesystem::path cards = [] {
+        write_test_deck(folder);
+        return folder.path() / "Cards";
+    }();
+    return cards;
+}
+}  // namespace
+
 HeadlessMatch::HeadlessMatch(const MatchPlan& plan)
     : plan_(plan), h_(folder_.string(), plan.seed), choices_(plan.seed * 7919 + 17) {
-    write_test_deck(folder_);
+    std::filesystem::create_directory_symlink(shared_cards(), folder_.path() / "Cards");
     folder_.write("Users/Anna.usr", std::string(20, ' '));
 
     storage::Tipo_Opzioni options;
@@ -130,6 +145,8 @@ void HeadlessMatch::start() {
     screen.settings.LBL_Modalita_Tag = std::to_string(briscola && plan_.mode == 2   ? 3
                                                       : briscola && plan_.mode == 3 ? 2
                                                                                     : plan_.mode);
+    screen.OPT_Camicia = plan_.camicia_kind;
+    screen.TXT_Camicia_Numero = std::to_string(plan_.camicia_cards);
     screen.TXT_Numero_Partite = std::to_string(plan_.target_games);
     screen.TXT_Numero_Punteggio = std::to_string(plan_.target_points);
     p.waits.at_boundary([&p, &screen] { p.game_setup.CMD_Gioca_Click(screen); });
@@ -152,7 +169,9 @@ bool HeadlessMatch::play_human_card() {
         }
     }
     std::vector<int> playable;
-    for (int i = 1; i <= p.match.Carte_In_Mano && i <= 40; ++i) {
+    // Camicia's pile is played from its top card, wherever it stands.
+    const int last = p.match.Codice_Gioco == 3 ? 40 : std::min(p.match.Carte_In_Mano, 40);
+    for (int i = 1; i <= last; ++i) {
         if (led != 0 && cards(9, i, 1) != led) continue;
         if (p.master.P.find(i) != nullptr && p.master.accepts_input({table::ControlId::P, i}))
             playable.push_back(i);

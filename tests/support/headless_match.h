@@ -38,6 +38,10 @@ struct MatchPlan {
     // Scopa's rule switches as the options file stores them: 1..10 the chosen suit's
     // valued cards, 11 most cards, 12 primiera, 13 most of the suit, 20 the suit.
     std::array<int, 20> rules = {0, 0, 0, 0, 0, 0, 1, 0, 0, 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 3};
+    // Camicia's kind of match (0 normal, 1 timed, 2 to a number of cards, 3 to a
+    // number of takes) and its number of cards.
+    int camicia_kind = 0;
+    int camicia_cards = 30;
 };
 
 class HeadlessMatch {
