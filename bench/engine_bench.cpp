@@ -185,6 +185,30 @@ void BM_TresetteHands(benchmark::State& state) {
 }
 BENCHMARK(BM_TresetteHands)->Arg(2)->Arg(4)->Unit(benchmark::kMillisecond);
 
+// Camicia: whole deals, one after another, in cards turned per second (the making
+// of each new match not counted).
+void BM_CamiciaCards(benchmark::State& state) {
+    std::int64_t turned = 0;
+    std::uint64_t seed = 1;
+    for (auto _ : state) {
+        state.PauseTiming();
+        MatchPlan plan;
+        plan.game = 3;
+        plan.seed = seed++;
+        plan.flight_steps = 8;
+        HeadlessMatch match(plan);
+        match.on_wait([&match, &turned](std::string_view wait) {
+            if (wait == "Avvia_Animazioni" && match.program().match.Tabella_Carte(4, 1, 1) != 0) ++turned;
+        });
+        state.ResumeTiming();
+        match.start();
+        while (!match.match_over() && match.play_human_card()) {
+        }
+    }
+    state.SetItemsProcessed(turned);
+}
+BENCHMARK(BM_CamiciaCards)->Unit(benchmark::kMillisecond);
+
 // Whole Scopa hands with every rule on.
 void BM_ScopaHands(benchmark::State& state) {
     MatchPlan plan = endless_match(2, static_cast<int>(state.range(0)));
