@@ -268,18 +268,8 @@ SoakTotals soak(int players, int hands_wanted) {
     SoakTotals totals;
     std::uint64_t seed = 2000 + 1000 * static_cast<std::uint64_t>(players);
     for (int round = 0; totals.hands < hands_wanted; ++round) {
-        MatchPlan plan;
-        plan.game = 2;
-        plan.players = players;
-        plan.difficulty = round % 5 == 4 ? 7 : round % 5;  // and one outside 0..3
-        plan.mode = round % 3 == 0 ? 1 : 2;
-        plan.seed = ++seed;
+        MatchPlan plan = testing::varied_plan(2, players, round, ++seed);
         plan.rules = rules_of_round(round, seed);
-        const std::vector<int> leaders = testing::possible_leaders(players);
-        plan.first_player = leaders[seed % leaders.size()];
-        plan.clockwise = seed % 3 != 0;
-        plan.stop_at_target = seed % 2 == 0;
-        plan.display = seed % 7 == 0 ? 0 : 1;  // sometimes the continue request
         plan.target_points = 2 + static_cast<int>(seed % 5);
         HeadlessMatch match(plan);
         Checker checker(match, plan);

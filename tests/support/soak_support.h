@@ -67,6 +67,24 @@ inline std::vector<int> possible_leaders(int players) {
     return {0, 1, 2, 3};
 }
 
+// A match of a game offered singly and to a target, varied by round and seed: every
+// difficulty and one outside 0..3, both kinds, every first player and direction, the
+// stop option on and off, and now and then the wait for the continue request.
+inline MatchPlan varied_plan(int game, int players, int round, std::uint64_t seed) {
+    MatchPlan plan;
+    plan.game = game;
+    plan.players = players;
+    plan.difficulty = round % 5 == 4 ? 7 : round % 5;
+    plan.mode = round % 3 == 0 ? 1 : 2;
+    plan.seed = seed;
+    const std::vector<int> leaders = possible_leaders(players);
+    plan.first_player = leaders[seed % leaders.size()];
+    plan.clockwise = seed % 3 != 0;
+    plan.stop_at_target = seed % 2 == 0;
+    plan.display = seed % 7 == 0 ? 0 : 1;
+    return plan;
+}
+
 // Plays a started match to its end, the human's cards chosen among the legal ones.
 // The checker's `check_hand_end` runs at the end of every hand the match goes on
 // after; a hand must end with every card played. Returns the hands begun, 0 after a failure.
