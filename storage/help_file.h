@@ -9,12 +9,18 @@
 // (storage/basic_text.h). The routines here only parse the bytes; the
 // Help class (storage/help.h) finds and reads the file.
 
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace tavolora::storage {
+
+// The widest text (from column 9 on) that a help file holds on one line, which is
+// what the help screen shows on one line of its list; a line is at most 8 columns
+// wider.
+inline constexpr std::size_t kHelpTextWidth = 70;
 
 // One entry of the help index. A chapter has no parent; a section's parent is its
 // chapter's key.

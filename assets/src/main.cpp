@@ -1,5 +1,5 @@
-// tavolora_assets: draws the card pictures that Tavolora shows on its table.
-#include "deckoutput.h"
+// tavolora_assets: draws the pictures that Tavolora shows and writes its help files.
+#include "output.h"
 
 #include <QCommandLineParser>
 #include <QGuiApplication>
@@ -22,11 +22,6 @@ int fail(const QString& message) {
     return 1;
 }
 
-bool isPlainFolderName(const QString& name) {
-    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") &&
-           !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'));
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -37,20 +32,17 @@ int main(int argc, char** argv) {
     QGuiApplication::setApplicationName(QStringLiteral("tavolora_assets"));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Draws the Tavolora card pictures as BMP files."));
+    parser.setApplicationDescription(
+        QStringLiteral("Draws the Tavolora pictures and writes the help files into the program folder."));
     parser.addHelpOption();
     const QCommandLineOption outOption(QStringLiteral("out"),
-                                       QStringLiteral("Program folder that receives Cards/<deck>/."),
+                                       QStringLiteral("Program folder that receives Cards, Tables, Photos, "
+                                                      "Icons and Languages."),
                                        QStringLiteral("DIR"));
-    const QCommandLineOption deckOption(QStringLiteral("deck"), QStringLiteral("Deck folder name."),
-                                        QStringLiteral("NAME"), QStringLiteral("Tavolora"));
-    const QCommandLineOption sheetOption(QStringLiteral("sheet"),
-                                         QStringLiteral("Also write a contact sheet of all cards."),
-                                         QStringLiteral("FILE.png"));
-    const QCommandLineOption scaleOption(QStringLiteral("sheet-scale"),
-                                         QStringLiteral("Enlarge the contact sheet N times (1-8)."),
-                                         QStringLiteral("N"), QStringLiteral("1"));
-    parser.addOptions({outOption, deckOption, sheetOption, scaleOption});
+    const QCommandLineOption helpOption(QStringLiteral("help-texts"),
+                                        QStringLiteral("Folder of the help files' sources."),
+                                        QStringLiteral("DIR"), QStringLiteral(TAVOLORA_HELP_SOURCES));
+    parser.addOptions({outOption, helpOption});
     if (!parser.parse(QGuiApplication::arguments())) return fail(parser.errorText());
     if (parser.isSet(QStringLiteral("help"))) {
         std::fputs(qPrintable(parser.helpText()), stdout);
@@ -60,17 +52,12 @@ int main(int argc, char** argv) {
         return fail(QStringLiteral("unexpected argument %1").arg(parser.positionalArguments().first()));
     if (!parser.isSet(outOption) || parser.value(outOption).isEmpty())
         return fail(QStringLiteral("--out DIR is required"));
-    const QString deck = parser.value(deckOption);
-    if (!isPlainFolderName(deck)) return fail(QStringLiteral("invalid deck name \"%1\"").arg(deck));
-    bool scaleOk = false;
-    const int scale = parser.value(scaleOption).toInt(&scaleOk);
-    if (!scaleOk || scale < 1 || scale > 8)
-        return fail(QStringLiteral("--sheet-scale must be a whole number from 1 to 8"));
 
+    const QString out = parser.value(outOption);
     QString error;
-    if (!tavolora::art::writeDeck(parser.value(outOption), deck, &error)) return fail(error);
-    if (parser.isSet(sheetOption) &&
-        !tavolora::art::writeContactSheet(parser.value(sheetOption), scale, &error))
+    if (!tavolora::art::writeDecks(out, &error) || !tavolora::art::writeTables(out, &error) ||
+        !tavolora::art::writePhotos(out, &error) || !tavolora::art::writeIcons(out, &error) ||
+        !tavolora::art::writeHelp(out, parser.value(helpOption), &error))
         return fail(error);
     return 0;
 }
