@@ -160,12 +160,26 @@ void drawAce(QPainter& p, Suit suit) {
     drawSuitSign(p, suit, centre + QPointF(0, -4), size, 0);
 }
 
-void drawBackPattern(QPainter& p) {
+// The two backs share the lattice and the medallion; the colours tell them apart at
+// a glance: a blue field for a card lying still, a red one for a card that flies or
+// lies on a stack.
+struct BackColours {
+    QColor field;
+    QColor dots;
+    QColor star;
+};
+
+BackColours backColours(BackStyle style) {
+    if (style == BackStyle::Resting) return {colour::backField, colour::red, colour::red};
+    return {colour::darkRed, colour::backField, colour::blue};
+}
+
+void drawBackPattern(QPainter& p, const BackColours& colours) {
     const QRectF field = kCardRect.adjusted(5, 5, -5, -5);
     QPainterPath fieldPath;
     fieldPath.addRoundedRect(field, 3, 3);
     p.setPen(Qt::NoPen);
-    p.setBrush(colour::backField);
+    p.setBrush(colours.field);
     p.drawPath(fieldPath);
 
     // Gold lattice centred on the card, with a red dot in every diamond.
@@ -182,7 +196,7 @@ void drawBackPattern(QPainter& p) {
                    through + QPointF(kCardHeight, -kCardHeight));
     }
     p.setPen(Qt::NoPen);
-    p.setBrush(colour::red);
+    p.setBrush(colours.dots);
     for (int b = -14; b <= 14; ++b) {
         for (int a = -9; a <= 9; ++a) {
             if ((a + b) % 2 != 0) p.drawEllipse(c + QPointF(a * half, b * half), 1.0, 1.0);
@@ -213,7 +227,7 @@ void drawBackPattern(QPainter& p) {
     }
     star.closeSubpath();
     p.setPen(QPen(colour::darkRed, 0.8));
-    p.setBrush(colour::red);
+    p.setBrush(colours.star);
     p.drawPath(star);
     p.setBrush(colour::gold);
     p.drawEllipse(c, 3.5, 3.5);
@@ -267,7 +281,7 @@ QImage renderBack(BackStyle style) {
     QImage image = blankCard();
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    drawBackPattern(p);
+    drawBackPattern(p, backColours(style));
     drawCardEdge(p);
     if (style == BackStyle::Lifted) drawLiftedEdges(p);
     return image;
