@@ -75,8 +75,8 @@ inline constexpr IconFile kTavoloSposta{"tavolo_sposta", 20, 16};
 inline constexpr IconFile kTavoloChiudi{"tavolo_chiudi", 20, 16};
 inline constexpr IconFile kTavoloApri{"tavolo_apri", 20, 16};
 inline constexpr IconFile kCursoreCarta{"cursore_carta", 32, 32};
-inline constexpr int kCursoreCartaHotX = 9;
-inline constexpr int kCursoreCartaHotY = 2;
+inline constexpr int kCursoreCartaHotX = 12;
+inline constexpr int kCursoreCartaHotY = 1;
 
 // The program's window icon, drawn for each size a window system asks for.
 inline constexpr std::array kProgramma{

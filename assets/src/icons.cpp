@@ -1,19 +1,25 @@
-// The icon family. (Being drawn: for now plain stand-ins.)
+// The icon family: looks the entry up among the drawings of the screens' icons
+// and of the larger and table pictures, and draws it at the catalogue's size.
 #include "icons.h"
+
+#include "icons_kit.h"
 
 #include <QPainter>
 
 namespace tavolora::art {
 
 QImage renderIcon(const storage::icons::IconFile& icon) {
-    QImage image(icon.width, icon.height, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setBrush(QColor(0x30, 0x70, 0xc0));
-    p.setPen(Qt::NoPen);
-    p.drawEllipse(image.rect().adjusted(1, 1, -1, -1));
-    return image;
+    for (const auto drawings : {iconkit::screenIcons(), iconkit::pictureIcons()}) {
+        for (const iconkit::Entry& entry : drawings) {
+            if (entry.stem != icon.stem) continue;
+            QImage image = iconkit::blank(icon.width, icon.height);
+            QPainter p(&image);
+            iconkit::prepare(p);
+            entry.draw(p, QSize(icon.width, icon.height));
+            return image;
+        }
+    }
+    return {};
 }
 
 }  // namespace tavolora::art
