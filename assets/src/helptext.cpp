@@ -69,7 +69,10 @@ public:
 
     bool finish() {
         if (!endTopic()) return false;
-        if (chapter_ == 0) return fail("no chapter");
+        if (chapter_ == 0) {
+            error_ = "no chapter";
+            return false;
+        }
         return true;
     }
 

@@ -55,9 +55,10 @@ int main(int argc, char** argv) {
 
     const QString out = parser.value(outOption);
     QString error;
-    if (!tavolora::art::writeDecks(out, &error) || !tavolora::art::writeTables(out, &error) ||
-        !tavolora::art::writePhotos(out, &error) || !tavolora::art::writeIcons(out, &error) ||
-        !tavolora::art::writeHelp(out, parser.value(helpOption), &error))
+    // The help files first: a fault in a source is found before the long drawing.
+    if (!tavolora::art::writeHelp(out, parser.value(helpOption), &error) ||
+        !tavolora::art::writeDecks(out, &error) || !tavolora::art::writeTables(out, &error) ||
+        !tavolora::art::writePhotos(out, &error) || !tavolora::art::writeIcons(out, &error))
         return fail(error);
     return 0;
 }

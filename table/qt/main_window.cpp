@@ -2,12 +2,15 @@
 
 #include <QAbstractEventDispatcher>
 #include <QCloseEvent>
+#include <QIcon>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
 
 #include "core/program.h"
 #include "platform/qt/qt_platform.h"
+#include "storage/host_path.h"
+#include "storage/icons.h"
 #include "table/qt/table_view.h"
 
 namespace tavolora::table::qt {
@@ -28,11 +31,22 @@ protected:
 private:
     std::function<void()> resized_;
 };
+
+// The window icon, drawn for each size in the program's Icons folder.
+QIcon program_icon(const std::string& program_folder) {
+    QIcon icon;
+    for (const storage::icons::IconFile& file : storage::icons::kProgramma) {
+        const std::string path = storage::icons::path(program_folder, file);
+        icon.addFile(QString::fromStdString(storage::host_path(path).string()), QSize(file.width, file.height));
+    }
+    return icon;
+}
 }  // namespace
 
 F_01_Master::F_01_Master(Program& program, platform::qt::QtPlatform& platform)
     : program_(program), platform_(platform) {
     setObjectName(QStringLiteral("F_01_Master"));
+    setWindowIcon(program_icon(platform_.program_folder()));
     client_ = new ClientArea(this, [this] { schedule_size_report(); });
     setCentralWidget(client_);
     table_ = new TableView(program_, client_);

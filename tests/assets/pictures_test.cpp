@@ -1,4 +1,5 @@
-// Runs the card picture generator as the build does and checks what it wrote.
+// Runs the picture generator as the build does and checks what it wrote: the
+// decks, the table backgrounds, the users' pictures, the icons and the help files.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -9,11 +10,21 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 
+#include <algorithm>
+#include <cmath>
 #include <map>
 #include <memory>
 #include <set>
+#include <string>
+
+#include "storage/code_page.h"
+#include "storage/help_file.h"
+#include "storage/icons.h"
+#include "storage/names.h"
 
 namespace {
+
+namespace icons = tavolora::storage::icons;
 
 struct GeneratorRun {
     int exitCode = -1;
@@ -29,31 +40,23 @@ GeneratorRun runGenerator(const QStringList& arguments) {
     process.setProcessEnvironment(env);
     process.start(QStringLiteral(TAVOLORA_ASSETS_EXE), arguments);
     GeneratorRun run;
-    if (process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit)
+    if (process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit)
         run.exitCode = process.exitCode();
     run.errors = QString::fromLocal8Bit(process.readAllStandardError());
     return run;
 }
 
-QStringList expectedPictures() {
-    QStringList names{QStringLiteral("1/0.bmp"), QStringLiteral("1/00.bmp")};
-    for (int suit = 1; suit <= 4; ++suit) {
-        for (int value = 1; value <= 10; ++value) names << QStringLiteral("%1/%2.bmp").arg(suit).arg(value);
-    }
-    return names;
-}
+using Files = std::map<QString, QByteArray>;  // path under the program folder -> bytes
 
-using Pictures = std::map<QString, QByteArray>;  // path under Cards/<deck>/ -> file bytes
-
-Pictures readDeck(const QString& deckDir) {
-    Pictures pictures;
-    QDirIterator it(deckDir, QDir::Files, QDirIterator::Subdirectories);
+Files readTree(const QString& root) {
+    Files files;
+    QDirIterator it(root, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
         QFile file(path);
-        if (file.open(QIODevice::ReadOnly)) pictures[QDir(deckDir).relativeFilePath(path)] = file.readAll();
+        if (file.open(QIODevice::ReadOnly)) files[QDir(root).relativeFilePath(path)] = file.readAll();
     }
-    return pictures;
+    return files;
 }
 
 struct BmpHeader {
@@ -66,8 +69,7 @@ struct BmpHeader {
 // Reads the BITMAPFILEHEADER and BITMAPINFOHEADER the way a plain loader does.
 ::testing::AssertionResult parseBmp(const QByteArray& bytes, BmpHeader* header) {
     const auto* data = reinterpret_cast<const uchar*>(bytes.constData());
-    if (bytes.size() < 54 || !bytes.startsWith("BM"))
-        return ::testing::AssertionFailure() << "no BM signature";
+    if (bytes.size() < 54 || !bytes.startsWith("BM")) return ::testing::AssertionFailure() << "no BM signature";
     if (qFromLittleEndian<quint32>(data + 2) != quint32(bytes.size()))
         return ::testing::AssertionFailure() << "file size field does not match";
     const quint32 pixelOffset = qFromLittleEndian<quint32>(data + 10);
@@ -83,68 +85,239 @@ struct BmpHeader {
     return ::testing::AssertionSuccess();
 }
 
-class GeneratedDeck : public ::testing::Test {
+// The share of the pixels of two pictures of one size whose colours differ by more
+// than a shade (some channel by more than 40 of 255): 0 for the same picture, near 1
+// for two unrelated ones.
+double visiblyDifferent(const QImage& a, const QImage& b) {
+    const QImage x = a.convertToFormat(QImage::Format_RGB32);
+    const QImage y = b.convertToFormat(QImage::Format_RGB32);
+    if (x.size() != y.size() || x.isNull()) return -1;
+    int differ = 0;
+    for (int row = 0; row < x.height(); ++row) {
+        for (int col = 0; col < x.width(); ++col) {
+            const QRgb p = x.pixel(col, row);
+            const QRgb q = y.pixel(col, row);
+            differ += std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                                std::abs(qBlue(p) - qBlue(q))}) > 40;
+        }
+    }
+    return double(differ) / (x.width() * x.height());
+}
+
+QStringList entries(const Files& files, const QString& folder, const QString& suffix) {
+    std::set<QString> names;
+    for (const auto& [path, bytes] : files) {
+        if (path.startsWith(folder + QLatin1Char('/')) && path.endsWith(suffix))
+            names.insert(path.mid(folder.size() + 1).section(QLatin1Char('/'), 0, 0));
+    }
+    return QStringList(names.begin(), names.end());
+}
+
+QStringList cardPictures() {
+    QStringList names{QStringLiteral("1/0.bmp"), QStringLiteral("1/00.bmp")};
+    for (int suit = 1; suit <= 4; ++suit) {
+        for (int value = 1; value <= 10; ++value) names << QStringLiteral("%1/%2.bmp").arg(suit).arg(value);
+    }
+    return names;
+}
+
+class Generated : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         outDir = std::make_unique<QTemporaryDir>();
         firstRun = runGenerator({QStringLiteral("--out"), outDir->path()});
-        pictures = readDeck(outDir->filePath(QStringLiteral("Cards/Tavolora")));
+        files = readTree(outDir->path());
     }
     static void TearDownTestSuite() { outDir.reset(); }
 
+    void SetUp() override { ASSERT_EQ(firstRun.exitCode, 0) << firstRun.errors.toStdString(); }
+
+    static QImage image(const QString& path) { return QImage::fromData(files.at(path)); }
+    static QStringList decks() { return entries(files, QStringLiteral("Cards"), QStringLiteral(".bmp")); }
+
     static inline std::unique_ptr<QTemporaryDir> outDir;
     static inline GeneratorRun firstRun;
-    static inline Pictures pictures;
+    static inline Files files;
 };
 
-TEST_F(GeneratedDeck, WritesExactlyTheFortyTwoPicturesOfTheDeck) {
-    ASSERT_EQ(firstRun.exitCode, 0) << firstRun.errors.toStdString();
-    QStringList written;
-    for (const auto& [name, bytes] : pictures) written << name;
-    QStringList expected = expectedPictures();
-    expected.sort();
-    written.sort();
-    EXPECT_EQ(written, expected);
+TEST_F(Generated, ThreeDecksOfFortyFacesAndTwoBacks) {
+    ASSERT_EQ(decks().size(), 3);
+    for (const QString& deck : decks()) {
+        QStringList written;
+        for (const auto& [path, bytes] : files) {
+            if (path.startsWith(QStringLiteral("Cards/") + deck + QLatin1Char('/')))
+                written << path.mid(7 + deck.size());
+        }
+        QStringList expected = cardPictures();
+        expected.sort();
+        written.sort();
+        EXPECT_EQ(written, expected) << deck.toStdString();
+        for (const QString& name : expected) {
+            SCOPED_TRACE((deck + QLatin1Char('/') + name).toStdString());
+            BmpHeader header;
+            ASSERT_TRUE(parseBmp(files[QStringLiteral("Cards/%1/%2").arg(deck, name)], &header));
+            EXPECT_EQ(header.width, 72);
+            EXPECT_EQ(qAbs(header.height), 120);
+            EXPECT_EQ(header.bitsPerPixel, 24);
+            EXPECT_EQ(header.compression, 0u);
+        }
+    }
 }
 
-TEST_F(GeneratedDeck, EveryPictureIsA72By120UncompressedTrueColourBmp) {
-    ASSERT_EQ(pictures.size(), 42u);
-    for (const auto& [name, bytes] : pictures) {
+// A deck chosen in the options must look different on the table: every card of
+// every deck differs from the same card of the others far beyond a shade, and the
+// two backs of a deck can be told apart at a glance.
+TEST_F(Generated, DecksDifferCardByCardAndEachBackHasTwoLooks) {
+    const QStringList all = decks();
+    ASSERT_EQ(all.size(), 3);
+    constexpr double kFarApart = 0.15;
+    for (const QString& card : cardPictures()) {
+        for (int a = 0; a < all.size(); ++a) {
+            for (int b = a + 1; b < all.size(); ++b) {
+                const double d = visiblyDifferent(image(QStringLiteral("Cards/%1/%2").arg(all[a], card)),
+                                                image(QStringLiteral("Cards/%1/%2").arg(all[b], card)));
+                EXPECT_GT(d, kFarApart) << card.toStdString() << ": " << all[a].toStdString() << " and "
+                                        << all[b].toStdString();
+            }
+        }
+    }
+    for (const QString& deck : all) {
+        const double d = visiblyDifferent(image(QStringLiteral("Cards/%1/1/0.bmp").arg(deck)),
+                                        image(QStringLiteral("Cards/%1/1/00.bmp").arg(deck)));
+        EXPECT_GT(d, 0.3) << deck.toStdString();
+        std::set<QByteArray> faces;
+        for (const QString& card : cardPictures()) faces.insert(files[QStringLiteral("Cards/%1/%2").arg(deck, card)]);
+        EXPECT_EQ(faces.size(), 42u) << deck.toStdString() << ": two pictures alike";
+    }
+}
+
+TEST_F(Generated, TableBackgroundsFillTheWidestWindow) {
+    const QStringList tables = entries(files, QStringLiteral("Tables"), QStringLiteral(".jpg"));
+    EXPECT_GE(tables.size(), 4);
+    std::vector<QImage> pictures;
+    for (const QString& name : tables) {
+        const QByteArray& bytes = files[QStringLiteral("Tables/") + name];
+        EXPECT_TRUE(bytes.startsWith("\xFF\xD8\xFF")) << name.toStdString() << " is not a JPEG";
+        const QImage picture = QImage::fromData(bytes, "JPEG");
+        EXPECT_GE(picture.width(), 2184) << name.toStdString();
+        EXPECT_GE(picture.height(), 1456) << name.toStdString();
+        pictures.push_back(picture.scaled(273, 205));
+    }
+    for (std::size_t a = 0; a < pictures.size(); ++a) {
+        for (std::size_t b = a + 1; b < pictures.size(); ++b) EXPECT_GT(visiblyDifferent(pictures[a], pictures[b]), 0.3);
+    }
+}
+
+TEST_F(Generated, PhotosAreDistinctSquaresWithNamesThatFitTheUserRecord) {
+    const QStringList photos = entries(files, QStringLiteral("Photos"), QStringLiteral(".bmp"));
+    EXPECT_GE(photos.size(), 8);
+    std::vector<QImage> pictures;
+    for (const QString& name : photos) {
         SCOPED_TRACE(name.toStdString());
+        const std::optional<std::string> stored = tavolora::storage::to_cp1252(name.toStdString());
+        ASSERT_TRUE(stored);
+        EXPECT_LE(stored->size(), 20u);
+        EXPECT_TRUE(tavolora::storage::is_single_component(*stored));
         BmpHeader header;
-        ASSERT_TRUE(parseBmp(bytes, &header));
-        EXPECT_EQ(header.width, 72);
-        EXPECT_EQ(qAbs(header.height), 120);
-        EXPECT_EQ(header.bitsPerPixel, 24);
-        EXPECT_EQ(header.compression, 0u);
+        ASSERT_TRUE(parseBmp(files[QStringLiteral("Photos/") + name], &header));
+        EXPECT_EQ(header.width, 49);
+        EXPECT_EQ(qAbs(header.height), 49);
+        pictures.push_back(image(QStringLiteral("Photos/") + name));
+    }
+    for (std::size_t a = 0; a < pictures.size(); ++a) {
+        for (std::size_t b = a + 1; b < pictures.size(); ++b) EXPECT_GT(visiblyDifferent(pictures[a], pictures[b]), 0.3);
     }
 }
 
-TEST_F(GeneratedDeck, EveryPictureIsDifferentAndTheTwoBacksAreOneDesign) {
-    ASSERT_EQ(pictures.size(), 42u);
-    std::set<QByteArray> distinct;
-    for (const auto& [name, bytes] : pictures) distinct.insert(bytes);
-    EXPECT_EQ(distinct.size(), pictures.size());
-
-    // The lifted back is the resting one with its edges shaded, not a new design.
-    const QImage resting = QImage::fromData(pictures[QStringLiteral("1/0.bmp")], "BMP");
-    const QImage lifted = QImage::fromData(pictures[QStringLiteral("1/00.bmp")], "BMP");
-    ASSERT_EQ(resting.size(), lifted.size());
-    int same = 0;
-    for (int y = 0; y < resting.height(); ++y) {
-        for (int x = 0; x < resting.width(); ++x) same += resting.pixel(x, y) == lifted.pixel(x, y);
+TEST_F(Generated, EveryIconOfTheCatalogueAndNothingElse) {
+    QStringList expected;
+    for (const icons::IconFile& icon : icons::kAll) {
+        const QString name = QString::fromLatin1(icon.stem) + QString::fromLatin1(icons::kExtension);
+        expected << name;
+        SCOPED_TRACE(name.toStdString());
+        const QByteArray& bytes = files[QStringLiteral("Icons/") + name];
+        ASSERT_TRUE(bytes.startsWith("\x89PNG"));
+        const QImage picture = QImage::fromData(bytes, "PNG");
+        EXPECT_EQ(picture.size(), QSize(icon.width, icon.height));
+        ASSERT_TRUE(picture.hasAlphaChannel());
+        // Something is drawn, and something is left for the ground to show through.
+        int clear = 0;
+        int drawn = 0;
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x) {
+                const int alpha = qAlpha(picture.pixel(x, y));
+                clear += alpha == 0;
+                drawn += alpha >= 128;
+            }
+        }
+        EXPECT_GT(clear, 0);
+        EXPECT_GT(drawn, 0);
     }
-    EXPECT_GT(same, resting.width() * resting.height() * 8 / 10);
+    const QImage cursor = image(QStringLiteral("Icons/%1.png").arg(QLatin1String(icons::kCursoreCarta.stem)));
+    EXPECT_GE(qAlpha(cursor.pixel(icons::kCursoreCartaHotX, icons::kCursoreCartaHotY)), 128)
+        << "the pointer's hot spot lies on the pointer";
+    expected.sort();
+    EXPECT_EQ(entries(files, QStringLiteral("Icons"), QStringLiteral(".png")), expected);
 }
 
-TEST_F(GeneratedDeck, SecondRunWritesTheSameBytes) {
+// The help screen reads each game's file with the program's own reader: every topic
+// the index announces has text, no line is left out of a topic, every line fits the
+// screen, and every byte is a character of Windows-1252.
+TEST_F(Generated, HelpFilesReadBackIntoTheirChaptersAndTopics) {
+    namespace storage = tavolora::storage;
+    for (int game = 1; game <= 4; ++game) {
+        SCOPED_TRACE("Ita_" + std::to_string(game));
+        const QByteArray& raw = files[QStringLiteral("Languages/Ita_%1.txt").arg(game)];
+        const std::string bytes(raw.constData(), std::size_t(raw.size()));
+        ASSERT_FALSE(bytes.empty());
+        for (std::size_t i = 0; i < bytes.size(); ++i) {
+            const auto c = static_cast<unsigned char>(bytes[i]);
+            if (c == '\r') {
+                EXPECT_EQ(bytes[i + 1], '\n') << "a CR without its LF at " << i;
+            } else if (c == '\n') {
+                EXPECT_EQ(bytes[i - 1], '\r') << "a LF without its CR at " << i;
+            } else {
+                EXPECT_TRUE(c >= 0x20 && c != 0x7F && c != 0x81 && c != 0x8D && c != 0x8F && c != 0x90 && c != 0x9D)
+                    << "byte " << int(c) << " at " << i;
+            }
+        }
+        EXPECT_EQ(storage::to_cp1252(storage::from_cp1252(bytes)), bytes);
+
+        const std::vector<storage::HelpNode> index = storage::help_index(bytes);
+        int chapters = 0;
+        int topics = 0;
+        std::size_t listed = 0;
+        for (const storage::HelpNode& node : index) {
+            if (node.parent.empty()) {
+                ++chapters;
+                continue;
+            }
+            ++topics;
+            const std::string chapter = node.key.substr(1, node.key.find('_') - 1);
+            const std::string section = node.key.substr(node.key.find('_') + 1);
+            EXPECT_NE(section, "99");
+            const std::vector<std::string> text = storage::help_topic(bytes, chapter, section);
+            EXPECT_FALSE(text.empty()) << node.key;
+            listed += text.size();
+        }
+        EXPECT_GE(chapters, 4);
+        EXPECT_GE(topics, 12);
+        const std::vector<std::string_view> lines = storage::help_lines(bytes);
+        EXPECT_EQ(listed + index.size(), lines.size()) << "lines that no topic shows";
+        for (std::string_view line : lines) EXPECT_LE(line.size(), 8 + storage::kHelpTextWidth) << line;
+    }
+}
+
+TEST_F(Generated, ASecondRunWritesTheSameBytes) {
     QTemporaryDir again;
     const GeneratorRun run = runGenerator({QStringLiteral("--out"), again.path()});
     ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
-    EXPECT_TRUE(readDeck(again.filePath(QStringLiteral("Cards/Tavolora"))) == pictures);
+    const Files second = readTree(again.path());
+    ASSERT_EQ(second.size(), files.size());
+    for (const auto& [path, bytes] : files) EXPECT_TRUE(second.at(path) == bytes) << path.toStdString();
 }
 
-TEST(GeneratorOptions, FailuresExitWithOneAndSayWhy) {
+TEST(Generator, FailuresExitWithOneAndSayWhy) {
     QTemporaryDir dir;
     QFile blocker(dir.filePath(QStringLiteral("blocker")));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
@@ -152,13 +325,24 @@ TEST(GeneratorOptions, FailuresExitWithOneAndSayWhy) {
 
     const GeneratorRun blocked = runGenerator({QStringLiteral("--out"), blocker.fileName()});
     EXPECT_EQ(blocked.exitCode, 1);
-    EXPECT_TRUE(blocked.errors.contains(QDir::toNativeSeparators(blocker.fileName())))
-        << blocked.errors.toStdString();
+    EXPECT_TRUE(blocked.errors.contains(QDir::toNativeSeparators(blocker.fileName()))) << blocked.errors.toStdString();
 
     const GeneratorRun noOut = runGenerator({});
     EXPECT_EQ(noOut.exitCode, 1);
     EXPECT_TRUE(noOut.errors.contains(QStringLiteral("--out")));
 
+    // A help source that does not fit stops the build, naming the file and the line.
+    QTemporaryDir sources;
+    for (int game = 1; game <= 4; ++game) {
+        QFile source(sources.filePath(QStringLiteral("Ita_%1.txt").arg(game)));
+        ASSERT_TRUE(source.open(QIODevice::WriteOnly));
+        source.write(game == 3 ? "= Capitolo\n== Argomento\nUna freccia \xE2\x86\x92 qui.\n" : "= C\n== A\nTesto.\n");
+    }
+    const GeneratorRun badHelp = runGenerator(
+        {QStringLiteral("--out"), dir.filePath(QStringLiteral("out")), QStringLiteral("--help-texts"), sources.path()});
+    EXPECT_EQ(badHelp.exitCode, 1);
+    EXPECT_TRUE(badHelp.errors.contains(QStringLiteral("Ita_3.txt, line 3:"))) << badHelp.errors.toStdString();
+    EXPECT_FALSE(QDir(dir.filePath(QStringLiteral("out/Cards"))).exists());
 }
 
 }  // namespace

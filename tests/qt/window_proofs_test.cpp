@@ -100,6 +100,9 @@ private slots:
         QCOMPARE(w.window.windowTitle(), QStringLiteral("Tavolora V 1.4 [ Brevanto ]"));
         QCOMPARE(w.window.size(), QSize(1024, 768));
         QVERIFY(!w.window.menuBar()->isVisible());
+        // The program's icon, drawn for each size a window system asks for.
+        const QList<QSize> sizes = w.window.windowIcon().availableSizes();
+        for (int side : {16, 32, 48, 64, 128}) QVERIFY2(sizes.contains(QSize(side, side)), "an icon size is missing");
         QVERIFY(w.window.maximumWidth() <= 2184);
         QVERIFY(w.window.maximumHeight() <= 2184);
         w.window.resize(3000, 3000);
