@@ -80,19 +80,21 @@ inline constexpr int kCursoreCartaHotY = 1;
 
 // The program's window icon, drawn for each size a window system asks for.
 inline constexpr std::array kProgramma{
-    IconFile{"tavolora_16", 16, 16}, IconFile{"tavolora_32", 32, 32}, IconFile{"tavolora_48", 48, 48},
+    IconFile{"tavolora_16", 16, 16}, IconFile{"tavolora_32", 32, 32},    IconFile{"tavolora_48", 48, 48},
     IconFile{"tavolora_64", 64, 64}, IconFile{"tavolora_128", 128, 128},
 };
 
 inline constexpr std::array kAll{
-    kNuovaPartita,    kUtenti,          kOpzioni,           kGuida,           kCrediti,
-    kEsci,            kFrecciaIndietro, kFrecciaAvanti,     kEvidenziatore,   kChiudi,
-    kGioca,           kUtenteCancella,  kUtenteNuovo,       kUtenteCrea,      kOpzioniMazzo,
-    kOpzioniAnimazioni, kOpzioniDifficolta, kOpzioniSfondo, kOpzioniRegole,   kSalva,
-    kSalvato,         kPannelloChiudi,  kCreditiEmail,      kCreditiSito,     kCreditiAutore,
-    kCreditiEditore,  kCreditiDecoro1,  kCreditiDecoro2,    kTavoloSposta,    kTavoloChiudi,
-    kTavoloApri,      kCursoreCarta,    kProgramma[0],      kProgramma[1],    kProgramma[2],
-    kProgramma[3],    kProgramma[4],
+    kNuovaPartita,      kUtenti,         kOpzioni,         kGuida,
+    kCrediti,           kEsci,           kFrecciaIndietro, kFrecciaAvanti,
+    kEvidenziatore,     kChiudi,         kGioca,           kUtenteCancella,
+    kUtenteNuovo,       kUtenteCrea,     kOpzioniMazzo,    kOpzioniAnimazioni,
+    kOpzioniDifficolta, kOpzioniSfondo,  kOpzioniRegole,   kSalva,
+    kSalvato,           kPannelloChiudi, kCreditiEmail,    kCreditiSito,
+    kCreditiAutore,     kCreditiEditore, kCreditiDecoro1,  kCreditiDecoro2,
+    kTavoloSposta,      kTavoloChiudi,   kTavoloApri,      kCursoreCarta,
+    kProgramma[0],      kProgramma[1],   kProgramma[2],    kProgramma[3],
+    kProgramma[4],
 };
 
 // "<program folder>\Icons\<stem>.png", written as the program writes its paths.

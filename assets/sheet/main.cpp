@@ -46,8 +46,8 @@ Block heading(const QString& text) {
     return {28, [text](QPainter& p, int top) {
                 p.setFont(labelFont(18, true));
                 p.setPen(Qt::white);
-                p.drawText(QRect(kMargin, top, kSheetWidth - 2 * kMargin, 26), Qt::AlignLeft | Qt::AlignBottom,
-                           text);
+                p.drawText(QRect(kMargin, top, kSheetWidth - 2 * kMargin, 26),
+                           Qt::AlignLeft | Qt::AlignBottom, text);
             }};
 }
 
@@ -82,14 +82,16 @@ Block gallery(const std::vector<std::pair<QString, QImage>>& pictures, int scale
                     p.fillRect(frame.adjusted(-2, -2, 2, 2), ground);
                     p.drawImage(frame.topLeft(), item.image);
                     p.setPen(QColor(0xdd, 0xdd, 0xdd));
-                    p.drawText(QRect(frame.left() - 2, frame.bottom() + 2, std::max(frame.width() + 4, 60), kLabel),
-                               Qt::AlignLeft | Qt::AlignTop, item.name);
+                    p.drawText(
+                        QRect(frame.left() - 2, frame.bottom() + 2, std::max(frame.width() + 4, 60), kLabel),
+                        Qt::AlignLeft | Qt::AlignTop, item.name);
                 }
             }};
 }
 
 QStringList sortedEntries(const QDir& dir, QDir::Filters filters, const QStringList& patterns = {}) {
-    QStringList names = dir.entryList(patterns, filters | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    QStringList names =
+        dir.entryList(patterns, filters | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
     return names;
 }
 
@@ -100,11 +102,14 @@ void addDecks(const QDir& root, std::vector<Block>& blocks) {
         for (int suit = 1; suit <= 4; ++suit) {
             std::vector<std::pair<QString, QImage>> row;
             for (int value = 1; value <= 10; ++value)
-                row.emplace_back(QStringLiteral("%1/%2").arg(suit).arg(value),
-                                 QImage(cards.filePath(QStringLiteral("%1/%2/%3.bmp").arg(deck).arg(suit).arg(value))));
+                row.emplace_back(
+                    QStringLiteral("%1/%2").arg(suit).arg(value),
+                    QImage(cards.filePath(QStringLiteral("%1/%2/%3.bmp").arg(deck).arg(suit).arg(value))));
             if (suit == 1) {
-                row.emplace_back(QStringLiteral("1/0"), QImage(cards.filePath(deck + QStringLiteral("/1/0.bmp"))));
-                row.emplace_back(QStringLiteral("1/00"), QImage(cards.filePath(deck + QStringLiteral("/1/00.bmp"))));
+                row.emplace_back(QStringLiteral("1/0"),
+                                 QImage(cards.filePath(deck + QStringLiteral("/1/0.bmp"))));
+                row.emplace_back(QStringLiteral("1/00"),
+                                 QImage(cards.filePath(deck + QStringLiteral("/1/00.bmp"))));
             }
             blocks.push_back(gallery(row, 1, kGround));
         }
@@ -143,14 +148,17 @@ int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Draws one PNG of every picture in a Tavolora program folder."));
+    parser.setApplicationDescription(
+        QStringLiteral("Draws one PNG of every picture in a Tavolora program folder."));
     parser.addHelpOption();
-    const QCommandLineOption inOption(QStringLiteral("in"), QStringLiteral("Program folder."), QStringLiteral("DIR"));
+    const QCommandLineOption inOption(QStringLiteral("in"), QStringLiteral("Program folder."),
+                                      QStringLiteral("DIR"));
     const QCommandLineOption outOption(QStringLiteral("out"), QStringLiteral("The sheet to write."),
                                        QStringLiteral("FILE.png"));
     parser.addOptions({inOption, outOption});
     parser.process(app);
-    if (!parser.isSet(inOption) || !parser.isSet(outOption)) return fail(QStringLiteral("--in and --out are required"));
+    if (!parser.isSet(inOption) || !parser.isSet(outOption))
+        return fail(QStringLiteral("--in and --out are required"));
     const QDir root(parser.value(inOption));
     if (!root.exists()) return fail(QStringLiteral("no folder %1").arg(parser.value(inOption)));
 

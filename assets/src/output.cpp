@@ -21,7 +21,9 @@ constexpr int kGames = 4;
 // JPEG keeps the cloth's grain without visible blocks at this quality.
 constexpr int kTableQuality = 92;
 
-QString nativePath(const QString& path) { return QDir::toNativeSeparators(path); }
+QString nativePath(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
 
 bool checkSize(const QImage& image, QSize expected, const QString& path, QString* error) {
     if (image.size() == expected) return true;

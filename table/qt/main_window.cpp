@@ -37,7 +37,8 @@ QIcon program_icon(const std::string& program_folder) {
     QIcon icon;
     for (const storage::icons::IconFile& file : storage::icons::kProgramma) {
         const std::string path = storage::icons::path(program_folder, file);
-        icon.addFile(QString::fromStdString(storage::host_path(path).string()), QSize(file.width, file.height));
+        icon.addFile(QString::fromStdString(storage::host_path(path).string()),
+                     QSize(file.width, file.height));
     }
     return icon;
 }

@@ -51,8 +51,9 @@ const std::string kParagraph =
     "Cavallo e il Re, che valgono più delle altre in quasi tutti i giochi.";
 
 TEST(HelpSource, ChaptersAndTopicsBecomeTheIndexAndParagraphsWrapToTheScreen) {
-    const HelpFile file = build("= Le carte\n== Il mazzo\n" + kParagraph +
-                                "\n\n\n\nSeconda parte.\n\n== I semi\nQuattro.\n= La partita\n== Inizio\nVia!\n");
+    const HelpFile file =
+        build("= Le carte\n== Il mazzo\n" + kParagraph +
+              "\n\n\n\nSeconda parte.\n\n== I semi\nQuattro.\n= La partita\n== Inizio\nVia!\n");
     EXPECT_EQ(file.chapters, 2);
     EXPECT_EQ(file.topics, 3);
     const std::vector<HelpNode> index = help_index(file.bytes);

@@ -69,7 +69,8 @@ struct BmpHeader {
 // Reads the BITMAPFILEHEADER and BITMAPINFOHEADER the way a plain loader does.
 ::testing::AssertionResult parseBmp(const QByteArray& bytes, BmpHeader* header) {
     const auto* data = reinterpret_cast<const uchar*>(bytes.constData());
-    if (bytes.size() < 54 || !bytes.startsWith("BM")) return ::testing::AssertionFailure() << "no BM signature";
+    if (bytes.size() < 54 || !bytes.startsWith("BM"))
+        return ::testing::AssertionFailure() << "no BM signature";
     if (qFromLittleEndian<quint32>(data + 2) != quint32(bytes.size()))
         return ::testing::AssertionFailure() << "file size field does not match";
     const quint32 pixelOffset = qFromLittleEndian<quint32>(data + 10);
@@ -175,18 +176,19 @@ TEST_F(Generated, DecksDifferCardByCardAndEachBackHasTwoLooks) {
         for (int a = 0; a < all.size(); ++a) {
             for (int b = a + 1; b < all.size(); ++b) {
                 const double d = visiblyDifferent(image(QStringLiteral("Cards/%1/%2").arg(all[a], card)),
-                                                image(QStringLiteral("Cards/%1/%2").arg(all[b], card)));
-                EXPECT_GT(d, kFarApart) << card.toStdString() << ": " << all[a].toStdString() << " and "
-                                        << all[b].toStdString();
+                                                  image(QStringLiteral("Cards/%1/%2").arg(all[b], card)));
+                EXPECT_GT(d, kFarApart)
+                    << card.toStdString() << ": " << all[a].toStdString() << " and " << all[b].toStdString();
             }
         }
     }
     for (const QString& deck : all) {
         const double d = visiblyDifferent(image(QStringLiteral("Cards/%1/1/0.bmp").arg(deck)),
-                                        image(QStringLiteral("Cards/%1/1/00.bmp").arg(deck)));
+                                          image(QStringLiteral("Cards/%1/1/00.bmp").arg(deck)));
         EXPECT_GT(d, 0.3) << deck.toStdString();
         std::set<QByteArray> faces;
-        for (const QString& card : cardPictures()) faces.insert(files[QStringLiteral("Cards/%1/%2").arg(deck, card)]);
+        for (const QString& card : cardPictures())
+            faces.insert(files[QStringLiteral("Cards/%1/%2").arg(deck, card)]);
         EXPECT_EQ(faces.size(), 42u) << deck.toStdString() << ": two pictures alike";
     }
 }
@@ -204,7 +206,8 @@ TEST_F(Generated, TableBackgroundsFillTheWidestWindow) {
         pictures.push_back(picture.scaled(273, 205));
     }
     for (std::size_t a = 0; a < pictures.size(); ++a) {
-        for (std::size_t b = a + 1; b < pictures.size(); ++b) EXPECT_GT(visiblyDifferent(pictures[a], pictures[b]), 0.3);
+        for (std::size_t b = a + 1; b < pictures.size(); ++b)
+            EXPECT_GT(visiblyDifferent(pictures[a], pictures[b]), 0.3);
     }
 }
 
@@ -225,7 +228,8 @@ TEST_F(Generated, PhotosAreDistinctSquaresWithNamesThatFitTheUserRecord) {
         pictures.push_back(image(QStringLiteral("Photos/") + name));
     }
     for (std::size_t a = 0; a < pictures.size(); ++a) {
-        for (std::size_t b = a + 1; b < pictures.size(); ++b) EXPECT_GT(visiblyDifferent(pictures[a], pictures[b]), 0.3);
+        for (std::size_t b = a + 1; b < pictures.size(); ++b)
+            EXPECT_GT(visiblyDifferent(pictures[a], pictures[b]), 0.3);
     }
 }
 
@@ -277,7 +281,8 @@ TEST_F(Generated, HelpFilesReadBackIntoTheirChaptersAndTopics) {
             } else if (c == '\n') {
                 EXPECT_EQ(bytes[i - 1], '\r') << "a LF without its CR at " << i;
             } else {
-                EXPECT_TRUE(c >= 0x20 && c != 0x7F && c != 0x81 && c != 0x8D && c != 0x8F && c != 0x90 && c != 0x9D)
+                EXPECT_TRUE(c >= 0x20 && c != 0x7F && c != 0x81 && c != 0x8D && c != 0x8F && c != 0x90 &&
+                            c != 0x9D)
                     << "byte " << int(c) << " at " << i;
             }
         }
@@ -325,7 +330,8 @@ TEST(Generator, FailuresExitWithOneAndSayWhy) {
 
     const GeneratorRun blocked = runGenerator({QStringLiteral("--out"), blocker.fileName()});
     EXPECT_EQ(blocked.exitCode, 1);
-    EXPECT_TRUE(blocked.errors.contains(QDir::toNativeSeparators(blocker.fileName()))) << blocked.errors.toStdString();
+    EXPECT_TRUE(blocked.errors.contains(QDir::toNativeSeparators(blocker.fileName())))
+        << blocked.errors.toStdString();
 
     const GeneratorRun noOut = runGenerator({});
     EXPECT_EQ(noOut.exitCode, 1);
@@ -336,12 +342,14 @@ TEST(Generator, FailuresExitWithOneAndSayWhy) {
     for (int game = 1; game <= 4; ++game) {
         QFile source(sources.filePath(QStringLiteral("Ita_%1.txt").arg(game)));
         ASSERT_TRUE(source.open(QIODevice::WriteOnly));
-        source.write(game == 3 ? "= Capitolo\n== Argomento\nUna freccia \xE2\x86\x92 qui.\n" : "= C\n== A\nTesto.\n");
+        source.write(game == 3 ? "= Capitolo\n== Argomento\nUna freccia \xE2\x86\x92 qui.\n"
+                               : "= C\n== A\nTesto.\n");
     }
-    const GeneratorRun badHelp = runGenerator(
-        {QStringLiteral("--out"), dir.filePath(QStringLiteral("out")), QStringLiteral("--help-texts"), sources.path()});
+    const GeneratorRun badHelp = runGenerator({QStringLiteral("--out"), dir.filePath(QStringLiteral("out")),
+                                               QStringLiteral("--help-texts"), sources.path()});
     EXPECT_EQ(badHelp.exitCode, 1);
-    EXPECT_TRUE(badHelp.errors.contains(QStringLiteral("Ita_3.txt, line 3:"))) << badHelp.errors.toStdString();
+    EXPECT_TRUE(badHelp.errors.contains(QStringLiteral("Ita_3.txt, line 3:")))
+        << badHelp.errors.toStdString();
     EXPECT_FALSE(QDir(dir.filePath(QStringLiteral("out/Cards"))).exists());
 }
 

@@ -88,7 +88,8 @@ TEST_F(ProgramFolder, ANewUsersDefaultsNameADeckABackgroundAndAHelpFileForEveryG
         expect_background(s.Percorso_Sfondo);
 
         int chapters = 0;
-        for (const storage::HelpNode& node : program.help.Carica_Indice_Guida()) chapters += node.parent.empty();
+        for (const storage::HelpNode& node : program.help.Carica_Indice_Guida())
+            chapters += node.parent.empty();
         EXPECT_GE(chapters, 4) << s.Percorso_Guida;
     }
 }
