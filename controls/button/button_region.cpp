@@ -1,0 +1,30 @@
+#include "controls/button/button_region.h"
+
+#include "controls/platform/regions.h"
+
+namespace tavolora::controls {
+
+std::vector<QPoint> region_polygon(int w, int h) {
+    return {{0, 1}, {1, 0}, {w - 1, 0}, {w, 1}, {w, h - 2}, {w - 2, h}, {2, h}, {0, h - 2}};
+}
+
+std::vector<QPoint> region_polygon2(int w, int h) {
+    return {{0, 2}, {2, 0}, {w - 3, 0}, {w, 3}, {w, h - 3}, {w - 3, h}, {4, h}, {0, h - 4}};
+}
+
+QRegion button_region(int style, int w, int h) {
+    switch (style) {
+        case 5:
+        case 7:
+            return polygon_region(region_polygon(w, h));
+        case 8:
+        case 9:
+            return polygon_region(region_polygon2(w, h));
+        case 10:
+            return round_rect_region(0, 0, w + 1, h + 1, 18, 18);
+        default:
+            return rect_region(0, 0, w, h);
+    }
+}
+
+}  // namespace tavolora::controls
