@@ -12,7 +12,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
+#include "controls/button/theme_button.h"
+#include "controls/factory.h"
+#include "controls/gradient_container/grad_container.h"
+#include "controls/panel/panel.h"
+#include "controls/platform/fonts.h"
 #include "core/program.h"
 #include "platform/qt/qt_platform.h"
 #include "table/qt/picture_cache.h"
@@ -112,10 +118,66 @@ private:
     Twips twips_;
 };
 
+// The class of the program's own control that shows a control of the table, if any.
+std::optional<controls::ControlClass> control_class(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::Button:
+            return controls::ControlClass::ThemeButton;
+        case ControlKind::Panel:
+            return controls::ControlClass::Panel;
+        case ControlKind::Strip:
+            return controls::ControlClass::GradContainer;
+        default:
+            return std::nullopt;
+    }
+}
+
+// What the main window's design stored with each of its own controls: the table's
+// buttons in style 7, the floating panels with rounded corners and a title band
+// wide enough for their handle and close button, the button strip's green body
+// under a white-to-blue header.
+controls::PropertyBag stored_values(const Control& control) {
+    controls::PropertyBag bag;
+    const QString caption = QString::fromStdString(control.Caption);
+    switch (control.kind) {
+        case ControlKind::Button:
+            bag.write_always(QStringLiteral("Style"), qint64(7));
+            bag.write_always(QStringLiteral("Caption"), caption);
+            bag.write_always(QStringLiteral("Font"), controls::form_font(QStringLiteral("Verdana"), 8.25));
+            break;
+        case ControlKind::Panel:
+            bag.write_always(QStringLiteral("Caption"), caption);
+            bag.write_always(QStringLiteral("RoundedCorners"), qint64(5));
+            bag.write_always(QStringLiteral("TitleHeight"), qint64(20));
+            bag.write_always(QStringLiteral("Font"), controls::form_font(QStringLiteral("Verdana"), 8.25, true));
+            break;
+        case ControlKind::Strip:
+            bag.write_always(QStringLiteral("Caption"), caption);
+            bag.write_always(QStringLiteral("CaptionAlignment"), qint64(2));
+            bag.write_always(QStringLiteral("HeaderHeight"), qint64(18));
+            bag.write_always(QStringLiteral("HeaderColor1"), qint64(0x00FFFFFF));
+            bag.write_always(QStringLiteral("HeaderColor2"), qint64(0x00D96C00));
+            bag.write_always(QStringLiteral("BackColor1"), qint64(0x00004000));
+            bag.write_always(QStringLiteral("BackColor2"), qint64(0x00004000));
+            bag.write_always(QStringLiteral("BorderColor"), qint64(0));
+            bag.write_always(QStringLiteral("CaptionColor"), qint64(0));
+            bag.write_always(QStringLiteral("Curvature"), qint64(5));
+            bag.write_always(QStringLiteral("BackMiddleOut"), false);
+            bag.write_always(QStringLiteral("HeaderMiddleOut"), false);
+            bag.write_always(QStringLiteral("IconSize"), qint64(0));
+            bag.write_always(QStringLiteral("CaptionFont"), controls::form_font(QStringLiteral("MS Sans Serif"), 8.25));
+            break;
+        default:
+            break;
+    }
+    return bag;
+}
+
 }  // namespace
 
-ControlWidgets::ControlWidgets(Program& program, QWidget* surface, PictureCache& pictures, Twips twips)
-    : program_(program), surface_(surface), pictures_(pictures), twips_(twips) {
+ControlWidgets::ControlWidgets(Program& program, QWidget* surface, PictureCache& pictures, Twips twips,
+                               controls::ControlHost& host)
+    : program_(program), surface_(surface), pictures_(pictures), twips_(twips), host_(host) {
     program_.master.for_each([this](Control& control) {
         if (&control == &program_.master.PIC_Tavolo || painted_on_surface(control)) return;
         if (control.kind == ControlKind::Timer || control.kind == ControlKind::MenuItem) return;
@@ -180,6 +242,66 @@ QWidget* ControlWidgets::create(Mirror& mirror) {
     QWidget* parent = parent_widget(*mirror.control);
     const ControlKey key = mirror.control->key;
     QWidget* widget = nullptr;
+    if (const auto kind = control_class(mirror.control->kind)) {
+        widget = create_own_control(*kind, *mirror.control, parent);
+    } else {
+        widget = create_standard(mirror, parent);
+    }
+    widget->setObjectName(QString::fromStdString(describe(key)));
+    widget->hide();
+    mirror.widget = widget;
+    mirror.shown = Shown{};
+    mirror.shown.visible = false;
+    mirror.shown.caption = QStringLiteral("\x01");  // forces the first update
+    return widget;
+}
+
+QWidget* ControlWidgets::create_own_control(controls::ControlClass kind, Control& control, QWidget* parent) {
+    const ControlKey key = control.key;
+    QWidget* widget = controls::create_control(kind, host_, QString::fromStdString(describe(key)),
+                                               stored_values(control), parent);
+    const auto deliver = [this, key](InputEvent event, MouseArgs args = {}) {
+        platform::qt::guarded([&] { program_.input.deliver(key, event, args); });
+    };
+    const auto mouse = [this](int button, int shift, float x, float y) {
+        MouseArgs args;
+        args.Button = button;
+        args.Shift = shift;
+        args.X = twips_.to_twips_x(x);
+        args.Y = twips_.to_twips_y(y);
+        return args;
+    };
+    if (auto* button = qobject_cast<controls::ThemeButton*>(widget)) {
+        // Clicks, the Space key's included, go through the dispatcher like the mouse's.
+        QObject::connect(button, &controls::ThemeButton::Click, button,
+                         [deliver] { deliver(InputEvent::Click); });
+        QObject::connect(button, &controls::ThemeButton::MouseEnter, button,
+                         [deliver] { deliver(InputEvent::MouseEnter); });
+        QObject::connect(button, &controls::ThemeButton::MouseLeave, button,
+                         [deliver] { deliver(InputEvent::MouseLeave); });
+    } else if (auto* panel = qobject_cast<controls::Panel*>(widget)) {
+        QObject::connect(panel, &controls::Panel::Click, panel, [deliver] { deliver(InputEvent::Click); });
+        QObject::connect(panel, &controls::Panel::MouseDown, panel, [deliver, mouse](int b, int s, float x, float y) {
+            deliver(InputEvent::MouseDown, mouse(b, s, x, y));
+        });
+        QObject::connect(panel, &controls::Panel::MouseMove, panel, [deliver, mouse](int b, int s, float x, float y) {
+            deliver(InputEvent::MouseMove, mouse(b, s, x, y));
+        });
+        QObject::connect(panel, &controls::Panel::MouseUp, panel, [deliver, mouse](int b, int s, float x, float y) {
+            deliver(InputEvent::MouseUp, mouse(b, s, x, y));
+        });
+    } else if (auto* strip = qobject_cast<controls::GradContainer*>(widget)) {
+        QObject::connect(strip, &controls::GradContainer::MouseMove, strip,
+                         [deliver, mouse](int b, int s, float x, float y) {
+                             deliver(InputEvent::MouseMove, mouse(b, s, x, y));
+                         });
+    }
+    return widget;
+}
+
+QWidget* ControlWidgets::create_standard(Mirror& mirror, QWidget* parent) {
+    const ControlKey key = mirror.control->key;
+    QWidget* widget = nullptr;
     switch (mirror.control->kind) {
         case ControlKind::Button:
         case ControlKind::IconButton: {
@@ -230,21 +352,14 @@ QWidget* ControlWidgets::create(Mirror& mirror) {
             break;
         }
     }
-    // Panels, the strip and the overlays stand opaque over the cards.
-    const ControlKind kind = mirror.control->kind;
-    if (kind == ControlKind::Panel || kind == ControlKind::Strip || kind == ControlKind::Surface) {
+    // The overlays stand opaque over the cards.
+    if (mirror.control->kind == ControlKind::Surface) {
         QPalette palette = widget->palette();
         palette.setColor(QPalette::Window, QColor(240, 236, 224));
         palette.setColor(QPalette::WindowText, Qt::black);
         widget->setPalette(palette);
         widget->setAutoFillBackground(true);
     }
-    widget->setObjectName(QString::fromStdString(describe(key)));
-    widget->hide();
-    mirror.widget = widget;
-    mirror.shown = Shown{};
-    mirror.shown.visible = false;
-    mirror.shown.caption = QStringLiteral("\x01");  // forces the first update
     return widget;
 }
 
@@ -253,9 +368,19 @@ void ControlWidgets::apply(Mirror& mirror, const Shown& now) {
     const Shown& was = mirror.shown;
     const ControlKind kind = mirror.control->kind;
     if (now.geometry != was.geometry) w->setGeometry(now.geometry);
-    if (now.enabled != was.enabled) w->setEnabled(now.enabled);
+    if (auto* own = qobject_cast<controls::ThemeButton*>(w)) {
+        if (now.enabled != was.enabled) own->set_Enabled(now.enabled);
+    } else if (now.enabled != was.enabled) {
+        w->setEnabled(now.enabled);
+    }
     if (now.caption != was.caption || now.picture != was.picture || now.items != was.items) {
-        if (auto* button = qobject_cast<QPushButton*>(w)) {
+        if (auto* own = qobject_cast<controls::ThemeButton*>(w)) {
+            if (own->Caption() != now.caption) own->set_Caption(now.caption);
+        } else if (auto* panel = qobject_cast<controls::Panel*>(w)) {
+            if (panel->Caption() != now.caption) panel->set_Caption(now.caption);
+        } else if (auto* strip = qobject_cast<controls::GradContainer*>(w)) {
+            if (strip->Caption() != now.caption) strip->set_Caption(now.caption);
+        } else if (auto* button = qobject_cast<QPushButton*>(w)) {
             button->setText(kind == ControlKind::IconButton && now.caption.isEmpty() ? QStringLiteral("·")
                                                                                      : now.caption);
         } else if (auto* box = qobject_cast<QGroupBox*>(w)) {

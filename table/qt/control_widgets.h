@@ -2,8 +2,9 @@
 
 // The table's controls that are not plain pictures (buttons, labels, the floating
 // panels, the strip, the visible lists) as Qt widgets that mirror the table data.
-// Plain Qt widgets stand in for the program's own themed controls until they come;
-// they only show the data and pass the mouse on to the input dispatcher.
+// The buttons, the floating panels and the button strip are the program's own
+// controls, made through their factory; the standard controls are plain Qt widgets.
+// All of them only show the data and pass their events on to the input dispatcher.
 
 #include <QRect>
 #include <QString>
@@ -12,6 +13,8 @@
 
 #include <vector>
 
+#include "controls/factory.h"
+#include "controls/platform/host.h"
 #include "table/control.h"
 
 class QWidget;
@@ -46,7 +49,8 @@ int shift_of(Qt::KeyboardModifiers modifiers);
 
 class ControlWidgets {
 public:
-    ControlWidgets(Program& program, QWidget* surface, PictureCache& pictures, Twips twips);
+    ControlWidgets(Program& program, QWidget* surface, PictureCache& pictures, Twips twips,
+                   controls::ControlHost& host);
     ControlWidgets(const ControlWidgets&) = delete;
     ControlWidgets& operator=(const ControlWidgets&) = delete;
 
@@ -81,6 +85,10 @@ private:
     QRect geometry_in_parent(const Control& control) const;
     Mirror* mirror_of(const Control* control);
     QWidget* create(Mirror& mirror);
+    // The program's own button, panel or container, made from the design's values.
+    QWidget* create_own_control(controls::ControlClass kind, Control& control, QWidget* parent);
+    // A plain Qt widget for the standard controls (labels, lists, frames, scroll bars...).
+    QWidget* create_standard(Mirror& mirror, QWidget* parent);
     void apply(Mirror& mirror, const Shown& now);
     void restack(QWidget* parent);
 
@@ -88,6 +96,7 @@ private:
     QWidget* surface_;
     PictureCache& pictures_;
     Twips twips_;
+    controls::ControlHost& host_;
     std::vector<Mirror> mirrors_;
 };
 

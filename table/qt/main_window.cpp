@@ -50,7 +50,7 @@ F_01_Master::F_01_Master(Program& program, platform::qt::QtPlatform& platform)
     setWindowIcon(program_icon(platform_.program_folder()));
     client_ = new ClientArea(this, [this] { schedule_size_report(); });
     setCentralWidget(client_);
-    table_ = new TableView(program_, client_);
+    table_ = new TableView(program_, host_, client_);
     build_menu();
     resize(kStartWidthPixels, kStartHeightPixels);
     keep_within_largest_side();
@@ -67,6 +67,10 @@ F_01_Master::~F_01_Master() {
     disconnect(about_to_block_);
     platform_.set_before_events({});
     platform_.set_message_parent(nullptr);
+    // The controls on the table use the host until they go: they go first.
+    delete client_;
+    client_ = nullptr;
+    table_ = nullptr;
 }
 
 void F_01_Master::build_menu() {

@@ -8,6 +8,7 @@
 
 #include <vector>
 
+#include "controls/platform/host.h"
 #include "table/control.h"
 
 class QAction;
@@ -57,6 +58,8 @@ private:
 
     Program& program_;
     platform::qt::QtPlatform& platform_;
+    // What the window gives the program's own controls on it and on its screens.
+    controls::ControlHost host_;
     QWidget* client_ = nullptr;
     TableView* table_ = nullptr;
     std::vector<MenuItem> menu_;

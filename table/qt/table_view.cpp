@@ -22,11 +22,11 @@ Twips twips_of(const Program& program) {
 }
 }  // namespace
 
-TableView::TableView(Program& program, QWidget* parent)
+TableView::TableView(Program& program, controls::ControlHost& host, QWidget* parent)
     : QWidget(parent),
       program_(program),
       twips_(twips_of(program)),
-      widgets_(program, this, pictures_, twips_) {
+      widgets_(program, this, pictures_, twips_, host) {
     setObjectName(QStringLiteral("PIC_Tavolo"));
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);

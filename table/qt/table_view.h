@@ -28,7 +28,7 @@ class TableView : public QWidget {
     Q_OBJECT
 
 public:
-    TableView(Program& program, QWidget* parent);
+    TableView(Program& program, controls::ControlHost& host, QWidget* parent);
 
     // Mirrors the table data: the surface itself, its pictures and its widgets.
     void sync();
