@@ -4,8 +4,16 @@
 // from the button's tooltip settings: text, title with its icon, the balloon or the
 // standard shape, and the two colours. The tip shows after the hover delay and
 // hides when the pointer leaves; an empty text never shows.
+//
+// The desktop offers no tooltip control of the kind the button was made for, so the
+// tip is a small window of our own: a frameless tooltip window that takes neither
+// the focus nor the mouse, drawn with the button's colours, placed just under the
+// pointer (above it where the screen ends below).
 
+#include <QImage>
+#include <QPoint>
 #include <QPointer>
+#include <QRect>
 #include <QTimer>
 #include <QWidget>
 
@@ -26,6 +34,59 @@ struct TooltipWindow {
     bool title_sent = false;
     std::optional<Colour> fore;  // translated, when sent
     std::optional<Colour> back;
+    QRect area;  // the part of the button the tip watches: its whole client area
+};
+
+// The tip itself: a top-level tooltip window owned by the button. It watches the
+// button's mouse input (as a tooltip control watches the tool it subclasses): the
+// pointer resting on the button for the hover delay shows it, a press on the
+// button puts it away until the next entry, and the button hiding hides it.
+class TipWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    // Style bit of the balloon shape.
+    static constexpr int kBalloon = 0x40;
+
+    TipWindow(QWidget* owner, const TooltipWindow& built, Colour text_colour, Colour back_colour);
+
+    // The pointer came onto the button: the hover delay starts.
+    void arm();
+    // The pointer left the button: the tip hides and waits for the next entry.
+    void disarm();
+    // Shows the tip now, placed for the pointer at `pointer` (global coordinates);
+    // an empty text shows nothing.
+    void pop_up(QPoint pointer);
+
+    bool balloon() const { return (built_.style & kBalloon) != 0; }
+    bool armed() const { return delay_.isActive(); }
+    // The picture the window shows: the body in the two colours, the stem of a
+    // balloon, clear pixels outside the shape.
+    const QImage& picture() const { return picture_; }
+    // In the window's coordinates: the body (without the stem) and the title icon
+    // (empty when none is drawn).
+    QRect body() const { return body_; }
+    QRect icon_rect() const { return icon_rect_; }
+    // Whether the stem points up at the pointer (the tip lies below it) or down.
+    bool stem_up() const { return stem_up_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void render(int stem_x);
+
+    QPointer<QWidget> owner_;
+    TooltipWindow built_;
+    Colour text_colour_;
+    Colour back_colour_;
+    QTimer delay_;
+    QImage picture_;
+    QRect body_;
+    QRect icon_rect_;
+    bool stem_up_ = true;
+    bool put_away_ = false;  // a press on the button: no tip until the next entry
 };
 
 class ButtonTooltip {
@@ -35,7 +96,8 @@ public:
     ButtonTooltip& operator=(const ButtonTooltip&) = delete;
     ~ButtonTooltip();
 
-    // Destroys any window built before and builds a new one for `owner`.
+    // Destroys any window built before and builds a new one for `owner`, which
+    // starts waiting for the hover delay.
     void build(QWidget* owner, const TooltipSettings& settings, const SystemColours& colours);
     // The pointer left the owner: the tip hides.
     void leave();
@@ -44,15 +106,14 @@ public:
     // How many tooltip windows exist (at most one).
     int windows() const { return tip_ ? 1 : 0; }
     // The widget that shows the tip, while one exists.
-    QWidget* tip() const { return tip_; }
+    TipWindow* tip() const { return tip_; }
 
     // The system's hover delay before a tip shows.
     static constexpr int kHoverDelayMs = 400;
 
 private:
     std::optional<TooltipWindow> window_;
-    QPointer<QWidget> tip_;
-    QTimer delay_;
+    QPointer<TipWindow> tip_;
 };
 
 }  // namespace tavolora::controls
