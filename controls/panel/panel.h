@@ -10,8 +10,10 @@
 // set_<name>, which stores the value, tells the form and repaints.
 
 #include <QFont>
+#include <QPoint>
 #include <QRegion>
 #include <QSize>
+#include <QSizeF>
 #include <QString>
 #include <QWidget>
 
@@ -20,6 +22,13 @@
 #include "controls/platform/surface.h"
 
 namespace tavolora::controls {
+
+// Where the caption's top-left corner goes in a panel `width` pixels wide whose title
+// band is `title_height` pixels high, for a caption of `text` size (width, height):
+// vertically centred in the band; 5 pixels from the left edge (alignment 0), 5 pixels
+// from the right edge (1), centred (2), or against the left edge (any other value).
+// Coordinates are rounded to the nearest pixel, halves to the even one.
+QPoint caption_origin(int alignment, int width, int title_height, QSizeF text);
 
 class Panel : public QWidget {
     Q_OBJECT
@@ -83,6 +92,12 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
+    // Stores nothing itself: tells the form that `name` changed, then repaints.
+    void changed(const QString& name);
+    // Gives the window its rounded outline when the size or the corners changed.
+    void apply_outline();
+    void print_caption();
+
     ControlHost& host_;
     QString name_;
     Surface surface_;
@@ -100,6 +115,10 @@ private:
     QSize outline_size_;
     int outline_corners_ = -1;
     int outlines_applied_ = 0;
+    // A button went down on the panel and has not come up yet.
+    bool pressed_ = false;
+    // The press under way is the second one of a double click: its release raises no Click.
+    bool double_click_ = false;
 };
 
 }  // namespace tavolora::controls
