@@ -1,5 +1,6 @@
 #include "controls/button/theme_button.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -168,9 +169,14 @@ void ThemeButton::Refresh() {
 }
 
 bool ThemeButton::themed(Surface& surface, int state) const {
-    if (!host_.visual_styles() || surface.width() == 0 || surface.height() == 0) return false;
+    return host_.visual_styles() && draw_platform_button(surface, state, this);
+}
+
+bool draw_platform_button(Surface& surface, int state, const QWidget* widget) {
+    if (surface.width() == 0 || surface.height() == 0) return false;
+    QStyle* style = widget != nullptr ? widget->style() : QApplication::style();
     QStyleOptionButton option;
-    option.initFrom(this);
+    if (widget != nullptr) option.initFrom(widget);
     option.rect = QRect(0, 0, surface.width(), surface.height());
     option.state = QStyle::State_Raised;
     if (state != kDisabled) option.state |= QStyle::State_Enabled;
@@ -178,7 +184,7 @@ bool ThemeButton::themed(Surface& surface, int state) const {
     if (state == kPressed) option.state |= QStyle::State_Sunken;
     if (state == 5) option.features |= QStyleOptionButton::DefaultButton;
     QPainter painter(&surface.pixels());
-    style()->drawControl(QStyle::CE_PushButtonBevel, &option, &painter, this);
+    style->drawControl(QStyle::CE_PushButtonBevel, &option, &painter, widget);
     return true;
 }
 

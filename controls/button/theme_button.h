@@ -27,6 +27,10 @@
 
 namespace tavolora::controls {
 
+// The platform's own push button (the visual style) in a button state, 5 for a
+// defaulted one, over the whole surface, in the look of `widget`'s style.
+bool draw_platform_button(Surface& surface, int state, const QWidget* widget);
+
 class ThemeButton : public QWidget {
     Q_OBJECT
 

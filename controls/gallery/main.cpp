@@ -64,7 +64,9 @@ QImage button_face(const SystemColours& colours, int style, const Column& column
     f.inner = {4, 4, kButtonWidth - 4, kButtonHeight - 4};
     f.caption_format = kDtSingleLine | kDtVCenter | kDtCenter;
     f.font = form_font(QStringLiteral("Verdana"), 8.25);
-    refresh(surface, f, PaintContext{colours, true, {}});
+    refresh(surface, f, PaintContext{colours, true, [](Surface& s, int state) {
+                                         return draw_platform_button(s, state, nullptr);
+                                     }});
     return surface.image();
 }
 
