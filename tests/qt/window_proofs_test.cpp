@@ -12,6 +12,7 @@
 #include <ctime>
 #include <memory>
 
+#include "controls/button/theme_button.h"
 #include "core/program.h"
 #include "platform/qt/qt_platform.h"
 #include "table/qt/main_window.h"
@@ -205,6 +206,44 @@ private slots:
         data.P(1).Enabled = true;
         post_click_at(&view, card);
         QTRY_COMPARE(clicks, 1);
+    }
+
+    void aHeldSpaceKeyOnATableButtonEntersItsPlayOnce() {
+        // The table's buttons are the program's own: their clicks, the Space key's
+        // too, go through the dispatcher, which lets no play start inside another.
+        Windowed w;
+        table::MasterWindow& data = w.program.master;
+        data.PIC_Tavolo.Visible = true;
+        data.PIC_Tavolo.Height = 8000;
+        data.CMD_M_Briscola.Visible = true;
+        data.CMD_M_Briscola.Enabled = true;
+        w.window.sync();
+        QWidget* button = w.window.table().widgets().widget({ControlId::CMD_M_Briscola});
+        QVERIFY(qobject_cast<controls::ThemeButton*>(button) != nullptr);
+        const auto press_space = [button](bool repeated) {
+            QCoreApplication::postEvent(button, new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier,
+                                                              QStringLiteral(" "), repeated));
+        };
+        int entered = 0;
+        int ended = 0;
+        w.program.input.on(
+            ControlId::CMD_M_Briscola, table::InputEvent::Click,
+            [&](ControlKey, const table::MouseArgs&) {
+                ++entered;
+                // The key is held down: its press comes again and again while the play runs.
+                for (int ms : {10, 30, 50, 70, 90}) QTimer::singleShot(ms, [&] { press_space(true); });
+                bool over = false;
+                QTimer::singleShot(150, [&over] { over = true; });
+                w.program.waits.wait_until("gioco", [&over] { return over; });
+                ++ended;
+            },
+            table::HandlerKind::Play);
+        button->setFocus();
+        press_space(false);
+        QTRY_COMPARE(ended, 1);
+        QTest::qWait(50);
+        QCOMPARE(entered, 1);
+        QCOMPARE(application()->escaped, 0);
     }
 
     void seededFlightsLeaveTheTableAsTheHeadlessRunDoes() {
