@@ -105,6 +105,21 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    // The painting steps of a full repaint, in their order.
+    void DrawBackground();
+    void DrawHeader();
+    void DrawShapeBorder();
+    void CopyParentBackground();
+    static bool PictureIsValid(const QImage& picture);
+    Colour TranslateColor(Colour colour) const { return host_.colours().translate(colour); }
+
+    // The surface at the window's size (a new size clears it).
+    void fit_surface();
+    // Cuts the window to the outline when the size or the curvature changed since the
+    // outline was last given to it.
+    void apply_outline(const QRegion& outer);
+    void notice(const QString& name) { emit PropertyChanged(name); }
+
     ControlHost& host_;
     QString name_;
     Surface surface_;
