@@ -77,49 +77,74 @@ void Surface::line(int x1, int y1, int x2, int y2, Colour colour) {
     const long long adx = std::llabs(dx);
     const long long ady = std::llabs(dy);
     const long long steps = std::max(adx, ady);
-    if (steps == 0) return;
+    if (steps == 0 || image_.isNull()) return;
     const QRgb value = qrgb_of(colour);
-    const int w = width();
-    const int h = height();
-    // The coordinate along the shorter axis at step k: the nearest whole number to
-    // k x minor / major, halves away from the start.
-    const auto minor_at = [](long long k, long long minor, long long major) {
-        return (2 * k * minor + major) / (2 * major);
+    const long long w = width();
+    const long long h = height();
+    uchar* const bits = image_.bits();
+    const qsizetype stride = image_.bytesPerLine();
+    const auto at = [bits, stride](long long x, long long y) {
+        return reinterpret_cast<QRgb*>(bits + y * stride) + x;
     };
-    if (adx >= ady) {
-        const int sx = dx > 0 ? 1 : -1;
-        const int sy = dy > 0 ? 1 : -1;
-        // Only the steps whose x lies on the surface.
-        long long first = 0;
-        long long last = steps - 1;
-        if (sx > 0) {
-            first = std::max(first, static_cast<long long>(-x1));
-            last = std::min(last, static_cast<long long>(w - 1 - x1));
+    // The steps k (0 <= k < steps) whose coordinate along the longer axis, start +
+    // sign x k, lies within 0..limit - 1.
+    const auto visible = [steps](long long start, int sign, long long limit, long long& first, long long& last) {
+        first = 0;
+        last = steps - 1;
+        if (sign > 0) {
+            first = std::max(first, -start);
+            last = std::min(last, limit - 1 - start);
         } else {
-            first = std::max(first, static_cast<long long>(x1 - (w - 1)));
-            last = std::min(last, static_cast<long long>(x1));
+            first = std::max(first, start - (limit - 1));
+            last = std::min(last, start);
         }
-        for (long long k = first; k <= last; ++k) {
-            const long long y = y1 + sy * minor_at(k, ady, adx);
-            if (y < 0 || y >= h) continue;
-            reinterpret_cast<QRgb*>(image_.scanLine(static_cast<int>(y)))[x1 + sx * k] = value;
-        }
-    } else {
-        const int sx = dx > 0 ? 1 : -1;
-        const int sy = dy > 0 ? 1 : -1;
-        long long first = 0;
-        long long last = steps - 1;
-        if (sy > 0) {
-            first = std::max(first, static_cast<long long>(-y1));
-            last = std::min(last, static_cast<long long>(h - 1 - y1));
+    };
+    const int sx = dx > 0 ? 1 : -1;
+    const int sy = dy > 0 ? 1 : -1;
+    long long first = 0;
+    long long last = 0;
+    if (dy == 0) {
+        if (y1 < 0 || y1 >= h) return;
+        visible(x1, sx, w, first, last);
+        if (first > last) return;
+        const long long a = x1 + sx * first;
+        const long long b = x1 + sx * last;
+        std::fill(at(std::min(a, b), y1), at(std::max(a, b), y1) + 1, value);
+        return;
+    }
+    if (dx == 0) {
+        if (x1 < 0 || x1 >= w) return;
+        visible(y1, sy, h, first, last);
+        for (long long k = first; k <= last; ++k) *at(x1, y1 + sy * k) = value;
+        return;
+    }
+    // The coordinate along the shorter axis at step k is the nearest whole number to
+    // k x minor / major, halves away from the start: (2 k minor + major) \ (2 major),
+    // kept as a quotient and a remainder from one step to the next.
+    const bool along_x = adx >= ady;
+    const long long major = along_x ? adx : ady;
+    const long long minor = along_x ? ady : adx;
+    if (along_x)
+        visible(x1, sx, w, first, last);
+    else
+        visible(y1, sy, h, first, last);
+    if (first > last) return;
+    const long long denominator = 2 * major;
+    const long long numerator = 2 * first * minor + major;
+    long long quotient = numerator / denominator;
+    long long remainder = numerator % denominator;
+    for (long long k = first; k <= last; ++k) {
+        if (along_x) {
+            const long long y = y1 + sy * quotient;
+            if (y >= 0 && y < h) *at(x1 + sx * k, y) = value;
         } else {
-            first = std::max(first, static_cast<long long>(y1 - (h - 1)));
-            last = std::min(last, static_cast<long long>(y1));
+            const long long x = x1 + sx * quotient;
+            if (x >= 0 && x < w) *at(x, y1 + sy * k) = value;
         }
-        for (long long k = first; k <= last; ++k) {
-            const long long x = x1 + sx * minor_at(k, adx, ady);
-            if (x < 0 || x >= w) continue;
-            reinterpret_cast<QRgb*>(image_.scanLine(static_cast<int>(y1 + sy * k)))[x] = value;
+        remainder += 2 * minor;
+        if (remainder >= denominator) {
+            remainder -= denominator;
+            ++quotient;
         }
     }
 }
