@@ -86,28 +86,98 @@ std::vector<Colour> gradient_table(Colour first, Colour second, long long n, boo
     return table;
 }
 
-bool draw_gradient(Surface& s, int w, int h, Colour first, Colour second, float angle, bool middle_out) {
+namespace {
+
+// The last line that can touch the surface: a steep line k starts at column
+// k - offset, a shallow one at row k - offset.
+long long last_line(const GradientLayout& g, const Surface& s) {
+    const long long far_side = g.steep ? s.width() : s.height();
+    return std::min(g.n, far_side - 1 + std::max(g.offset, 0LL));
+}
+
+Colour line_colour(const GradientLayout& g, long long k, Colour first, Colour second, bool middle_out) {
+    const long long position = g.first_position + g.step * k;
+    return ramp_colour(first, second, middle_out ? middle_out_position(position, g.n) : position, g.n);
+}
+
+}  // namespace
+
+bool draw_gradient_lines(Surface& s, int w, int h, Colour first, Colour second, float angle, bool middle_out) {
     const GradientLayout g = gradient_layout(w, h, angle);
     // A set of no length has no colour run to spread (its one position would divide
     // 0 by 0); a set too long for the surface's coordinates is not drawn either.
     if (!g.drawable() || !fits_int(g.n) || !fits_int(g.from) || !fits_int(g.to)) return false;
-
-    // The lines beyond the surface's far side cannot touch it: a steep line k starts
-    // at column k - offset, a shallow one at row k - offset.
-    const long long far_side = g.steep ? s.width() : s.height();
-    const long long last = std::min(g.n, far_side - 1 + std::max(g.offset, 0LL));
-
+    const long long last = last_line(g, s);
     for (long long k = 0; k <= last; ++k) {
-        const long long position = g.first_position + g.step * k;
-        const Colour colour =
-            ramp_colour(first, second, middle_out ? middle_out_position(position, g.n) : position, g.n);
         if (!fits_int(k - g.offset)) continue;
+        const Colour colour = line_colour(g, k, first, second, middle_out);
         const int start = static_cast<int>(k - g.offset);
         const int end = static_cast<int>(k);  // start + offset
         if (g.steep)
-            s.line(start, static_cast<int>(g.from), end, static_cast<int>(g.to), colour);
+            s.line(start, g.from, end, g.to, colour);
         else
-            s.line(static_cast<int>(g.from), start, static_cast<int>(g.to), end, colour);
+            s.line(g.from, start, g.to, end, colour);
+    }
+    return true;
+}
+
+bool draw_gradient(Surface& s, int w, int h, Colour first, Colour second, float angle, bool middle_out) {
+    const GradientLayout g = gradient_layout(w, h, angle);
+    if (!g.drawable() || !fits_int(g.n) || !fits_int(g.from) || !fits_int(g.to)) return false;
+    const long long last = last_line(g, s);
+    // The lines are parallel and one pixel apart, so each pixel they reach belongs to
+    // exactly one of them: along a steep line every row is the row above it shifted
+    // by the same whole number of pixels, and along a shallow one every column. So the
+    // set is painted row by row from its run of colours, pixel for pixel as line after
+    // line would paint it, without crossing the surface's memory column-wise. A run too
+    // long to hold is drawn line by line instead.
+    constexpr long long kLongestRun = 1 << 22;
+    if (last + 1 > kLongestRun) return draw_gradient_lines(s, w, h, first, second, angle, middle_out);
+    std::vector<QRgb> run(static_cast<std::size_t>(std::max(last + 1, 0LL)));
+    for (long long k = 0; k <= last; ++k)
+        run[static_cast<std::size_t>(k)] = Surface::qrgb(line_colour(g, k, first, second, middle_out));
+    const long long width = s.width();
+    const long long height = s.height();
+    // Where a line's whole-pixel step along its longer axis puts it on the other axis
+    // (the surface's line rule: the nearest pixel, halves away from the start).
+    const auto shift = [](long long step, long long minor, long long major) {
+        return (2 * step * minor + major) / (2 * major);
+    };
+    if (g.steep) {
+        // Rows 0 to h - 1 (from row `from` towards `to`), one pixel of each line a row:
+        // the row shows the run from line (offset - m) on.
+        const long long rows = std::min<long long>(h, height);
+        for (long long row = 0; row < rows; ++row) {
+            const long long j = g.to > g.from ? row - g.from : g.from - row;
+            const long long m = g.offset == 0 ? 0 : shift(j, g.offset, h);
+            const long long from_column = std::max(0LL, m - g.offset);
+            const long long to_column = std::min(width - 1, last + m - g.offset);
+            if (to_column < from_column) continue;
+            const QRgb* source = run.data() + (from_column + g.offset - m);
+            std::copy(source, source + (to_column - from_column + 1), s.row(static_cast<int>(row)) + from_column);
+        }
+    } else {
+        // Columns 0 to w - 1 (from column `from` towards `to`), one pixel of each line
+        // a column: pixel (column, row) belongs to line row + offset - m(column).
+        const long long columns = std::min<long long>(w, width);
+        std::vector<long long> m(static_cast<std::size_t>(std::max(columns, 0LL)));
+        for (long long column = 0; column < columns; ++column) {
+            const long long i = g.to > g.from ? column - g.from : g.from - column;
+            m[static_cast<std::size_t>(column)] = g.offset == 0 ? 0 : shift(i, g.offset, w);
+        }
+        const bool level = std::all_of(m.begin(), m.end(), [](long long v) { return v == 0; });
+        for (long long row = 0; row < height; ++row) {
+            QRgb* pixels = s.row(static_cast<int>(row));
+            if (level) {  // horizontal lines: the row is one line's colour
+                const long long k = row + g.offset;
+                if (k >= 0 && k <= last) std::fill(pixels, pixels + columns, run[static_cast<std::size_t>(k)]);
+                continue;
+            }
+            for (long long column = 0; column < columns; ++column) {
+                const long long k = row + g.offset - m[static_cast<std::size_t>(column)];
+                if (k >= 0 && k <= last) pixels[column] = run[static_cast<std::size_t>(k)];
+            }
+        }
     }
     return true;
 }

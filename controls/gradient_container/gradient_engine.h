@@ -49,4 +49,10 @@ long long middle_out_position(long long p, long long n);
 // The whole run of n + 1 colours; empty for n of 0 or less.
 std::vector<Colour> gradient_table(Colour first, Colour second, long long n, bool middle_out);
 
+class Surface;
+
+// The set drawn as it is defined, line after line through the surface's line rule;
+// draw_gradient paints the same pixels row by row, much faster.
+bool draw_gradient_lines(Surface& s, int w, int h, Colour first, Colour second, float angle, bool middle_out);
+
 }  // namespace tavolora::controls

@@ -51,6 +51,9 @@ public:
     const QImage& image() const { return image_; }
     // The pixels, for painting through Qt (the platform's own button look).
     QImage& pixels() { return image_; }
+    // One row's pixels (0 <= y < height), for painters that fill whole rows at once.
+    QRgb* row(int y) { return reinterpret_cast<QRgb*>(image_.scanLine(y)); }
+    static QRgb qrgb(Colour c) { return qRgb(red_of(c), green_of(c), blue_of(c)); }
 
     // A new size; the surface is cleared to its background colour.
     void resize(int width, int height);

@@ -152,3 +152,32 @@ TEST(DrawGradient, SetsOfNoLengthDrawNothing) {
 
 }  // namespace
 }  // namespace tavolora::controls
+
+namespace tavolora::controls {
+namespace {
+
+// Painting the set row by row gives, pixel for pixel, what drawing it line after line
+// gives: at every angle, straight and middle-out, for a body that fills the surface
+// and for a band narrower than it whose slanted lines run on below.
+TEST(GradientRows, PaintExactlyWhatTheLinesPaint) {
+    const std::pair<int, int> sizes[] = {{37, 23}, {120, 18}, {25, 90}, {1, 40}, {64, 1}};
+    for (const auto& [w, h] : sizes) {
+        for (int angle = -10; angle < 370; angle += 7) {
+            for (bool middle_out : {false, true}) {
+                Surface by_rows(w + 9, h + 31);
+                Surface by_lines(w + 9, h + 31);
+                by_rows.set_background(rgb(1, 2, 3));
+                by_lines.set_background(rgb(1, 2, 3));
+                const bool drawn = draw_gradient(by_rows, w, h, rgb(250, 10, 0), rgb(0, 90, 240),
+                                                 static_cast<float>(angle), middle_out);
+                EXPECT_EQ(drawn, draw_gradient_lines(by_lines, w, h, rgb(250, 10, 0), rgb(0, 90, 240),
+                                                     static_cast<float>(angle), middle_out));
+                ASSERT_TRUE(by_rows.image() == by_lines.image())
+                    << w << " x " << h << " at " << angle << (middle_out ? " middle-out" : "");
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace tavolora::controls
