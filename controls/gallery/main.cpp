@@ -193,8 +193,8 @@ int main(int argc, char** argv) {
         bag.write_always(QStringLiteral("IconSize"), qint64(0));
         auto* menu = new GradContainer(host, QStringLiteral("PNL_Sfondo"), &holder);
         menu->ReadProperties(bag);
-        menu->setGeometry(0, 0, 148, 237);
-        placed.push_back({menu, QPoint(kGap + 770, top)});
+        menu->setGeometry(0, 0, 74, 237);
+        placed.push_back({menu, QPoint(kGap + 575 + 201 + kGap, top)});
         auto* fresh = new GradContainer(host, QStringLiteral("ucGradContainer1"), &holder);
         fresh->InitProperties();
         fresh->setGeometry(0, 0, 200, 120);
