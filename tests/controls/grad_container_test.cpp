@@ -7,7 +7,9 @@
 #include <QMouseEvent>
 #include <QStringList>
 
+#include <initializer_list>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "controls/gradient_container/grad_container.h"
@@ -20,23 +22,29 @@ namespace {
 
 constexpr Colour kShown = rgb(0, 128, 0);  // the surface where nothing is painted
 constexpr Colour kRed = rgb(250, 0, 0);
+// The body of a new container: BackColor1 and BackColor2.
+constexpr Colour kBody1 = rgb(220, 232, 250);
+constexpr Colour kBody2 = rgb(239, 244, 252);
 
-std::unique_ptr<GradContainer> shown(ControlHost& host, int w, int h, const PropertyBag* stored = nullptr,
+using Values = std::vector<std::pair<const char*, PropertyValue>>;
+
+PropertyBag bag_of(const Values& values) {
+    PropertyBag bag;
+    for (const auto& [name, value] : values) bag.write_always(QLatin1String(name), value);
+    return bag;
+}
+
+// A container read from `stored` (or new), at the given size and shown.
+std::unique_ptr<GradContainer> shown(ControlHost& host, int w, int h, const Values* stored = nullptr,
                                      QWidget* parent = nullptr) {
     auto c = std::make_unique<GradContainer>(host, QStringLiteral("Box"), parent);
     if (stored)
-        c->ReadProperties(*stored);
+        c->ReadProperties(bag_of(*stored));
     else
         c->InitProperties();
     c->resize(w, h);
     c->show();
     return c;
-}
-
-PropertyBag bag_of(const std::vector<std::pair<const char*, PropertyValue>>& values) {
-    PropertyBag bag;
-    for (const auto& [name, value] : values) bag.write_always(QLatin1String(name), value);
-    return bag;
 }
 
 QImage red_icon(int w, int h) {
@@ -55,46 +63,42 @@ int dark_pixels(const Surface& s, int left, int top, int right, int bottom) {
     return count;
 }
 
+void expect_at(const Surface& s, std::initializer_list<QPoint> points, Colour c) {
+    for (const QPoint p : points) EXPECT_EQ(s.pixel(p.x(), p.y()), c) << p.x() << "," << p.y();
+}
+
 TEST(GradContainer, NewInstanceShowsItsShadedBodyBandAndRoundedBorder) {
     ControlHost host;
     auto c = shown(host, 200, 151);
     const Surface& s = c->surface();
-    // The body, middle-out at 180 degrees: BackColor1 across the middle, BackColor2 at the bottom.
-    EXPECT_EQ(s.pixel(100, 75), rgb(220, 232, 250));
-    EXPECT_EQ(s.pixel(100, 150), rgb(239, 244, 252));
-    // The band: HeaderColor1 across its middle, HeaderColor2 on its lowest row, the
-    // ramp's position 1 on its top row (under the ring) and the caption at the left.
+    // The body, middle-out at 180 degrees: BackColor1 across the middle, BackColor2
+    // at the bottom. The band: HeaderColor1 across its middle, HeaderColor2 on its
+    // lowest row, the ramp's position 1 on its top row, the caption at the left.
+    EXPECT_EQ(s.pixel(100, 75), kBody1);
+    EXPECT_EQ(s.pixel(100, 150), kBody2);
     EXPECT_EQ(s.pixel(190, 12), rgb(167, 197, 237));
     EXPECT_EQ(s.pixel(190, 24), rgb(211, 224, 247));
     EXPECT_EQ(s.pixel(190, 1), gradient_table(rgb(211, 224, 247), rgb(167, 197, 237), 24, true)[23]);
     EXPECT_GT(dark_pixels(s, 5, 2, 120, 23), 20);
     EXPECT_EQ(dark_pixels(s, 130, 2, 195, 23), 0);
-    // A one-pixel ring along the outline, which ends a pixel short on the right and bottom.
-    const Colour ring = rgb(173, 193, 220);
-    for (const QPoint p : {QPoint(0, 75), QPoint(198, 75), QPoint(100, 0), QPoint(100, 149), QPoint(1, 1)})
-        EXPECT_EQ(s.pixel(p.x(), p.y()), ring) << p.x() << "," << p.y();
-    EXPECT_NE(s.pixel(1, 75), ring);
+    // A one-pixel ring along the outline, which ends a pixel short on the right and
+    // bottom; the window is cut to it.
+    expect_at(s, {{0, 75}, {198, 75}, {100, 0}, {100, 149}, {1, 1}}, rgb(173, 193, 220));
+    EXPECT_NE(s.pixel(1, 75), rgb(173, 193, 220));
     EXPECT_EQ(c->mask(), round_rect_region(0, 0, 200, 151, 10, 10));
-    EXPECT_FALSE(c->mask().contains(QPoint(0, 0)));  // a rounded corner
-    EXPECT_TRUE(c->mask().contains(QPoint(3, 3)));
-}
+    EXPECT_FALSE(c->mask().contains(QPoint(0, 0)));
 
-TEST(GradContainer, ThickBorderWithoutCurvatureIsASquareFrame) {
-    ControlHost host;
-    auto c = shown(host, 60, 40);
+    // A thick border without curvature is a square frame; without thickness, no ring
+    // but the window still cut.
+    c->resize(60, 40);
     c->set_BorderColor(kRed);
     c->set_BorderThickness(4);
     c->set_Curvature(0);
-    const Surface& s = c->surface();
-    for (int d = 0; d < 4; ++d) {
-        for (const QPoint p :
-             {QPoint(d, 20), QPoint(58 - d, 20), QPoint(30, d), QPoint(30, 38 - d), QPoint(d, d)})
-            EXPECT_EQ(s.pixel(p.x(), p.y()), kRed) << p.x() << "," << p.y();
-    }
+    for (int d = 0; d < 4; ++d) expect_at(s, {{d, 20}, {58 - d, 20}, {30, d}, {30, 38 - d}, {d, d}}, kRed);
     for (const QPoint p : {QPoint(4, 20), QPoint(54, 20), QPoint(30, 4), QPoint(30, 34)})
         EXPECT_NE(s.pixel(p.x(), p.y()), kRed) << p.x() << "," << p.y();
     EXPECT_EQ(c->mask(), QRegion(0, 0, 59, 39));
-    c->set_BorderThickness(0);  // no ring, the window still cut
+    c->set_BorderThickness(0);
     EXPECT_NE(s.pixel(0, 20), kRed);
     EXPECT_EQ(c->mask(), QRegion(0, 0, 59, 39));
 }
@@ -135,14 +139,12 @@ TEST(GradContainer, StoredPropertiesRoundTrip) {
     EXPECT_EQ(bag.read_int(QStringLiteral("iconsize"), 1), 0);
     c.ReadProperties(PropertyBag());
     EXPECT_EQ(c.IconSize(), 1);  // nothing stored: the icon is fitted
-    c.ReadProperties(bag);
-    EXPECT_EQ(c.IconSize(), 0);
     EXPECT_EQ(c.CaptionFont(), std::optional<QFont>(host.form_font()));
 
     // Every property away from its default comes back as it went, stored directly:
     // no notice, no repaint, BackAngle not clamped.
     // clang-format off
-    const PropertyBag all = bag_of({
+    const Values all = {
         {"HeaderAngle", qint64(-30)}, {"BackAngle", qint64(400)}, {"IconSize", qint64(7)},
         {"HeaderColor2", qint64(5)}, {"HeaderColor1", qint64(4)}, {"BackColor2", qint64(0x80000005)},
         {"BackColor1", qint64(1)}, {"BorderColor", qint64(3)}, {"CaptionColor", qint64(6)},
@@ -150,28 +152,21 @@ TEST(GradContainer, StoredPropertiesRoundTrip) {
         {"HeaderHeight", qint64(18)}, {"CaptionFont", form_font(QStringLiteral("Verdana"), 12, true)},
         {"Curvature", qint64(5)}, {"HeaderIcon", red_icon(5, 4)}, {"Enabled", true},
         {"BorderThickness", qint64(-2)}, {"BackMiddleOut", false}, {"HeaderMiddleOut", false},
-        {"HeaderVisible", false}, {"Transparent", true}, {"ScaleLeft", 1.5},
-        {"ScaleTop", -2.25}
-    });
+        {"HeaderVisible", false}, {"Transparent", true}, {"ScaleLeft", 1.5}, {"ScaleTop", -2.25}
+    };
     // clang-format on
     int notices = 0;
     QObject::connect(&c, &GradContainer::PropertyChanged, [&] { ++notices; });
     const QImage before = c.surface().image();
-    c.ReadProperties(all);
+    c.ReadProperties(bag_of(all));
     EXPECT_EQ(notices, 0);
     EXPECT_EQ(c.surface().image(), before);
     EXPECT_EQ(c.BackAngle(), 400);
-    EXPECT_EQ(c.BackColor2(), 0x80000005u);
     PropertyBag again;
     c.WriteProperties(again);
     EXPECT_EQ(again.size(), 23);
-    for (const char* name :
-         {"HeaderAngle",      "BackAngle",       "IconSize",      "HeaderColor2",    "HeaderColor1",
-          "BackColor2",       "BackColor1",      "BorderColor",   "CaptionColor",    "Caption",
-          "CaptionAlignment", "HeaderHeight",    "CaptionFont",   "Curvature",       "HeaderIcon",
-          "Enabled",          "BorderThickness", "BackMiddleOut", "HeaderMiddleOut", "HeaderVisible",
-          "Transparent",      "ScaleLeft",       "ScaleTop"})
-        EXPECT_TRUE(again.read(QLatin1String(name), false) == all.read(QLatin1String(name), true)) << name;
+    for (const auto& [name, value] : all)
+        EXPECT_TRUE(again.read(QLatin1String(name), false) == value) << name;
 }
 
 TEST(GradContainer, SettersTellTheFormRepaintAndClampTheBodyAngle) {
@@ -183,7 +178,7 @@ TEST(GradContainer, SettersTellTheFormRepaintAndClampTheBodyAngle) {
     c->set_BackColor2(rgb(10, 20, 30));
     EXPECT_EQ(c->surface().pixel(40, 59), rgb(10, 20, 30));
     c->set_HeaderVisible(false);  // the body where the band was: row 10 is position 49, backwards
-    EXPECT_EQ(c->surface().pixel(40, 10), gradient_table(rgb(10, 20, 30), rgb(220, 232, 250), 59, true)[49]);
+    EXPECT_EQ(c->surface().pixel(40, 10), gradient_table(rgb(10, 20, 30), kBody1, 59, true)[49]);
     // Enabled, ScaleLeft and ScaleTop are only kept: nothing repaints, nothing is disabled.
     const QImage before = c->surface().image();
     c->set_Enabled(true);
@@ -237,33 +232,35 @@ TEST(GradContainer, HeaderIconAndGradientsOfNoLength) {
     auto c = shown(host, 200, 60);
     c->set_HeaderIcon(red_icon(16, 16));
     const Surface& s = c->surface();
-    // At its own size at (thickness + 3, 2); fitted, 23 x 22 in a band 25 high.
+    // At its own size at (thickness + 3, 2), the caption past the band's width;
+    // fitted, 23 x 22 in a band 25 high.
     EXPECT_TRUE(s.pixel(4, 2) == kRed && s.pixel(19, 17) == kRed);
-    EXPECT_TRUE(s.pixel(20, 17) != kRed && s.pixel(19, 18) != kRed);
-    EXPECT_EQ(dark_pixels(s, 20, 2, 30, 23), 0);  // the caption moves past the icon's band width
+    EXPECT_TRUE(s.pixel(20, 17) != kRed && s.pixel(19, 18) != kRed && s.pixel(3, 2) != kRed);
+    EXPECT_EQ(dark_pixels(s, 20, 2, 30, 23), 0);
     c->set_IconSize(1);
     EXPECT_EQ(s.pixel(26, 23), kRed);
     EXPECT_TRUE(s.pixel(27, 23) != kRed && s.pixel(26, 24) != kRed);
     // No font: no band, no caption, no icon.
     c->set_CaptionFont(std::nullopt);
-    const Colour body_row_12 = gradient_table(rgb(239, 244, 252), rgb(220, 232, 250), 59, true)[47];
-    EXPECT_EQ(s.pixel(4, 12), body_row_12);
-    EXPECT_EQ(s.pixel(60, 12), body_row_12);
+    const Colour body_row_12 = gradient_table(kBody2, kBody1, 59, true)[47];
+    expect_at(s, {{4, 12}, {60, 12}}, body_row_12);
 
     // A band one pixel high has no length: no band, but caption and icon as usual.
     c->set_CaptionFont(host.form_font());
     c->set_IconSize(0);
     c->set_BorderThickness(0);
     c->set_HeaderHeight(1);
-    EXPECT_EQ(s.pixel(190, 0), gradient_table(rgb(239, 244, 252), rgb(220, 232, 250), 59, true)[59]);
+    EXPECT_EQ(s.pixel(190, 0), gradient_table(kBody2, kBody1, 59, true)[59]);
     EXPECT_EQ(s.pixel(3, 2), kRed);
     EXPECT_GT(dark_pixels(s, 30, 0, 140, 8), 5);  // the caption, cut by the top edge
 
-    // One pixel wide with upright lines: neither body nor band, and nothing of the window shows.
+    // One pixel wide with upright lines: neither body nor band, and nothing of the
+    // window shows (an empty mask would show all of it).
     auto thin = shown(host, 1, 60);
     thin->set_BackAngle(90);
     thin->set_HeaderAngle(270);
     for (int y = 0; y < 60; ++y) EXPECT_EQ(thin->surface().pixel(0, y), kShown) << y;
+    EXPECT_FALSE(thin->mask().isEmpty());
     EXPECT_TRUE(thin->mask().intersected(thin->rect()).isEmpty());
     EXPECT_EQ(thin->outlines_applied(), 1);
 }
@@ -299,58 +296,48 @@ TEST(GradContainer, TransparentShowsTheFormBehindIt) {
     EXPECT_EQ(c->surface().pixel(30, 30), body);
 }
 
-// The card table's button strip: a green body under a band from white to blue with
-// a centred caption, in a black ring with slightly rounded corners.
-TEST(GradContainer, CardTableStrip) {
+// The forms' own containers. The card table's button strip: a green body under a
+// band from white to blue with a centred caption, in a black ring with slightly
+// rounded corners. The main menu's background: blue corners, a white streak at 60
+// degrees through the middle and a square white frame four pixels wide.
+TEST(GradContainer, CardTableStripAndMainMenuBackground) {
     ControlHost host;
     // clang-format off
-    const PropertyBag bag = bag_of({
+    const Values strip_values = {
         {"Caption", QStringLiteral("Menù di gioco")}, {"CaptionAlignment", qint64(2)},
         {"HeaderHeight", qint64(18)}, {"HeaderColor1", qint64(0x00FFFFFF)},
         {"HeaderColor2", qint64(0x00D96C00)}, {"BackColor1", qint64(0x00004000)},
         {"BackColor2", qint64(0x00004000)}, {"BorderColor", qint64(0)}, {"CaptionColor", qint64(0)},
         {"Curvature", qint64(5)}, {"BackMiddleOut", false}, {"HeaderMiddleOut", false},
         {"CaptionFont", form_font(QStringLiteral("MS Sans Serif"), 8.25)}, {"IconSize", qint64(0)}
-    });
-    // clang-format on
-    auto c = shown(host, 201, 169, &bag);
-    const Surface& s = c->surface();
-    EXPECT_EQ(s.pixel(190, 1), rgb(240, 246, 253));
-    EXPECT_EQ(s.pixel(190, 17), rgb(0, 108, 217));
-    for (const QPoint p : {QPoint(100, 18), QPoint(100, 100), QPoint(5, 166)})
-        EXPECT_EQ(s.pixel(p.x(), p.y()), rgb(0, 64, 0)) << p.x() << "," << p.y();
-    for (const QPoint p :
-         {QPoint(0, 100), QPoint(199, 100), QPoint(100, 0), QPoint(100, 167), QPoint(1, 1), QPoint(198, 166)})
-        EXPECT_EQ(s.pixel(p.x(), p.y()), rgb(0, 0, 0)) << p.x() << "," << p.y();
-    EXPECT_FALSE(c->mask().contains(QPoint(0, 0)) || c->mask().contains(QPoint(199, 167)));
-    EXPECT_GT(dark_pixels(s, 60, 2, 141, 17), 20);  // the caption in the middle, none near the ends
-    EXPECT_EQ(dark_pixels(s, 2, 2, 40, 17) + dark_pixels(s, 161, 2, 198, 17), 0);
-}
-
-// The main menu's background: blue corners, a white streak at 60 degrees through the
-// middle and a square white frame four pixels wide.
-TEST(GradContainer, MainMenuBackground) {
-    ControlHost host;
-    // clang-format off
-    const PropertyBag bag = bag_of({
+    };
+    const Values menu_values = {
         {"BackAngle", qint64(60)}, {"BackColor1", qint64(0x00FFFFFF)}, {"BackColor2", qint64(0x00C00000)},
         {"BorderColor", qint64(0x00FFFFFF)}, {"BorderThickness", qint64(4)}, {"Curvature", qint64(0)},
         {"HeaderVisible", false}, {"Caption", QString()}, {"IconSize", qint64(0)}
-    });
+    };
     // clang-format on
-    auto c = shown(host, 296, 474, &bag);
-    const Surface& s = c->surface();
+    auto strip = shown(host, 201, 169, &strip_values);
+    const Surface& s = strip->surface();
+    EXPECT_EQ(s.pixel(190, 1), rgb(240, 246, 253));
+    EXPECT_EQ(s.pixel(190, 17), rgb(0, 108, 217));
+    expect_at(s, {{100, 18}, {100, 100}, {5, 166}}, rgb(0, 64, 0));
+    expect_at(s, {{0, 100}, {199, 100}, {100, 0}, {100, 167}, {1, 1}, {198, 166}}, rgb(0, 0, 0));
+    EXPECT_FALSE(strip->mask().contains(QPoint(0, 0)) || strip->mask().contains(QPoint(199, 167)));
+    EXPECT_GT(dark_pixels(s, 60, 2, 141, 17), 20);  // the caption in the middle, none near the ends
+    EXPECT_EQ(dark_pixels(s, 2, 2, 40, 17) + dark_pixels(s, 161, 2, 198, 17), 0);
+
+    auto menu = shown(host, 296, 474, &menu_values);
+    const Surface& m = menu->surface();
     // 474 / 1.7320509 = 273.67: every line starts on the bottom row, 274 along the run.
     const std::vector<Colour> run = gradient_table(rgb(0, 0, 192), rgb(255, 255, 255), 274 + 295, true);
-    for (const int x : {0, 10, 100, 200, 295}) EXPECT_EQ(s.pixel(x, 473), run[x + 274]) << x;
-    EXPECT_EQ(s.pixel(11, 473), rgb(255, 255, 255));  // the middle of the run, position 285
-    EXPECT_TRUE(red_of(s.pixel(5, 5)) < 40 && red_of(s.pixel(290, 468)) < 40);  // deep blue corners
-    for (int d = 0; d < 4; ++d) {
-        for (const QPoint p : {QPoint(d, 200), QPoint(294 - d, 200), QPoint(150, d), QPoint(150, 472 - d)})
-            EXPECT_EQ(s.pixel(p.x(), p.y()), rgb(255, 255, 255)) << p.x() << "," << p.y();
-    }
-    EXPECT_NE(s.pixel(4, 10), rgb(255, 255, 255));
-    EXPECT_EQ(c->mask(), QRegion(0, 0, 295, 473));
+    for (const int x : {0, 10, 100, 200, 295}) EXPECT_EQ(m.pixel(x, 473), run[x + 274]) << x;
+    EXPECT_EQ(m.pixel(11, 473), rgb(255, 255, 255));  // the middle of the run, position 285
+    EXPECT_TRUE(red_of(m.pixel(5, 5)) < 40 && red_of(m.pixel(290, 468)) < 40);  // deep blue corners
+    for (int d = 0; d < 4; ++d)
+        expect_at(m, {{d, 200}, {294 - d, 200}, {150, d}, {150, 472 - d}}, rgb(255, 255, 255));
+    EXPECT_NE(m.pixel(4, 10), rgb(255, 255, 255));
+    EXPECT_EQ(menu->mask(), QRegion(0, 0, 295, 473));
 }
 
 }  // namespace

@@ -1,12 +1,14 @@
-// Style 7, the card table's buttons, pixel by pixel: the whole face of a small
-// button in grey, the face colour of each state and what derives from it, the
-// highlight frame, the heights where a gradient has no rows, and a real button with
-// its caption.
+// Style 7, the card table's buttons: the face colour of each state and what derives
+// from it (outline, soft corners, inner lines, strips and body), the highlight frame,
+// the heights where a gradient has no rows, and a real button with its caption.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QFocusEvent>
 #include <QMouseEvent>
+
+#include <span>
+#include <utility>
 
 #include "controls/button/primitives.h"
 #include "controls/button/styles.h"
@@ -46,81 +48,44 @@ Surface painted(int w, int h, const ButtonFields& f, const SystemColours& colour
     return s;
 }
 
-// Checks a whole surface against rows of grey levels; 0 stands for a pixel that no
-// step paints, which shows the surface's background.
-template <int W, int H>
-void expect_greys(const Surface& s, const int (&rows)[H][W], const char* what) {
-    SCOPED_TRACE(what);
-    ASSERT_EQ(s.width(), W);
-    ASSERT_EQ(s.height(), H);
-    for (int y = 0; y < H; ++y) {
-        for (int x = 0; x < W; ++x) {
-            const Colour want = rows[y][x] == 0 ? s.background() : grey(rows[y][x]);
-            EXPECT_EQ(s.pixel(x, y), want) << x << "," << y;
-        }
-    }
+struct Probe {
+    int x;
+    int y;
+    Colour c;
+};
+void expect_probes(const Surface& s, std::span<const Probe> probes) {
+    for (const Probe& p : probes) EXPECT_EQ(s.pixel(p.x, p.y), p.c) << p.x << "," << p.y;
 }
 
-TEST(Style7, EveryPixelOfANineByEightButton) {
-    // B = RGB(200, 200, 200). At rest B0 = 208: body 223 to 193 in steps of 6 (rows
-    // 2 to 5 show), left strip 229 to 187 in steps of 14, right strip 203 to 176 in
-    // steps of 9, outline 112, soft corners 179, inner lines 221 and 163.
-    const int rest[8][9] = {
-        {0, 179, 112, 112, 112, 112, 112, 179, 112},    //
-        {179, 112, 221, 221, 221, 221, 221, 112, 179},  //
-        {112, 229, 217, 217, 217, 217, 217, 203, 112},  //
-        {112, 215, 211, 211, 211, 211, 211, 194, 112},  //
-        {112, 201, 205, 205, 205, 205, 205, 185, 112},  //
-        {112, 187, 199, 199, 199, 199, 199, 176, 112},  //
-        {179, 112, 163, 163, 163, 163, 163, 112, 179},  //
-        {0, 179, 112, 112, 112, 112, 112, 179, 112},
-    };
-    const Surface normal = painted(9, 8, grey_fields(kNormal));
-    expect_greys(normal, rest, "at rest");
-    EXPECT_EQ(normal.background(), grey(208));
-
-    // The focus adds the highlight frame; with HL = RGB(100, 100, 100) its lines are
-    // 121, 121, 95 and 79.
-    const int focused[8][9] = {
-        {0, 179, 112, 112, 112, 112, 112, 179, 112},    //
-        {179, 112, 121, 121, 121, 121, 121, 112, 179},  //
-        {112, 121, 121, 121, 121, 121, 121, 121, 112},  //
-        {112, 215, 211, 211, 211, 211, 211, 194, 112},  //
-        {112, 201, 205, 205, 205, 205, 205, 185, 112},  //
-        {112, 95, 95, 95, 95, 95, 95, 95, 112},         //
-        {179, 112, 79, 79, 79, 79, 79, 112, 179},       //
-        {0, 179, 112, 112, 112, 112, 112, 179, 112},
-    };
-    expect_greys(painted(9, 8, fields(kNormal, grey(200), grey(100), true)), focused, "with the focus");
-
-    // Pressed, B0 = 191: the body from 176 down to 191 at the bottom row in steps of
-    // 2.5 (178.5, 183.5 and 188.5 go to the even neighbour), the right strip 170 to
-    // 212, the left 159 to 186, outline 95, the dark inner line on top (179) and the
-    // light one at the bottom (208). The background is not set.
-    const int pressed[8][9] = {
-        {0, 179, 95, 95, 95, 95, 95, 179, 95},        //
-        {179, 95, 179, 179, 179, 179, 179, 95, 179},  //
-        {95, 159, 178, 178, 178, 178, 178, 170, 95},  //
-        {95, 168, 181, 181, 181, 181, 181, 184, 95},  //
-        {95, 177, 184, 184, 184, 184, 184, 198, 95},  //
-        {95, 186, 186, 186, 186, 186, 186, 212, 95},  //
-        {179, 95, 208, 208, 208, 208, 208, 95, 179},  //
-        {0, 179, 95, 95, 95, 95, 95, 179, 95},
-    };
-    const Surface down = painted(9, 8, grey_fields(kPressed));
-    expect_greys(down, pressed, "pressed");
-    EXPECT_EQ(down.pixel(0, 0), kGround);
-    EXPECT_EQ(down.pixel(0, 7), kGround);
+// The outline in `edge`: top, left and bottom two pixels short of their ends, the
+// right side the whole height, and the pixels diagonally inside the corners; the
+// eight pixels beside the corners in `soft`.
+void expect_outline(const Surface& s, Colour edge, Colour soft) {
+    const int w = s.width();
+    const int h = s.height();
+    for (int x = 2; x <= w - 3; ++x) {
+        EXPECT_EQ(s.pixel(x, 0), edge) << x;
+        EXPECT_EQ(s.pixel(x, h - 1), edge) << x;
+    }
+    for (int y = 2; y <= h - 3; ++y) EXPECT_TRUE(s.pixel(0, y) == edge && s.pixel(w - 1, y) == edge) << y;
+    for (int y : {0, h - 1}) EXPECT_EQ(s.pixel(w - 1, y), edge) << y;
+    for (const QPoint p : {QPoint(1, 1), QPoint(1, h - 2), QPoint(w - 2, 1), QPoint(w - 2, h - 2)})
+        EXPECT_EQ(s.pixel(p.x(), p.y()), edge) << p.x() << "," << p.y();
+    for (const QPoint p : {QPoint(1, 0), QPoint(w - 2, 0), QPoint(0, 1), QPoint(0, h - 2), QPoint(1, h - 1),
+                           QPoint(w - 2, h - 1), QPoint(w - 1, 1), QPoint(w - 1, h - 2)})
+        EXPECT_EQ(s.pixel(p.x(), p.y()), soft) << p.x() << "," << p.y();
 }
 
 TEST(Style7, GreyWorkedExampleInEveryState) {
+    // B = RGB(200, 200, 200) gives B0 = B + 8, 24, -9 or 18 by state; the outline
+    // is B0 - 96, the soft corners B - 21 (B + 5 disabled), the inner lines B + 21
+    // over B - 37 (pressed: B - 21 over B + 8, none while hot); the strips and the
+    // body run between the colours below.
     struct Expected {
         int state;
-        int face;                     // B0
-        int edge;                     // E
-        int soft;                     // S
-        int top_line, bottom_line;    // 0: none
-        int left_top, left_bottom;    // the strips' ends (0: covered by the frame)
+        int face, edge, soft;
+        int top_line, bottom_line;    // 0: covered by the frame
+        int left_top, left_bottom;    // the strips' ends
         int right_top, right_bottom;  //
         int body_top, body_bottom;    // seen on a button five pixels high
     };
@@ -142,43 +107,40 @@ TEST(Style7, GreyWorkedExampleInEveryState) {
         from_system.state = e.state;
         const Surface s = painted(w, h, grey_fields(e.state));
         EXPECT_EQ(s.image(), painted(w, h, from_system, system).image());
+        expect_outline(s, grey(e.edge), grey(e.soft));
         // A pressed button keeps the background it had.
-        EXPECT_EQ(s.pixel(0, 0), e.state == kPressed ? kGround : grey(e.face));
-        EXPECT_EQ(s.pixel(5, 0), grey(e.edge));
-        EXPECT_EQ(s.pixel(1, 1), grey(e.edge));
-        EXPECT_EQ(s.pixel(w - 1, 0), grey(e.edge));
-        EXPECT_EQ(s.pixel(w - 1, h - 1), grey(e.edge));
-        EXPECT_EQ(s.pixel(1, 0), grey(e.soft));
-        EXPECT_EQ(s.pixel(w - 1, 1), grey(e.soft));
-        EXPECT_EQ(s.pixel(0, h - 2), grey(e.soft));
+        const Colour corner = e.state == kPressed ? kGround : grey(e.face);
+        EXPECT_TRUE(s.pixel(0, 0) == corner && s.pixel(0, h - 1) == corner);
         if (e.top_line != 0) {
-            EXPECT_EQ(s.pixel(5, 1), grey(e.top_line));
-            EXPECT_EQ(s.pixel(5, h - 2), grey(e.bottom_line));
-            EXPECT_EQ(s.pixel(1, 2), grey(e.left_top));
-            EXPECT_EQ(s.pixel(1, h - 3), grey(e.left_bottom));
-            EXPECT_EQ(s.pixel(w - 2, 2), grey(e.right_top));
-            EXPECT_EQ(s.pixel(w - 2, h - 3), grey(e.right_bottom));
+            const Probe inside[] = {{2, 1, grey(e.top_line)},        {w - 3, 1, grey(e.top_line)},
+                                    {2, h - 2, grey(e.bottom_line)}, {w - 3, h - 2, grey(e.bottom_line)},
+                                    {1, 2, grey(e.left_top)},        {1, h - 3, grey(e.left_bottom)},
+                                    {w - 2, 2, grey(e.right_top)},   {w - 2, h - 3, grey(e.right_bottom)}};
+            expect_probes(s, inside);
         }
-        // Five high, the body is the last thing drawn: its first and last rows show.
+        // Five high, the body is the last thing drawn: its first and last rows show
+        // (a pressed body reaches the bottom row).
         const Surface low = painted(w, 5, grey_fields(e.state));
         EXPECT_EQ(low.pixel(5, 1), grey(e.body_top));
         EXPECT_EQ(low.pixel(5, e.state == kPressed ? 4 : 3), grey(e.body_bottom));
     }
-    // Hot strips, eight high: 245 to 203 and 219 to 192 in three steps.
-    const Surface hot = painted(9, 8, grey_fields(kHot));
-    EXPECT_EQ(hot.pixel(1, 3), grey(231));
-    EXPECT_EQ(hot.pixel(1, 4), grey(217));
-    EXPECT_EQ(hot.pixel(7, 3), grey(210));
-    EXPECT_EQ(hot.pixel(7, 4), grey(201));
-    // The frame from HL = RGB(10, 36, 106), the last line with its red clipped.
-    for (int x : {2, 5, 7}) EXPECT_EQ(hot.pixel(x, 1) == rgb(31, 57, 127), x != 7) << x;
-    for (int x : {1, 5, 7}) {
-        EXPECT_EQ(hot.pixel(x, 2), rgb(31, 57, 127)) << x;
-        EXPECT_EQ(hot.pixel(x, 5), rgb(5, 31, 101)) << x;
-    }
-    EXPECT_EQ(hot.pixel(2, 6), rgb(0, 15, 85));
-    EXPECT_EQ(hot.pixel(6, 6), rgb(0, 15, 85));
-    EXPECT_EQ(hot.pixel(7, 6), grey(128));
+    // Eight high, the body shows between the lines in steps of 6, the strips in
+    // three steps (pressed: 2.5, with 178.5 to the even neighbour).
+    const Probe rest[] = {{4, 2, grey(217)}, {4, 5, grey(199)}, {1, 3, grey(215)}, {7, 4, grey(185)}};
+    expect_probes(painted(9, 8, grey_fields(kNormal)), rest);
+    EXPECT_EQ(painted(9, 8, grey_fields(kPressed)).pixel(4, 2), grey(178));
+    // Hot: the strips 245 to 203 and 219 to 192, the frame from HL = RGB(10, 36, 106)
+    // (HL + 21 on rows 1 and 2, HL - 5, and HL - 21 with the red clipped) inside the
+    // outline's corner pixels.
+    const Colour up = rgb(31, 57, 127);
+    const Colour lo = rgb(5, 31, 101);
+    const Colour bo = rgb(0, 15, 85);
+    const Colour ed = grey(128);
+    const Probe hot[] = {{1, 3, grey(231)}, {1, 4, grey(217)}, {7, 3, grey(210)}, {7, 4, grey(201)},
+                         {2, 1, up},        {5, 1, up},        {7, 1, ed},        {1, 2, up},
+                         {7, 2, up},        {1, 5, lo},        {7, 5, lo},        {2, 6, bo},
+                         {6, 6, bo},        {7, 6, ed}};
+    expect_probes(painted(9, 8, grey_fields(kHot)), hot);
 }
 
 TEST(Style7, ColoursDeriveFromTheClippedFaceColour) {
@@ -186,9 +148,9 @@ TEST(Style7, ColoursDeriveFromTheClippedFaceColour) {
     // to B0 - 15, not to B - 7.
     const ButtonFields f = fields(kNormal, 0x00800AFAu, rgb(10, 36, 106));
     const Surface low = painted(20, 5, f);
-    EXPECT_EQ(low.pixel(0, 0), 0x008812FFu);
-    EXPECT_EQ(low.pixel(5, 1), 0x009721FFu);
-    EXPECT_EQ(low.pixel(5, 3), 0x007903F0u);
+    EXPECT_EQ(low.pixel(0, 0), rgb(255, 18, 136));
+    EXPECT_EQ(low.pixel(5, 1), rgb(255, 33, 151));
+    EXPECT_EQ(low.pixel(5, 3), rgb(240, 3, 121));
     const Surface s = painted(20, 12, f);
     EXPECT_EQ(s.pixel(5, 0), rgb(159, 0, 40));    // E = B0 - 96
     EXPECT_EQ(s.pixel(1, 0), rgb(229, 0, 107));   // S = B - 21, from B itself
@@ -198,46 +160,34 @@ TEST(Style7, ColoursDeriveFromTheClippedFaceColour) {
 }
 
 TEST(Style7, HighlightFrameWhileHotOrFocusedAtRest) {
-    const Colour highlight = rgb(10, 36, 106);
-    const Colour frame[] = {rgb(31, 57, 127), rgb(5, 31, 101), rgb(0, 15, 85)};
     for (int state : {kNormal, kHot, kPressed, kDisabled}) {
         for (bool focus : {false, true}) {
             for (bool show_focus : {false, true}) {
-                ButtonFields f = fields(state, grey(200), highlight, focus);
+                ButtonFields f = grey_fields(state, focus);
                 f.ShowFocus = show_focus;
                 const Surface s = painted(30, 12, f);
-                int lit = 0;
-                for (int y = 0; y < 12; ++y) {
-                    for (int x = 0; x < 30; ++x) {
-                        for (Colour c : frame) lit += s.pixel(x, y) == c;
-                    }
-                }
-                const bool expected = state == kHot || (state == kNormal && focus);
-                // Four lines: 26 + 28 + 28 + 26 pixels.
-                EXPECT_EQ(lit, expected ? 108 : 0) << state << " " << focus << " " << show_focus;
+                const bool framed = state == kHot || (state == kNormal && focus);
+                EXPECT_EQ(s.pixel(15, 2) == rgb(31, 57, 127) && s.pixel(15, 9) == rgb(5, 31, 101), framed)
+                    << state << " " << focus << " " << show_focus;
             }
         }
     }
-}
-
-TEST(Style7, SystemColoursAreReadAtEachPaint) {
+    // Without custom colours the frame takes the system's highlight, read at each paint.
     ButtonFields f = fields(kHot, rgb(9, 99, 199), rgb(99, 9, 9), true);
     f.UseCustomColors = false;
     SystemColours colours;
-    const Surface before = painted(30, 12, f, colours);
-    EXPECT_EQ(before.pixel(0, 0), colour_clamp(colours.get(kColorBtnFace), 24));
     colours.set(kColorBtnFace, rgb(100, 120, 140));
     colours.set(kColorHighlight, rgb(200, 0, 50));
-    const Surface after = painted(30, 12, f, colours);
-    EXPECT_EQ(after.pixel(0, 0), rgb(124, 144, 164));
-    EXPECT_EQ(after.pixel(5, 1), rgb(221, 21, 71));
-    EXPECT_EQ(after.pixel(5, 10), rgb(179, 0, 29));
+    const Surface s = painted(30, 12, f, colours);
+    EXPECT_EQ(s.pixel(0, 0), rgb(124, 144, 164));
+    EXPECT_EQ(s.pixel(5, 1), rgb(221, 21, 71));
+    EXPECT_EQ(s.pixel(5, 10), rgb(179, 0, 29));
 }
 
-TEST(Style7, DrawsEveryPixelButTwoAndTheStripsInTheirOrder) {
+TEST(Style7, APressedButtonDrawsEveryPixelButTwoAndTheStripsInTheirOrder) {
     // A pressed button sets no background, so every pixel it leaves shows.
-    for (int w : {3, 4, 9, 30}) {
-        for (int h : {6, 7, 8, 21}) {
+    for (int w : {3, 9, 30}) {
+        for (int h : {6, 7, 21}) {
             const Surface s = painted(w, h, grey_fields(kPressed));
             for (int y = 0; y < h; ++y) {
                 for (int x = 0; x < w; ++x) {
@@ -253,37 +203,27 @@ TEST(Style7, DrawsEveryPixelButTwoAndTheStripsInTheirOrder) {
 }
 
 TEST(Style7, AGradientWithoutRowsEndsThePainting) {
+    // Three high the body has no rows: the face colour is all. Five high the strips
+    // have none: the body and no outline. Four and six high their counts are
+    // negative or positive, and the painting goes on.
     for (int state : {kNormal, kHot, kDisabled}) {
         SCOPED_TRACE(state);
         const Colour face = colour_clamp(grey(200), state == kHot ? 24 : state == kDisabled ? 18 : 8);
-        // Three high: no body rows; the face colour is all.
         const Surface three = painted(20, 3, grey_fields(state, true));
-        for (int y = 0; y < 3; ++y) {
-            for (int x = 0; x < 20; ++x) EXPECT_EQ(three.pixel(x, y), face) << x << "," << y;
-        }
-        // Five high: the body, then the strips have no rows: no outline.
+        for (int i = 0; i < 60; ++i) EXPECT_EQ(three.pixel(i % 20, i / 20), face) << i;
         const Surface five = painted(20, 5, grey_fields(state, true));
-        EXPECT_EQ(five.pixel(0, 2), face);
-        EXPECT_EQ(five.pixel(5, 0), face);
-        EXPECT_EQ(five.pixel(19, 2), face);
-        EXPECT_EQ(five.pixel(5, 1), colour_clamp(face, state == kHot ? 16 : 15));
-        // Four high: the strips' counts are negative, and the painting goes on.
-        EXPECT_EQ(painted(20, 4, grey_fields(state)).pixel(5, 0), colour_clamp(face, -96));
-        EXPECT_EQ(painted(20, 6, grey_fields(state)).pixel(5, 0), colour_clamp(face, -96));
+        EXPECT_TRUE(five.pixel(0, 2) == face && five.pixel(19, 2) == face);
+        for (int h : {4, 6})
+            EXPECT_EQ(painted(20, h, grey_fields(state)).pixel(5, 0), colour_clamp(face, -96)) << h;
     }
     // Pressed: two high stops at once, five high after the body; three and four high
-    // go on without strips.
-    for (int y = 0; y < 2; ++y) {
-        for (int x = 0; x < 20; ++x) EXPECT_EQ(painted(20, 2, grey_fields(kPressed)).pixel(x, y), kGround);
-    }
+    // go on without strips. Without a state nothing at all is painted.
+    EXPECT_EQ(painted(20, 2, grey_fields(kPressed)).pixel(5, 1), kGround);
     const Surface five = painted(20, 5, grey_fields(kPressed));
-    EXPECT_EQ(five.pixel(5, 4), grey(191));
-    EXPECT_EQ(five.pixel(5, 0), kGround);
+    EXPECT_TRUE(five.pixel(5, 4) == grey(191) && five.pixel(5, 0) == kGround);
     for (int h : {3, 4}) EXPECT_EQ(painted(20, h, grey_fields(kPressed)).pixel(5, 0), grey(95)) << h;
-    // No state yet: nothing at all.
     const Surface none = painted(20, 12, grey_fields(kNoState, true));
-    EXPECT_EQ(none.pixel(0, 0), kGround);
-    EXPECT_EQ(none.pixel(10, 6), kGround);
+    EXPECT_TRUE(none.pixel(0, 0) == kGround && none.pixel(10, 6) == kGround);
 }
 
 TEST(Style7Button, CaptionSitsOnTheFaceInEveryState) {
