@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/fixed_array.h"
+#include "core/games.h"
 
 namespace tavolora::engine {
 
@@ -37,12 +38,12 @@ inline constexpr int kValue = 2;
 inline constexpr int kOwner = 3;
 }  // namespace attr
 
-// Game codes.
+// Game codes: the four games (core/games.h), and the two the engine keeps besides.
 namespace game {
-inline constexpr int kBriscola = 1;
-inline constexpr int kScopa = 2;
-inline constexpr int kCamicia = 3;
-inline constexpr int kTresette = 4;
+inline constexpr int kBriscola = games::kBriscola;
+inline constexpr int kScopa = games::kScopa;
+inline constexpr int kCamicia = games::kCamicia;
+inline constexpr int kTresette = games::kTresette;
 inline constexpr int kDeckOnly = 5;
 inline constexpr int kBriscolaVariant = 6;
 }  // namespace game

@@ -5,7 +5,7 @@ TAVOLORA_PACKAGES=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-dejavu-core
+  fonts-dejavu-core fonts-comic-neue
 )
 
 # What the tests need besides: clang and libFuzzer for the fuzz targets.

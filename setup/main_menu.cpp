@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/games.h"
 #include "core/numbers.h"
 #include "core/program.h"
 #include "storage/basic_text.h"
@@ -9,18 +10,8 @@
 namespace tavolora::setup {
 
 std::uint32_t game_colour(int game, std::uint32_t current) {
-    switch (game) {
-        case 1:
-            return 0xFF0000;
-        case 2:
-            return 0x00A000;
-        case 3:
-            return 0xC000C0;
-        case 4:
-            return 0x0080C0;
-        default:
-            return current;
-    }
+    const games::Game* facts = games::find(game);
+    return facts != nullptr ? facts->colour : current;
 }
 
 void MainMenu::Form_Load() {

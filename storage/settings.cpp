@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/games.h"
 #include "core/numbers.h"
 #include "core/program.h"
 #include "storage/basic_text.h"
@@ -232,12 +233,8 @@ MatchSettingsShown Settings::show_match_settings(int game) {
     shown.OPT_Gioca_Per_Primo = o.Impostazioni(5);
     shown.OPT_Verso_Delle_Carte = o.Impostazioni(6);
     for (int k = 1; k <= 3; ++k) shown.TXT_Nome_Giocatore(k) = o.Nomi_Giocatori(k).text();
-    struct Slider {
-        int max, tick, large_step;
-    };
-    const Slider slider = game == 2   ? Slider{50, 1, 5}
-                          : game == 4 ? Slider{220, 11, 11}
-                                      : Slider{1200, 60, 120};
+    const games::Game* facts = games::find(game);
+    const games::PointsSlider slider = facts != nullptr ? facts->points : games::kGames[0].points;
     shown.punteggio_max = slider.max;
     shown.punteggio_tick = slider.tick;
     shown.punteggio_large_step = slider.large_step;
@@ -326,17 +323,11 @@ void Settings::Inizializza_Tabelle_Utenti_Giochi() {
         s.Utenti_Giochi(2, i).assign("");
         for (int j = 1; j <= 5; ++j) s.Modalita_Giochi(i, j).assign("");
     }
-    // Every game the program plays has its name, at its code.
-    s.Utenti_Giochi(2, 1).assign("Briscola");
-    s.Utenti_Giochi(2, 2).assign("Scopa");
-    s.Utenti_Giochi(2, 3).assign("Camicia");
-    s.Utenti_Giochi(2, 4).assign("Tresette");
-    const char* const modes[4][4] = {{"Singola", "Partite", "Punteggio", "151"},
-                                     {"Singola", "Punteggio", "", ""},
-                                     {"Singola", "", "", ""},
-                                     {"Singola", "Punteggio", "", ""}};
-    for (int game = 1; game <= 4; ++game) {
-        for (int mode = 1; mode <= 4; ++mode) s.Modalita_Giochi(game, mode).assign(modes[game - 1][mode - 1]);
+    // Every game the program plays has its name, at its code, and its kinds of match.
+    for (const games::Game& game : games::kGames) {
+        s.Utenti_Giochi(2, game.code).assign(game.name);
+        for (int position = 1; position <= 5; ++position)
+            s.Modalita_Giochi(game.code, position).assign(game.kinds[static_cast<std::size_t>(position - 1)]);
     }
     program_.master_events.Genera_Costanti();
 
