@@ -16,8 +16,7 @@ Program::Program(platform::Ports ports_in)
       master_events(*this),
       storage(*this),
       help(*this),
-      game_setup(*this),
-      main_menu_events(*this) {
+      setup(*this) {
     waits.set_exit_save([this] { save_at_exit(); });
 }
 
@@ -30,13 +29,13 @@ void Program::show_message(std::string_view title, std::string_view text) {
 void Program::start_up() {
     storage.Carica_Testi_Italiano();
     master_events.start_up();
-    main_menu_events.Form_Load();
+    setup.main_menu_events.Form_Load();
 }
 
 void Program::save_at_exit() {
     // Unloading the main menu stores the last user and game.
     master.screens.Unload(table::Screen::F_011_Menu);
-    main_menu_events.Form_Unload();
+    setup.main_menu_events.Form_Unload();
 }
 
 }  // namespace tavolora

@@ -13,8 +13,7 @@
 #include "platform/random.h"
 #include "platform/waits.h"
 #include "players/players.h"
-#include "setup/game_setup.h"
-#include "setup/main_menu.h"
+#include "setup/setup.h"
 #include "storage/help.h"
 #include "storage/settings.h"
 #include "storage/settings_state.h"
@@ -46,8 +45,6 @@ public:
     storage::SettingsState settings;
     table::AnimationState anim;
     table::MasterWindow master;
-    setup::MainMenuState main_menu;
-    setup::SetupScreenState setup_screen;
     table::PictureSizes pictures;
 
     // Routines, by subsystem.
@@ -58,8 +55,8 @@ public:
     table::MasterEvents master_events;
     storage::Settings storage;
     storage::Help help;
-    setup::GameSetup game_setup;
-    setup::MainMenu main_menu_events;
+    // The screens: their state and their handlers.
+    setup::Setup setup;
 
     // The start: the text table, the main window, then the main menu with the last
     // user and game.

@@ -9,6 +9,15 @@
 
 namespace tavolora::setup {
 
+FixedArray<MenuArrow, 1, 4> first_arrows() {
+    FixedArray<MenuArrow, 1, 4> arrows;
+    arrows(1) = {0, 0};
+    arrows(2) = {3240, 0};
+    arrows(3) = {0, 900};
+    arrows(4) = {3240, 900};
+    return arrows;
+}
+
 std::uint32_t game_colour(int game, std::uint32_t current) {
     const games::Game* facts = games::find(game);
     return facts != nullptr ? facts->colour : current;
@@ -16,7 +25,25 @@ std::uint32_t game_colour(int game, std::uint32_t current) {
 
 void MainMenu::Form_Load() {
     storage::SettingsState& s = program_.settings;
-    MainMenuState& menu = program_.main_menu;
+    MainMenuState& menu = program_.setup.main_menu;
+    // Loading the main menu shows it, and with it the main window.
+    table::ChildScreen& screen = program_.master.screens(table::Screen::F_011_Menu);
+    screen.loaded = true;
+    screen.Visible = true;
+    const auto text = [&s](int entry) { return s.Testi(entry).trimmed_right(); };
+    menu.PNL_Menu_Principale = text(13);
+    menu.PNL_Scelte_Primarie = text(12);
+    const struct {
+        int index;
+        float left;
+        float top;
+        int entry;
+    } icons[] = {{1, 1080, 120, 14}, {2, 120, 2040, 15}, {3, 2040, 840, 16},
+                 {4, 120, 840, 17},  {5, 2040, 2040, 18}, {7, 1080, 2760, 20}};
+    std::vector<BarIcon> bar;
+    for (const auto& icon : icons) bar.push_back({icon.index, icon.left, icon.top, text(icon.entry), "", true});
+    menu.IMG_Icona = IconBar(std::move(bar), text(14), 1);
+    menu.IMG_Icona.icon(1)->tooltip = "Clicca sulle icone per eseguire l'operazione scritta in basso";
     program_.animation.Centra_Menu();
     program_.storage.Inizializza_Tabelle_Utenti_Giochi();
     menu.LBL_Primarie(1) = {s.Utenti_Giochi(1, 1).text(), "1"};
@@ -33,15 +60,15 @@ void MainMenu::Form_Unload() {
 
 void MainMenu::IMG_Icona_Primarie_Click(int index) {
     storage::SettingsState& s = program_.settings;
-    MainMenuState& menu = program_.main_menu;
+    MainMenuState& menu = program_.setup.main_menu;
     program_.master_events.Chiudi_Tutte_Le_Form();
 
-    const int row = index == 4 ? 2 : 1;
+    const int row = index >= 3 ? 2 : 1;
     MenuLabel& label = menu.LBL_Primarie(row);
     const auto named = [&s, row](int position) { return !s.Utenti_Giochi(row, position).trimmed().empty(); };
     const long p = storage::basic_val(label.Tag);
     long q = p;
-    if (index == 1) {
+    if (index == 1 || index == 3) {
         q = p - 1;
         if (q <= 0) {
             // Back from the first: the last named position (the first when none is).
@@ -72,6 +99,49 @@ void MainMenu::IMG_Icona_Primarie_Click(int index) {
     if (store16(game, storage::basic_val(menu.LBL_Primarie(2).Tag))) program_.match.Codice_Gioco = game;
     menu.BackColor2 = game_colour(program_.match.Codice_Gioco, menu.BackColor2);
     program_.storage.Imposta_Percorso_Opzioni();
+}
+
+}  // namespace tavolora::setup
+
+namespace tavolora::setup {
+
+void MainMenu::IMG_Icona_Click(int index) {
+    program_.storage.Imposta_Posizioni_Tavolo();
+    program_.storage.Salva_Opzioni_Generali();
+    table::MasterEvents& master = program_.master_events;
+    switch (index) {
+        case 1:
+            open_match_setup();
+            break;
+        case 2:
+            master.Q_U_Click();
+            break;
+        case 3:
+            master.Q_O_Click();
+            break;
+        case 4:
+            master.Q_G_Click();
+            break;
+        case 5:
+            master.Q_C_Click();
+            break;
+        case 7:
+            master.Q_E_Click();
+            break;
+        default:
+            break;
+    }
+}
+
+void MainMenu::open_match_setup() {
+    const int game = program_.match.Codice_Gioco;
+    if (games::find(game) == nullptr) return;
+    program_.setup.match_setup.show_saved_settings();
+    SetupLabel& label = program_.setup.setup_screen.LBL_Modalita;
+    const long tag = storage::basic_val(label.Tag);
+    // A stored kind outside the game's five places names none.
+    if (tag >= 1 && tag <= 5) label.Caption = program_.settings.Modalita_Giochi(game, static_cast<int>(tag)).trimmed_right();
+    program_.master_events.open_new_match(games::kind_at(game, static_cast<int>(std::clamp(tag, 0L, 6L))));
 }
 
 }  // namespace tavolora::setup

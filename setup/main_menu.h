@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/fixed_array.h"
+#include "setup/icon_bar.h"
 
 namespace tavolora {
 class Program;
@@ -20,11 +21,26 @@ struct MenuLabel {
     std::string Tag;  // the position in its row, as decimal text
 };
 
+// An arrow of the user and game rows: where it stands in its picture box, in twips.
+struct MenuArrow {
+    float Left = 0;
+    float Top = 0;
+};
+
+FixedArray<MenuArrow, 1, 4> first_arrows();
+
 struct MainMenuState {
     // (1) the current user, (2) the current game, whose Tag is the game code.
     FixedArray<MenuLabel, 1, 2> LBL_Primarie{};
     // The background's second gradient colour, by game (&HBBGGRR).
     std::uint32_t BackColor2 = 0xC00000;
+    // The panels' captions.
+    std::string PNL_Menu_Principale;
+    std::string PNL_Scelte_Primarie;
+    // (1) back and (2) forward along the users, (3) back and (4) forward along the games.
+    FixedArray<MenuArrow, 1, 4> IMG_Icona_Primarie = first_arrows();
+    // The action icons 1 to 5 and 7, with the description label and the highlight.
+    IconBar IMG_Icona;
 };
 
 // The background colour of each game.
@@ -44,11 +60,20 @@ public:
     // What the main menu's closing saves: the shown user and game.
     void Form_Unload();
 
-    // Steps a label: 1 back and 2 forward along the users, 4 forward along the games;
-    // then the shown user and game become the current ones.
+    // Steps a label: 1 back and 2 forward along the users, 3 back and 4 forward along
+    // the games; then the shown user and game become the current ones.
     void IMG_Icona_Primarie_Click(int index);
 
+    // An action icon: the table's positions for the game and the general options
+    // saved first, then 1 the match set-up of the current game, 2 the users, 3 the
+    // options, 4 the help, 5 the credits, 7 the end of the program.
+    void IMG_Icona_Click(int index);
+
 private:
+    // The play icon: the game's saved settings on the set-up screen, and the handler
+    // of its saved kind of match, which prepares and shows it.
+    void open_match_setup();
+
     Program& program_;
 };
 

@@ -284,7 +284,7 @@ void Settings::Salva_Opzioni_Generali() {
     if (const auto bytes = read_file(file); bytes && bytes->size() >= layout::kOptionsLength) {
         s.Opzioni = decode_options(*bytes);
     }
-    const setup::MainMenuState& menu = program_.main_menu;
+    const setup::MainMenuState& menu = program_.setup.main_menu;
     s.Opzioni.Mazzo_Dorso.assign(FixedText<50>(menu.LBL_Primarie(1).Caption).trimmed_right());
     store16(s.Opzioni.Impostazioni(1), basic_val(menu.LBL_Primarie(2).Tag));
     const OptionsBytes record = encode(s.Opzioni);
@@ -293,7 +293,7 @@ void Settings::Salva_Opzioni_Generali() {
 
 std::optional<CurrentChoice> Settings::Carica_Opzioni_Generali() {
     SettingsState& s = program_.settings;
-    setup::MainMenuState& menu = program_.main_menu;
+    setup::MainMenuState& menu = program_.setup.main_menu;
     // A missing or damaged file is written from the labels once and read again; a
     // file that stays damaged (two records or more) is left at that.
     for (int attempt = 0; attempt < 2; ++attempt) {
@@ -306,7 +306,7 @@ std::optional<CurrentChoice> Settings::Carica_Opzioni_Generali() {
                 menu.LBL_Primarie(1).Caption = user;
             }
             menu.LBL_Primarie(2).Tag = format_plain(static_cast<long>(s.Opzioni.Impostazioni(1)) - 1);
-            program_.main_menu_events.IMG_Icona_Primarie_Click(4);
+            program_.setup.main_menu_events.IMG_Icona_Primarie_Click(4);
             return CurrentChoice{s.Nome_Utente.trimmed_right(), program_.match.Codice_Gioco};
         }
         if (attempt == 0) Salva_Opzioni_Generali();
@@ -335,7 +335,7 @@ void Settings::Inizializza_Tabelle_Utenti_Giochi() {
     for (std::size_t i = 0; i < users.size() && i < 10; ++i) {
         s.Utenti_Giochi(1, static_cast<int>(i) + 1).assign(users[i]);
     }
-    setup::MainMenuState& menu = program_.main_menu;
+    setup::MainMenuState& menu = program_.setup.main_menu;
     menu.LBL_Primarie(1) = {s.Utenti_Giochi(1, 1).trimmed_right(), "1"};
     menu.LBL_Primarie(2) = {s.Utenti_Giochi(2, 1).trimmed_right(), "1"};
 }

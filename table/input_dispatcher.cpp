@@ -11,12 +11,15 @@ bool InputDispatcher::deliver(ControlKey key, InputEvent event, const MouseArgs&
     if (!controls_.accepts_input(key)) return false;
     const auto it = handlers_.find({key.id, event});
     if (it == handlers_.end()) return false;
-    const Entry& entry = it->second;
-    if (entry.kind == HandlerKind::Play && plays_ > 0) return false;
-
     // The handler may replace handlers; keep its own copy alive while it runs.
-    const InputHandler handler = entry.handler;
-    const bool play = entry.kind == HandlerKind::Play;
+    const InputHandler handler = it->second.handler;
+    return run(it->second.kind, [&handler, &key, &args] { handler(key, args); });
+}
+
+bool InputDispatcher::run(HandlerKind kind, const std::function<void()>& handler) {
+    if (waits_.quit_requested()) return false;
+    if (kind == HandlerKind::Play && plays_ > 0) return false;
+    const bool play = kind == HandlerKind::Play;
     waits_.at_boundary([&] {
         struct PlayScope {
             int& plays;
@@ -26,7 +29,7 @@ bool InputDispatcher::deliver(ControlKey key, InputEvent event, const MouseArgs&
             }
         } scope{plays_, play};
         if (play) ++plays_;
-        handler(key, args);
+        handler();
     });
     return true;
 }

@@ -45,6 +45,10 @@ public:
     // that is not loaded, hidden or disabled (itself or a container), for an event
     // without a handler, for a play while another runs, or after a quit request.
     bool deliver(ControlKey key, InputEvent event, const MouseArgs& args = {});
+    // A control of a screen: its handler runs as a table control's would, at the
+    // boundary where a quit unwinds, never after a quit request, and never as a play
+    // inside another play. Returns whether it ran.
+    bool run(HandlerKind kind, const std::function<void()>& handler);
 
     // A completed click with `button`: mouse down, mouse up, click, as the window
     // system delivers them. Returns whether the click handler ran.

@@ -5,6 +5,7 @@
 
 #include <optional>
 
+#include "core/games.h"
 #include "platform/ports.h"
 
 namespace tavolora {
@@ -35,6 +36,8 @@ public:
     void Q_N_Punteggio_Click();
     void Q_N_Partite_Click();
     void Q_N_151_Click();
+    // The new-match handler of a kind of match (nothing for None).
+    void open_new_match(games::Kind kind);
 
     // The human's card pictures.
     void P_Click(int index);

@@ -84,13 +84,14 @@ void MasterEvents::register_match_input() {
 
 void MasterEvents::open_set_up(const NewMatch& kind) {
     engine::MatchState& m = program_.match;
-    setup::SetupScreenState& screen = program_.setup_screen;
+    setup::SetupScreenState& screen = program_.setup.setup_screen;
     if (kind.free_flights) program_.animation.Libera_Animazioni();
     program_.master.PIC_Tavolo.Visible = false;
     m.Partite_Da_Vincere = 0;
     m.Punti_Da_Raggiungere = 0;
+    // Reaching the set-up screen loads it when it is not loaded.
+    program_.setup.match_setup.load();
     ChildScreen& set_up = program_.master.screens(Screen::F_040_Partita);
-    set_up.loaded = true;
     program_.animation.Centra_Partita();
     if (kind.arrange_frames) program_.animation.Disponi_Opzioni_Partita();
     if (m.Codice_Gioco == kCamicia) {
@@ -153,7 +154,26 @@ void MasterEvents::Q_N_Partite_Click() {
     const int game = m.Codice_Gioco;
     if (game != kBriscola && game != kBriscolaVariant) return;
     open_set_up({.games_frame = true, .mode = 3, .hand_size = briscola_hand_size(game)});
-    m.Partite_Da_Vincere = storage::basic_val_number(program_.setup_screen.TXT_Numero_Partite);
+    m.Partite_Da_Vincere = storage::basic_val_number(program_.setup.setup_screen.TXT_Numero_Partite.Text);
+}
+
+void MasterEvents::open_new_match(games::Kind kind) {
+    switch (kind) {
+        case games::Kind::Singola:
+            Q_N_Singola_Click();
+            break;
+        case games::Kind::Partite:
+            Q_N_Partite_Click();
+            break;
+        case games::Kind::Punteggio:
+            Q_N_Punteggio_Click();
+            break;
+        case games::Kind::Centocinquantuno:
+            Q_N_151_Click();
+            break;
+        case games::Kind::None:
+            break;
+    }
 }
 
 void MasterEvents::Q_N_151_Click() {

@@ -19,7 +19,7 @@ void Animation::Centra_Partita() {
 }
 
 void Animation::Disponi_Opzioni_Partita() {
-    setup::SetupScreenState& s = program_.setup_screen;
+    setup::SetupScreenState& s = program_.setup.setup_screen;
     // The two frames of each pair share one place; the caller shows the ones it needs.
     const struct {
         setup::SetupFrame& frame;

@@ -80,7 +80,7 @@ TEST_F(ProgramFolder, ANewUsersDefaultsNameADeckABackgroundAndAHelpFileForEveryG
     for (int game = 1; game <= 4; ++game) {
         SCOPED_TRACE("game " + std::to_string(game));
         be("Anna", game);
-        program.game_setup.Crea_Opzioni();
+        program.setup.game_setup.Crea_Opzioni();
         program.storage.Carica_Opzioni_Utente();
         ASSERT_NE(s.Percorso_Mazzo_Carte, "");
         ASSERT_NE(s.Percorso_Sfondo, "N") << "no table background found";
@@ -96,7 +96,7 @@ TEST_F(ProgramFolder, ANewUsersDefaultsNameADeckABackgroundAndAHelpFileForEveryG
 
 TEST_F(ProgramFolder, EveryDeckAndEveryBackgroundTheOptionsOfferLoadsOnceChosen) {
     be("Bruno", 2);
-    program.game_setup.Crea_Opzioni();
+    program.setup.game_setup.Crea_Opzioni();
     const std::vector<std::string> decks = storage::deck_folders(folder.string());
     EXPECT_GE(decks.size(), 3u);
     for (const std::string& deck : decks) {

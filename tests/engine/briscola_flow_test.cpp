@@ -236,13 +236,14 @@ TEST(NewMatch, EachKindShowsItsFramesAndClearsWhatItNeeds) {
     MatchState& m = p.match;
     m.Codice_Gioco = game::kBriscola;
     for (int k = 1; k <= 20; ++k) m.Tabella_Carte(list::kMatch, k, 1) = 7;
-    p.setup_screen.TXT_Numero_Partite = " 3 partite";
+    p.setup.match_setup.load();
+    p.setup.setup_screen.TXT_Numero_Partite.Text = " 3 partite";
     p.master_events.Q_N_Partite_Click();
     EXPECT_EQ(m.Modalita_Partita, 3);
     EXPECT_EQ(m.Carte_In_Mano, 3);
     EXPECT_EQ(m.Partite_Da_Vincere, 3);
-    EXPECT_TRUE(p.setup_screen.FRM_Numero_Partite.Visible);
-    EXPECT_FALSE(p.setup_screen.FRM_Numero_Punteggio.Visible);
+    EXPECT_TRUE(p.setup.setup_screen.FRM_Numero_Partite.Visible);
+    EXPECT_FALSE(p.setup.setup_screen.FRM_Numero_Punteggio.Visible);
     EXPECT_TRUE(p.master.screens(table::Screen::F_040_Partita).Visible);
     EXPECT_EQ(m.Tabella_Carte(list::kMatch, 1, 1), 7);
 
@@ -255,7 +256,7 @@ TEST(NewMatch, EachKindShowsItsFramesAndClearsWhatItNeeds) {
     EXPECT_EQ(m.Modalita_Partita, 4);
     EXPECT_EQ(m.Carte_In_Mano, 5);
     EXPECT_EQ(m.Tabella_Carte(list::kMatch, 12, 1), 0);
-    EXPECT_TRUE(p.setup_screen.FRM_Numero_Punteggio.Visible);
+    EXPECT_TRUE(p.setup.setup_screen.FRM_Numero_Punteggio.Visible);
 
     // Kinds a game does not offer change nothing.
     m.Codice_Gioco = game::kScopa;
@@ -267,7 +268,7 @@ TEST(NewMatch, EachKindShowsItsFramesAndClearsWhatItNeeds) {
     m.Modalita_Partita = 2;
     p.master_events.Q_N_Singola_Click();
     EXPECT_EQ(m.Modalita_Partita, 2);
-    EXPECT_TRUE(p.setup_screen.FRM_Generali_Camicia.Visible);
+    EXPECT_TRUE(p.setup.setup_screen.FRM_Generali_Camicia.Visible);
 }
 
 }  // namespace

@@ -50,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     world.folder.write("Users/Anna_1.opt", bytes);
     world.folder.write("Options/TVQ.opt", bytes);
 
-    program.main_menu_events.Form_Load();
+    program.setup.main_menu_events.Form_Load();
     program.storage.Carica_Opzioni_Utente();
     program.storage.Leggi_Difficolta();
     program.storage.Carica_Regole_Partita();

@@ -99,7 +99,7 @@ private slots:
         screen.settings.TXT_Nome_Giocatore(2) = "Galvino";
         screen.settings.TXT_Nome_Giocatore(3) = "Melto";
         screen.settings.LBL_Modalita_Tag = "1";
-        program.waits.at_boundary([&] { program.game_setup.CMD_Gioca_Click(screen); });
+        program.waits.at_boundary([&] { program.setup.game_setup.CMD_Gioca_Click(screen); });
         window.sync();
 
         // The strip and its buttons are the program's own controls, in their design's looks.

@@ -345,7 +345,7 @@ protected:
             folder.write(users_file(user), std::string(20, ' '));
         }
     }
-    const setup::MenuLabel& label(int i) const { return program.main_menu.LBL_Primarie(i); }
+    const setup::MenuLabel& label(int i) const { return program.setup.main_menu.LBL_Primarie(i); }
 };
 
 TEST_F(StartUp, TheNameTablesHoldTheUsersAndEveryGame) {
@@ -364,7 +364,7 @@ TEST_F(StartUp, TheNameTablesHoldTheUsersAndEveryGame) {
 }
 
 TEST_F(StartUp, WithoutAGeneralFileTheFirstUserAndGameAreWrittenAndRestored) {
-    program.main_menu_events.Form_Load();
+    program.setup.main_menu_events.Form_Load();
     const auto general = read_file(folder.path() / "Options" / "TVQ.opt");
     ASSERT_TRUE(general);
     const Tipo_Opzioni record = decode_options(*general);
@@ -381,7 +381,7 @@ TEST_F(StartUp, TheLastUserAndGameAreRestored) {
     record.Mazzo_Dorso.assign("Bruno");
     record.Impostazioni(1) = 2;
     folder.write("Options/TVQ.opt", record_bytes(record));
-    program.main_menu_events.Form_Load();
+    program.setup.main_menu_events.Form_Load();
     EXPECT_EQ(label(1).Caption, "Bruno");
     EXPECT_EQ(label(1).Tag, "1");  // the arrows step from the first position
     EXPECT_EQ(label(2).Caption, "Scopa");
@@ -391,8 +391,8 @@ TEST_F(StartUp, TheLastUserAndGameAreRestored) {
     EXPECT_EQ(s.Percorso_Opzioni, folder.string() + "\\Users\\Bruno_2.opt");
 
     // The exit saves what the main menu shows.
-    program.main_menu.LBL_Primarie(1).Caption = "Anna";
-    program.main_menu_events.Form_Unload();
+    program.setup.main_menu.LBL_Primarie(1).Caption = "Anna";
+    program.setup.main_menu_events.Form_Unload();
     EXPECT_EQ(decode_options(*read_file(folder.path() / "Options" / "TVQ.opt")).Mazzo_Dorso.trimmed(),
               "Anna");
 }
@@ -402,14 +402,14 @@ TEST_F(StartUp, AGameCodePastTheNamedGamesWrapsToTheFirst) {
     record.Mazzo_Dorso.assign("Anna");
     record.Impostazioni(1) = 7;
     folder.write("Options/TVQ.opt", record_bytes(record));
-    program.main_menu_events.Form_Load();
+    program.setup.main_menu_events.Form_Load();
     EXPECT_EQ(label(2).Tag, "1");
     EXPECT_EQ(program.match.Codice_Gioco, 1);
 }
 
 TEST_F(StartUp, ADamagedGeneralFileIsRetriedOnceAndABadLastUserIsNotRestored) {
     folder.write("Options/TVQ.opt", std::string(700, 'x'));
-    program.main_menu_events.Form_Load();  // returns: no endless retry
+    program.setup.main_menu_events.Form_Load();  // returns: no endless retry
     EXPECT_EQ(*stored_size(folder.path() / "Options" / "TVQ.opt"), 700U);
     EXPECT_EQ(label(1).Caption.substr(0, 4), "Anna");
 
@@ -417,14 +417,14 @@ TEST_F(StartUp, ADamagedGeneralFileIsRetriedOnceAndABadLastUserIsNotRestored) {
     record.Mazzo_Dorso.assign("..\\Options");
     record.Impostazioni(1) = 4;
     folder.write("Options/TVQ.opt", record_bytes(record));
-    program.main_menu_events.Form_Load();
+    program.setup.main_menu_events.Form_Load();
     EXPECT_EQ(label(1).Caption.substr(0, 4), "Anna");
     EXPECT_EQ(label(2).Caption, "Tresette");
 }
 
 TEST_F(StartUp, TheArrowsStepThroughTheUsers) {
-    program.main_menu_events.Form_Load();
-    auto& menu = program.main_menu_events;
+    program.setup.main_menu_events.Form_Load();
+    auto& menu = program.setup.main_menu_events;
     menu.IMG_Icona_Primarie_Click(2);
     EXPECT_EQ(label(1).Caption, "Bruno");
     menu.IMG_Icona_Primarie_Click(2);  // past the last: the first
@@ -432,7 +432,7 @@ TEST_F(StartUp, TheArrowsStepThroughTheUsers) {
     menu.IMG_Icona_Primarie_Click(1);  // back from the first: the last
     EXPECT_EQ(label(1).Caption, "Bruno");
     EXPECT_EQ(s.Nome_Utente.trimmed(), "Bruno");
-    EXPECT_EQ(program.main_menu.BackColor2, 0xFF0000U);
+    EXPECT_EQ(program.setup.main_menu.BackColor2, 0xFF0000U);
 }
 
 TEST_F(SettingsFiles, NewOptionsFilesGetTheDefaultsAndAValidOneIsLeftAlone) {
@@ -440,7 +440,7 @@ TEST_F(SettingsFiles, NewOptionsFilesGetTheDefaultsAndAValidOneIsLeftAlone) {
     for (const char* table : {"a.jpg", "b.JPG", "c.jpg", "d.jpg", "e.bmp"})
         folder.write(std::string("Tables/") + table, "");
     be("Anna", 2);
-    program.game_setup.Crea_Opzioni();
+    program.setup.game_setup.Crea_Opzioni();
     const Tipo_Opzioni created = stored("Anna_2.opt");
     EXPECT_EQ(created.Mazzo_Carte.trimmed(), "Piacentine");
     EXPECT_EQ(created.Mazzo_Dorso.trimmed(), "Piacentine");
@@ -460,7 +460,7 @@ TEST_F(SettingsFiles, NewOptionsFilesGetTheDefaultsAndAValidOneIsLeftAlone) {
     const std::string valid = record_bytes(Tipo_Opzioni{}) + "tail";
     folder.write(users_file("Anna_4.opt"), valid);
     be("Anna", 4);
-    program.game_setup.Crea_Opzioni();
+    program.setup.game_setup.Crea_Opzioni();
     EXPECT_EQ(*read_file(folder.path() / "Users" / "Anna_4.opt"), valid);
 }
 

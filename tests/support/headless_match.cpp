@@ -108,7 +108,8 @@ void HeadlessMatch::start() {
                                      : plan_.mode == 3 ? table::ControlId::Q_N_Partite
                                      : plan_.mode == 4 ? table::ControlId::Q_N_151
                                                        : table::ControlId::Q_N_Singola;
-    p.setup_screen.TXT_Numero_Partite = std::to_string(plan_.target_games);
+    p.setup.match_setup.load();
+    p.setup.setup_screen.TXT_Numero_Partite.Text = std::to_string(plan_.target_games);
     p.waits.at_boundary([&p, handler] {
         // What the main menu does before any of its icons acts.
         p.storage.Imposta_Posizioni_Tavolo();
@@ -149,7 +150,7 @@ void HeadlessMatch::start() {
     screen.TXT_Camicia_Numero = std::to_string(plan_.camicia_cards);
     screen.TXT_Numero_Partite = std::to_string(plan_.target_games);
     screen.TXT_Numero_Punteggio = std::to_string(plan_.target_points);
-    p.waits.at_boundary([&p, &screen] { p.game_setup.CMD_Gioca_Click(screen); });
+    p.waits.at_boundary([&p, &screen] { p.setup.game_setup.CMD_Gioca_Click(screen); });
 }
 
 bool HeadlessMatch::hand_over() const {

@@ -134,7 +134,7 @@ TEST_F(Layout, OverlaysAndScreensTakeTheirPlaces) {
     EXPECT_FLOAT_EQ(set_up.Left, 5927.5F);
     EXPECT_FLOAT_EQ(set_up.Top, (9000 - 8145 - 600) / 2.0F);
 
-    setup::SetupScreenState& s = program.setup_screen;
+    setup::SetupScreenState& s = program.setup.setup_screen;
     s.FRM_Generali_Briscola.Visible = true;
     s.FRM_Numero_Punteggio.Visible = true;
     animation.Disponi_Opzioni_Partita();
