@@ -36,6 +36,11 @@ private:
     // The score panel refreshed, then the targets and the stop option read.
     void read_targets(const SetupControls& screen);
 
+    // The cards of the chosen deck and back must all load, or no hand can be played:
+    // then the match does not start, the main menu comes back and a message says
+    // why. Returns whether the match can start.
+    bool deck_usable();
+
     void start_briscola(const SetupControls& screen);
     void start_scopa(const SetupControls& screen);
     void start_tresette(const SetupControls& screen);

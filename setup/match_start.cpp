@@ -59,6 +59,38 @@ void GameSetup::CMD_Gioca_Click(const SetupControls& screen) {
     }
 }
 
+bool GameSetup::deck_usable() {
+    table::Animation& animation = program_.animation;
+    const storage::Tipo_Opzioni& o = program_.settings.Opzioni;
+    const auto loads = [this](const std::string& path) { return program_.pictures.twips(path).has_value(); };
+    std::string missing;
+    if (!loads(animation.back_picture("0")) || !loads(animation.back_picture("00"))) {
+        missing = "manca il dorso \"" + o.Mazzo_Dorso.trimmed() + "\"";
+    }
+    static constexpr const char* kSuits[] = {"Bastoni", "Coppe", "Denari", "Spade"};
+    for (int suit = 1; suit <= 4 && missing.empty(); ++suit) {
+        for (int value = 1; value <= 10 && missing.empty(); ++value) {
+            if (!loads(animation.face_picture(suit, value))) {
+                missing = "nel mazzo \"" + o.Mazzo_Carte.trimmed() + "\" manca il " + std::to_string(value) +
+                          " di " + kSuits[suit - 1];
+            }
+        }
+    }
+    if (missing.empty()) return true;
+
+    // Back to the main menu, with the menus working; the settings are saved.
+    table::MasterWindow& w = program_.master;
+    program_.animation.Abilita_Menu();
+    w.PIC_Tavolo.Visible = false;
+    program_.setup.match_setup.unload();
+    table::ChildScreen& menu = w.screens(table::Screen::F_011_Menu);
+    menu.loaded = true;
+    menu.Visible = true;
+    program_.show_message("Attenzione!", "La partita non può cominciare: " + missing +
+                                             ".\nScegli un altro mazzo nelle opzioni.");
+    return false;
+}
+
 void GameSetup::read_players(const SetupControls& screen) {
     engine::MatchState& m = program_.match;
     const storage::MatchSettingsScreen& c = screen.settings;
@@ -141,6 +173,7 @@ void GameSetup::start_briscola(const SetupControls& screen) {
     m.Punti_Da_Raggiungere = 30000;
     read_targets(screen);
 
+    if (!deck_usable()) return;
     program_.engine.Inizia_Mano_Briscola();
     w.screens.Unload(table::Screen::F_040_Partita);
 }
@@ -173,6 +206,7 @@ void GameSetup::start_scopa(const SetupControls& screen) {
     }
     read_targets(screen);
 
+    if (!deck_usable()) return;
     program_.engine.Inizia_Mano_Scopa();
     w.Visualizza_Prese(9).Caption = program_.settings.Nome_Utente.trimmed();
     for (int s = 1; s <= 3; ++s) w.Visualizza_Prese(s).Caption = table::Trim(m.Nomi_Giocatori(s));
@@ -208,6 +242,7 @@ void GameSetup::start_tresette(const SetupControls& screen) {
             break;
     }
 
+    if (!deck_usable()) return;
     program_.engine.Inizia_Mano_Tresette();
     w.screens.Unload(table::Screen::F_040_Partita);
     program_.engine.Aggiorna_Punteggi();
@@ -228,6 +263,7 @@ void GameSetup::start_camicia(const SetupControls& screen) {
     store16(m.Numero_Carte_Camicia,
             static_cast<long long>(round_half_even(storage::basic_val_number(screen.TXT_Camicia_Numero))));
     program_.storage.Salva_Impostazioni_Camicia();
+    if (!deck_usable()) return;
 
     w.PIC_Tavolo.Visible = false;
     a.Preparazione_In_Corso = true;

@@ -1,0 +1,234 @@
+// The match set-up screen: its loading per game, the rules among its controls, the
+// arrows of the kind of match, and "Gioca!" from the screen to the first hand.
+
+#include <filesystem>
+
+#include "storage/basic_text.h"
+#include "tests/setup/setup_fixture.h"
+
+namespace tavolora::testing {
+namespace {
+
+using table::Screen;
+
+class MatchSetup : public StartedProgram {
+protected:
+    // The screen as it loads for `game`, before any saved setting is shown.
+    void load_for(int game) {
+        p.match.Codice_Gioco = static_cast<std::int16_t>(game);
+        set_up().load();
+    }
+    bool selected(int players) const { return p.setup.setup_screen.OPT_Numero_Giocatori(players).Value; }
+    // Name box k and who-plays-first option k, which always go together.
+    bool seat_enabled(int k) {
+        EXPECT_EQ(screen().TXT_Nome_Giocatore(k).Enabled, screen().OPT_Gioca_Per_Primo(k).Enabled) << k;
+        return screen().TXT_Nome_Giocatore(k).Enabled;
+    }
+    // The play icon of the main menu, for the game chosen on it.
+    void open_from_menu(int game) {
+        choose_game(game);
+        click([this] { menu().IMG_Icona_Click(1); });
+    }
+};
+
+TEST_F(MatchSetup, AsBuiltForBriscolaNoCountOrFirstPlayerIsChosen) {
+    load_for(games::kBriscola);
+    for (int n = 2; n <= 4; ++n) {
+        EXPECT_FALSE(selected(n));
+        EXPECT_TRUE(screen().OPT_Numero_Giocatori(n).Enabled);
+    }
+    for (int k = 0; k <= 3; ++k) EXPECT_FALSE(screen().OPT_Gioca_Per_Primo(k).Value);
+    EXPECT_EQ(screen().TXT_Nome_Giocatore(1).Text, "Galvino");
+    EXPECT_EQ(screen().TXT_Nome_Giocatore(2).Text, "Tuno");
+    EXPECT_EQ(screen().TXT_Nome_Giocatore(3).Text, "Melto");
+    EXPECT_EQ(screen().OPT_Gioca_Per_Primo(2).Caption, "Tuno");
+    EXPECT_EQ(screen().OPT_Gioca_Per_Primo(0).Caption, p.settings.Nome_Utente.text());
+    EXPECT_EQ(screen().SLD_Punteggio.Min, 1);
+    EXPECT_EQ(screen().SLD_Punteggio.Max, 1200);
+    EXPECT_EQ(screen().TXT_Numero_Punteggio.Text, "1");
+    EXPECT_EQ(screen().LBL_Modalita.Caption, "Singola");
+    EXPECT_EQ(screen().captions.Panel1, "Scegli la modalità di gioco");
+    EXPECT_EQ(screen().OPT_Numero_Giocatori(3).Caption, "3 Giocatori");
+    EXPECT_EQ(screen().IMG_Icona_Menu.description, "Gioca!");
+    EXPECT_EQ(screen().IMG_Icona_Menu.shape_left, 5565);
+    EXPECT_TRUE(screen().OPT_Verso_Delle_Carte(0).Value);
+    EXPECT_TRUE(screen().FRM_Generali_Briscola.Visible);
+    EXPECT_FALSE(screen().FRM_Generali_Camicia.Visible);
+    // Centred in the room right of the main menu.
+    const table::ChildScreen& menu_place = shown(Screen::F_011_Menu);
+    const table::ChildScreen& place = shown(Screen::F_040_Partita);
+    const float right = menu_place.Left + menu_place.Width;
+    EXPECT_FLOAT_EQ(place.Left, right + (p.master.form.Width - right - place.Width) / 2);
+}
+
+TEST_F(MatchSetup, TheNumberOfPlayersOpensItsSeatsAndPutsTheUserFirst) {
+    load_for(games::kScopa);
+    EXPECT_TRUE(selected(4));
+    EXPECT_FALSE(screen().OPT_Numero_Giocatori(3).Enabled);
+    EXPECT_TRUE(seat_enabled(1) && seat_enabled(2) && seat_enabled(3));
+    EXPECT_TRUE(screen().OPT_Gioca_Per_Primo(0).Value);
+
+    set_up().set_first_player(3);
+    set_up().set_players(2);
+    EXPECT_TRUE(screen().OPT_Gioca_Per_Primo(0).Value);
+    EXPECT_FALSE(screen().OPT_Gioca_Per_Primo(3).Value);
+    EXPECT_FALSE(seat_enabled(1));
+    EXPECT_TRUE(seat_enabled(2));
+    EXPECT_FALSE(seat_enabled(3));
+    EXPECT_FALSE(selected(4));
+
+    set_up().set_players(3);
+    EXPECT_TRUE(seat_enabled(1) && seat_enabled(2));
+    EXPECT_FALSE(seat_enabled(3));
+}
+
+TEST_F(MatchSetup, CamiciasCardCountIsOpenOnlyForAGameToCards) {
+    load_for(games::kCamicia);
+    EXPECT_TRUE(screen().FRM_Generali_Camicia.Visible);
+    EXPECT_TRUE(screen().OPT_Camicia(0).Value);
+    EXPECT_FALSE(screen().SLD_Camicia_Numero.Enabled);
+    EXPECT_FALSE(screen().FRM_Camicia_Numero_Enabled);
+    EXPECT_EQ(screen().TXT_Camicia_Numero.Text, "21");
+    set_up().set_camicia_kind(2);
+    EXPECT_TRUE(screen().SLD_Camicia_Numero.Enabled);
+    EXPECT_TRUE(screen().TXT_Camicia_Numero.Enabled);
+    set_up().set_camicia_kind(1);  // a hidden option: nothing changes
+    EXPECT_TRUE(screen().OPT_Camicia(2).Value);
+    set_up().set_camicia_kind(0);
+    EXPECT_FALSE(screen().TXT_Camicia_Numero.Enabled);
+}
+
+TEST_F(MatchSetup, SlidersFillTheirBoxesNamesFillTheirCaptionsAndTypingMovesNoSlider) {
+    load_for(games::kBriscola);
+    set_up().set_points(61);
+    set_up().set_games(40);  // past the end: the slider's last value
+    EXPECT_EQ(screen().TXT_Numero_Punteggio.Text, "61");
+    EXPECT_EQ(screen().TXT_Numero_Partite.Text, "15");
+    screen().TXT_Numero_Punteggio.Text = "500";
+    EXPECT_EQ(screen().SLD_Punteggio.Value, 61);
+    set_up().set_name(3, "Rita");
+    EXPECT_EQ(screen().OPT_Gioca_Per_Primo(3).Caption, "Rita");
+    set_up().set_points_range(50, 1, 5);
+    EXPECT_EQ(screen().SLD_Punteggio.Value, 50);
+    EXPECT_EQ(screen().TXT_Numero_Punteggio.Text, "50");
+}
+
+TEST_F(MatchSetup, TheModeArrowsStepThroughEachGamesKindsAndShowTheirPanels) {
+    struct Step {
+        const char* caption;
+        int mode;
+        bool points, games;
+    };
+    const Step briscola[] = {{"Partite", 3, false, true},
+                             {"Punteggio", 2, true, false},
+                             {"151", 4, true, false},
+                             {"Singola", 1, false, false}};
+    open_from_menu(games::kBriscola);
+    for (const Step& step : briscola) {
+        click([this] { set_up().IMG_Icona_Click(2); });
+        EXPECT_EQ(screen().LBL_Modalita.Caption, step.caption);
+        EXPECT_EQ(p.match.Modalita_Partita, step.mode);
+        EXPECT_EQ(screen().FRM_Numero_Punteggio.Visible, step.points) << step.caption;
+        EXPECT_EQ(screen().FRM_Numero_Partite.Visible, step.games) << step.caption;
+        EXPECT_TRUE(screen().FRM_Generali_Briscola.Visible);
+    }
+    click([this] { set_up().IMG_Icona_Click(1); });  // back from the first: the last
+    EXPECT_EQ(screen().LBL_Modalita.Caption, "151");
+    EXPECT_EQ(p.match.Carte_In_Mano, 5);
+    EXPECT_EQ(screen().LBL_Modalita.Tag, "4");
+
+    for (int game : {games::kScopa, games::kTresette}) {
+        open_from_menu(game);
+        click([this] { set_up().LBL_Modalita_Click(); });
+        EXPECT_EQ(screen().LBL_Modalita.Caption, "Punteggio");
+        EXPECT_TRUE(screen().FRM_Numero_Punteggio.Visible);
+        click([this] { set_up().IMG_Icona_Click(2); });
+        EXPECT_EQ(screen().LBL_Modalita.Caption, "Singola");
+        click([this] { set_up().IMG_Icona_Click(1); });
+        EXPECT_EQ(screen().LBL_Modalita.Caption, "Punteggio");
+        EXPECT_EQ(p.match.Modalita_Partita, 2);
+    }
+
+    open_from_menu(games::kCamicia);
+    for (int arrow : {1, 2}) {
+        click([this, arrow] { set_up().IMG_Icona_Click(arrow); });
+        EXPECT_EQ(screen().LBL_Modalita.Caption, "Singola");
+        EXPECT_TRUE(screen().FRM_Generali_Camicia.Visible);
+    }
+}
+
+TEST_F(MatchSetup, ChiudiForgetsTheScreenAndSetsTheTablesPanelCaptions) {
+    open_from_menu(games::kBriscola);
+    set_up().set_name(1, "Rita");
+    click([this] { set_up().IMG_Icona_Menu_Click(1); });
+    EXPECT_FALSE(shown(Screen::F_040_Partita).loaded);
+    EXPECT_FALSE(shown(Screen::F_040_Partita).Visible);
+    EXPECT_EQ(p.master.FRM_Pulsanti_Prese.Caption, "Visualizzazione delle prese di:");
+    EXPECT_EQ(p.master.Frame1.Caption, "Totali");
+    load_for(games::kBriscola);
+    EXPECT_EQ(screen().TXT_Nome_Giocatore(1).Text, "Galvino");
+}
+
+TEST_F(MatchSetup, GiocaCopiesTheScreenIntoTheMatchAndTheNextOpeningShowsItAgain) {
+    open_from_menu(games::kBriscola);
+    click([this] {
+        set_up().IMG_Icona_Click(2);
+        set_up().IMG_Icona_Click(2);  // "Punteggio"
+    });
+    set_up().set_players(3);
+    set_up().set_name(1, "Una giocatrice dal nome lungo");
+    set_up().set_points(61);
+    screen().CHK_Ferma_Punteggio = true;
+    set_up().set_first_player(1);
+    set_up().set_direction(1);
+    click([this] { set_up().IMG_Icona_Menu_Click(2); });
+
+    const engine::MatchState& m = p.match;
+    EXPECT_EQ(m.Numero_Giocatori, 3);
+    EXPECT_EQ(m.Modalita_Partita, 2);
+    EXPECT_EQ(m.Primo_Giocatore, 1);
+    EXPECT_EQ(m.Contatori(6), 1);
+    EXPECT_EQ(m.Punti_Da_Raggiungere, 61);
+    EXPECT_TRUE(m.Ferma_Punteggio);
+    EXPECT_EQ(m.Nomi_Giocatori(1), "Una giocatrice dal n");
+    EXPECT_EQ(m.Nomi_Giocatori(3), "-" + std::string(19, ' '));
+    EXPECT_FALSE(shown(Screen::F_040_Partita).loaded);
+    EXPECT_FALSE(shown(Screen::F_011_Menu).Visible);
+    EXPECT_TRUE(p.master.PIC_Tavolo.Visible);
+    EXPECT_EQ(p.master.Frame2.Caption, "Parziali");
+
+    // The settings were saved: the next opening shows them and their kind of match.
+    click([this] { menu().IMG_Icona_Click(1); });
+    EXPECT_EQ(screen().LBL_Modalita.Caption, "Punteggio");
+    EXPECT_TRUE(screen().FRM_Numero_Punteggio.Visible);
+    EXPECT_TRUE(selected(3));
+    EXPECT_EQ(screen().SLD_Punteggio.Value, 61);
+    EXPECT_TRUE(screen().OPT_Gioca_Per_Primo(1).Value);
+    EXPECT_TRUE(screen().OPT_Verso_Delle_Carte(1).Value);
+    EXPECT_TRUE(screen().CHK_Ferma_Punteggio);
+    EXPECT_EQ(storage::FixedText<20>(screen().TXT_Nome_Giocatore(1).Text).trimmed(), "Una giocatrice dal n");
+}
+
+TEST_F(MatchSetup, AMatchWhoseDeckLacksACardDoesNotStartAndTheMenuComesBack) {
+    std::filesystem::remove(folder.path() / "Cards" / "Mazzo" / "3" / "7.bmp");
+    open_from_menu(games::kScopa);
+    set_up().set_players(2);
+    click([this] { set_up().IMG_Icona_Menu_Click(2); });
+
+    ASSERT_EQ(h.platform.messages().size(), 1U);
+    EXPECT_EQ(h.platform.messages()[0].title, "Attenzione!");
+    EXPECT_NE(h.platform.messages()[0].text.find("7 di Denari"), std::string::npos);
+    EXPECT_TRUE(shown(Screen::F_011_Menu).Visible);
+    EXPECT_FALSE(shown(Screen::F_040_Partita).loaded);
+    EXPECT_FALSE(p.master.PIC_Tavolo.Visible);
+    EXPECT_TRUE(p.master.Q_O.Enabled);
+    EXPECT_EQ(p.match.Tabella_Carte(9, 1, 1), 0);  // no card was dealt
+
+    // The main menu works again, with the settings kept.
+    click([this] { menu().IMG_Icona_Click(1); });
+    EXPECT_TRUE(shown(Screen::F_040_Partita).Visible);
+    EXPECT_TRUE(selected(2));
+}
+
+}  // namespace
+}  // namespace tavolora::testing

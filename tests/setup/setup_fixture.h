@@ -1,0 +1,54 @@
+#pragma once
+
+// A started program with three users, a deck and every game's options files, as a
+// person finds it after creating a user: the main menu is up.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/games.h"
+#include "tests/support/headless_match.h"
+#include "tests/support/headless_program.h"
+
+namespace tavolora::testing {
+
+class StartedProgram : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (const char* user : {"Anna", "Bruno", "Carla"}) folder.write(std::string("Users/") + user + ".usr", std::string(20, ' '));
+        write_test_deck(folder);
+        p.waits.at_boundary([this] { p.start_up(); });
+        p.master_events.window_resized(15360, 11520, 15240, 10800);
+        // Anna's options files for every game, with their defaults.
+        for (int game = 1; game <= 4; ++game) {
+            p.match.Codice_Gioco = static_cast<std::int16_t>(game);
+            p.storage.Imposta_Percorso_Opzioni();
+            p.setup.game_setup.Crea_Opzioni();
+        }
+        p.match.Codice_Gioco = 1;
+        p.storage.Imposta_Percorso_Opzioni();
+    }
+
+    // The main menu's game label stepped forward to `game`.
+    void choose_game(int game) {
+        for (int step = 0; step < 4 && p.match.Codice_Gioco != game; ++step) menu().IMG_Icona_Primarie_Click(4);
+        ASSERT_EQ(p.match.Codice_Gioco, game);
+    }
+    // A click as the window delivers it, where a quit unwinds.
+    template <typename F>
+    void click(F&& handler) {
+        p.waits.at_boundary(std::forward<F>(handler));
+    }
+
+    setup::MainMenu& menu() { return p.setup.main_menu_events; }
+    setup::MatchSetup& set_up() { return p.setup.match_setup; }
+    setup::SetupScreenState& screen() { return p.setup.setup_screen; }
+    const table::ChildScreen& shown(table::Screen s) const { return p.master.screens(s); }
+
+    TempFolder folder;
+    HeadlessProgram h{folder.string()};
+    Program& p = h.program;
+};
+
+}  // namespace tavolora::testing
