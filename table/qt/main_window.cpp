@@ -9,6 +9,7 @@
 
 #include "core/program.h"
 #include "platform/qt/qt_platform.h"
+#include "screens/screen_host.h"
 #include "storage/host_path.h"
 #include "storage/icons.h"
 #include "table/qt/table_view.h"
@@ -51,6 +52,7 @@ F_01_Master::F_01_Master(Program& program, platform::qt::QtPlatform& platform)
     client_ = new ClientArea(this, [this] { schedule_size_report(); });
     setCentralWidget(client_);
     table_ = new TableView(program_, host_, client_);
+    screens_ = std::make_unique<screens::ScreenHost>(program_, host_, client_, [this] { sync(); });
     build_menu();
     resize(kStartWidthPixels, kStartHeightPixels);
     keep_within_largest_side();
@@ -71,6 +73,7 @@ F_01_Master::~F_01_Master() {
     delete client_;
     client_ = nullptr;
     table_ = nullptr;
+    screens_.reset();
 }
 
 void F_01_Master::build_menu() {
@@ -111,6 +114,7 @@ void F_01_Master::sync() {
     if (windowTitle() != title) setWindowTitle(title);
     sync_menu();
     table_->sync();
+    screens_->sync();
 }
 
 void F_01_Master::keep_within_largest_side() {

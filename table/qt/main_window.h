@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 
+#include <memory>
 #include <vector>
 
 #include "controls/platform/host.h"
@@ -20,6 +21,10 @@ class Program;
 
 namespace tavolora::platform::qt {
 class QtPlatform;
+}
+
+namespace tavolora::screens {
+class ScreenHost;
 }
 
 namespace tavolora::table::qt {
@@ -37,6 +42,7 @@ public:
     void sync();
 
     TableView& table() { return *table_; }
+    screens::ScreenHost& screens() { return *screens_; }
     QWidget& client_area() { return *client_; }
 
 protected:
@@ -62,6 +68,8 @@ private:
     controls::ControlHost host_;
     QWidget* client_ = nullptr;
     TableView* table_ = nullptr;
+    // The screens over the table.
+    std::unique_ptr<screens::ScreenHost> screens_;
     std::vector<MenuItem> menu_;
     bool size_report_pending_ = false;
     QMetaObject::Connection about_to_block_;

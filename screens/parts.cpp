@@ -1,0 +1,99 @@
+#include "screens/parts.h"
+
+#include <QMouseEvent>
+#include <QPixmap>
+
+#include "controls/factory.h"
+#include "controls/platform/fonts.h"
+#include "storage/host_path.h"
+
+namespace tavolora::screens {
+
+QFont screen_font(double points, bool bold) {
+    return controls::form_font(QStringLiteral("Comic Sans MS"), points, bold);
+}
+
+controls::Panel* titled_panel(ScreenContext& context, const QString& name, QWidget* parent) {
+    controls::PropertyBag bag;
+    bag.write_always(QStringLiteral("RoundedCorners"), qint64(5));
+    bag.write_always(QStringLiteral("TitleHeight"), qint64(20));
+    bag.write_always(QStringLiteral("Font"), screen_font(8.25, true));
+    QWidget* widget = controls::create_control(controls::ControlClass::Panel, context.host, name, bag, parent);
+    widget->setObjectName(name);
+    return qobject_cast<controls::Panel*>(widget);
+}
+
+controls::GradContainer* screen_background(ScreenContext& context, const QString& name, std::uint32_t colour,
+                                           QWidget* parent) {
+    controls::PropertyBag bag;
+    bag.write_always(QStringLiteral("BackAngle"), qint64(60));
+    bag.write_always(QStringLiteral("BackColor1"), qint64(0x00FFFFFF));
+    bag.write_always(QStringLiteral("BackColor2"), qint64(colour));
+    bag.write_always(QStringLiteral("BorderColor"), qint64(0x00FFFFFF));
+    bag.write_always(QStringLiteral("BorderThickness"), qint64(4));
+    bag.write_always(QStringLiteral("Curvature"), qint64(0));
+    bag.write_always(QStringLiteral("HeaderVisible"), false);
+    bag.write_always(QStringLiteral("Caption"), QString());
+    bag.write_always(QStringLiteral("IconSize"), qint64(0));
+    QWidget* widget =
+        controls::create_control(controls::ControlClass::GradContainer, context.host, name, bag, parent);
+    widget->setObjectName(name);
+    return qobject_cast<controls::GradContainer*>(widget);
+}
+
+QPixmap icon_picture(const ScreenContext& context, const storage::icons::IconFile& icon) {
+    const std::string path = storage::icons::path(context.program_folder, icon);
+    QPixmap picture(QString::fromStdString(storage::host_path(path).string()));
+    return picture;
+}
+
+MousePicture::MousePicture(QWidget* parent) : QLabel(parent) {
+    setMouseTracking(true);
+    setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void MousePicture::mouseMoveEvent(QMouseEvent* event) {
+    QLabel::mouseMoveEvent(event);
+    if (moved) moved();
+}
+
+void MousePicture::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    if (pressed) pressed();
+}
+
+void MousePicture::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+    // The picture may have moved under the mouse while it was pressed.
+    const bool over = rect().contains(event->position().toPoint());
+    if (released) released();
+    if (over && event->button() == Qt::LeftButton && clicked) clicked();
+}
+
+QLabel* screen_label(QWidget* parent, double points, Qt::Alignment alignment, bool bold) {
+    auto* label = new QLabel(parent);
+    label->setFont(screen_font(points, bold));
+    label->setAlignment(alignment);
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    label->setAutoFillBackground(false);
+    return label;
+}
+
+void show_text(QLabel* label, const std::string& text) {
+    const QString now = QString::fromStdString(text);
+    if (label->text() != now) label->setText(now);
+}
+
+void show_geometry(QWidget* widget, const QRect& geometry) {
+    if (widget->geometry() != geometry) widget->setGeometry(geometry);
+}
+
+void show_visible(QWidget* widget, bool visible) {
+    if (widget->isVisibleTo(widget->parentWidget()) != visible) widget->setVisible(visible);
+}
+
+void show_enabled(QWidget* widget, bool enabled) {
+    if (widget->isEnabled() != enabled) widget->setEnabled(enabled);
+}
+
+}  // namespace tavolora::screens

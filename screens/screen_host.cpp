@@ -1,0 +1,67 @@
+#include "screens/screen_host.h"
+
+#include "core/program.h"
+#include "screens/f_011_menu.h"
+#include "screens/f_040_partita.h"
+
+namespace tavolora::screens {
+
+ScreenHost::ScreenHost(Program& program, controls::ControlHost& host, QWidget* area,
+                       std::function<void()> refresh)
+    : screens_(program.master.screens),
+      area_(area),
+      context_{program.input, host, program.ports.folder.program_folder(),
+               table::qt::Twips{program.ports.metrics.twips_per_pixel_x(), program.ports.metrics.twips_per_pixel_y()},
+               std::move(refresh)} {
+    setup::Setup& s = program.setup;
+    entries_.push_back({table::Screen::F_011_Menu, [this, &s](QWidget* parent) -> ScreenWidget* {
+                            return new F_011_Menu(context_, s.main_menu, s.main_menu_events, parent);
+                        }, nullptr, QRect()});
+    entries_.push_back({table::Screen::F_040_Partita, [this, &s](QWidget* parent) -> ScreenWidget* {
+                            return new F_040_Partita(context_, s.setup_screen, s.match_setup, parent);
+                        }, nullptr, QRect()});
+}
+
+ScreenWidget* ScreenHost::screen(table::Screen id) const {
+    for (const Entry& entry : entries_) {
+        if (entry.id == id) return entry.widget;
+    }
+    return nullptr;
+}
+
+void ScreenHost::sync() {
+    // A handler run from a screen's sync would come back here: once is enough.
+    if (syncing_) return;
+    syncing_ = true;
+    for (Entry& entry : entries_) {
+        const table::ChildScreen& data = screens_(entry.id);
+        if (!data.loaded) {
+            if (entry.widget) {
+                // The screen may be inside its own event handler: it goes once that ends.
+                entry.widget->hide();
+                entry.widget->deleteLater();
+                entry.widget = nullptr;
+            }
+            continue;
+        }
+        if (!entry.widget) {
+            entry.widget = entry.make(area_);
+            entry.geometry = QRect();
+        }
+        ScreenWidget* widget = entry.widget;
+        const QRect geometry = context_.twips.rect(data.Left, data.Top, data.Width, data.Height);
+        if (geometry != entry.geometry) {
+            widget->setGeometry(geometry);
+            entry.geometry = geometry;
+        }
+        widget->sync();
+        if (widget->isVisibleTo(area_) != data.Visible) {
+            widget->setVisible(data.Visible);
+            // A screen stands over the card table.
+            if (data.Visible) widget->raise();
+        }
+    }
+    syncing_ = false;
+}
+
+}  // namespace tavolora::screens
