@@ -1,5 +1,8 @@
 #include "screens/f_040_partita.h"
 
+#include "controls/button/theme_button.h"
+#include "controls/factory.h"
+
 namespace tavolora::screens {
 
 namespace {
@@ -218,6 +221,18 @@ void F_040_Partita::build_icon_bar() {
         [this](int index) { context_.play([this, index] { events_.IMG_Icona_Menu_Click(index); }); }, menu_panel_);
     bar_->setObjectName(QStringLiteral("IMG_Icona_Menu"));
     bar_->setGeometry(twips_rect(t, QRect(0, 360, 7425, 900)));
+
+    // The screen's "Gioca!" button is never shown: the icon does its work.
+    controls::PropertyBag stored;
+    stored.write_always(QStringLiteral("Caption"), QStringLiteral("Gioca!"));
+    QWidget* button = controls::create_control(controls::ControlClass::ThemeButton, context_.host,
+                                               QStringLiteral("CMD_Gioca"), stored, background_);
+    button->setObjectName(QStringLiteral("CMD_Gioca"));
+    button->hide();
+    if (auto* gioca = qobject_cast<controls::ThemeButton*>(button)) {
+        connect(gioca, &controls::ThemeButton::Click, this,
+                [this] { context_.play([this] { events_.CMD_Gioca_Click(); }); });
+    }
 }
 
 void F_040_Partita::sync_option(QRadioButton* button, const setup::OptionButton& option) {

@@ -1,19 +1,12 @@
 #include "screens/screen_host.h"
 
-#include "core/program.h"
 #include "screens/f_011_menu.h"
 #include "screens/f_040_partita.h"
 
 namespace tavolora::screens {
 
-ScreenHost::ScreenHost(Program& program, controls::ControlHost& host, QWidget* area,
-                       std::function<void()> refresh)
-    : screens_(program.master.screens),
-      area_(area),
-      context_{program.input, host, program.ports.folder.program_folder(),
-               table::qt::Twips{program.ports.metrics.twips_per_pixel_x(), program.ports.metrics.twips_per_pixel_y()},
-               std::move(refresh)} {
-    setup::Setup& s = program.setup;
+ScreenHost::ScreenHost(const table::ChildScreens& screens, setup::Setup& s, ScreenContext context, QWidget* area)
+    : screens_(screens), area_(area), context_(std::move(context)) {
     entries_.push_back({table::Screen::F_011_Menu, [this, &s](QWidget* parent) -> ScreenWidget* {
                             return new F_011_Menu(context_, s.main_menu, s.main_menu_events, parent);
                         }, nullptr, QRect()});

@@ -11,19 +11,17 @@
 #include <vector>
 
 #include "screens/screen.h"
+#include "setup/setup.h"
 #include "table/master_window.h"
-
-namespace tavolora {
-class Program;
-}
 
 namespace tavolora::screens {
 
 class ScreenHost {
 public:
-    // The screens are children of `area`, the main window's client area, above the
-    // card table. `refresh` shows the whole window after a screen's handler ran.
-    ScreenHost(Program& program, controls::ControlHost& host, QWidget* area, std::function<void()> refresh);
+    // `screens` is the main window's list of child screens, `setup` the screens'
+    // state and handlers. The screens are children of `area`, the main window's
+    // client area, above the card table.
+    ScreenHost(const table::ChildScreens& screens, setup::Setup& setup, ScreenContext context, QWidget* area);
     ScreenHost(const ScreenHost&) = delete;
     ScreenHost& operator=(const ScreenHost&) = delete;
 

@@ -196,7 +196,7 @@ void MatchSetup::IMG_Icona_Menu_Click(int index) {
     if (index == 1) {
         unload();
     } else if (index == 2) {
-        program_.setup.game_setup.CMD_Gioca_Click(controls());
+        CMD_Gioca_Click();
     }
     if (index == 1 || index == 2) {
         table::MasterWindow& w = program_.master;
@@ -206,6 +206,8 @@ void MatchSetup::IMG_Icona_Menu_Click(int index) {
         w.Frame1.Caption = text(program_, 84);
     }
 }
+
+void MatchSetup::CMD_Gioca_Click() { program_.setup.game_setup.CMD_Gioca_Click(controls()); }
 
 // --- Controls set from code ----------------------------------------------------------
 

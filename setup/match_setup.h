@@ -45,6 +45,8 @@ public:
     void TXT_Nome_Giocatore_Change(int index);
     // "Chiudi" (1) closes the screen; "Gioca!" (2) starts the match.
     void IMG_Icona_Menu_Click(int index);
+    // The match started from the screen's controls; returns when the human is to play.
+    void CMD_Gioca_Click();
 
     // --- Controls set from code, each running its handler.
 

@@ -52,7 +52,13 @@ F_01_Master::F_01_Master(Program& program, platform::qt::QtPlatform& platform)
     client_ = new ClientArea(this, [this] { schedule_size_report(); });
     setCentralWidget(client_);
     table_ = new TableView(program_, host_, client_);
-    screens_ = std::make_unique<screens::ScreenHost>(program_, host_, client_, [this] { sync(); });
+    screens_ = std::make_unique<screens::ScreenHost>(
+        program_.master.screens, program_.setup,
+        screens::ScreenContext{program_.input, host_, platform_.program_folder(),
+                               Twips{program_.ports.metrics.twips_per_pixel_x(),
+                                     program_.ports.metrics.twips_per_pixel_y()},
+                               [this] { sync(); }},
+        client_);
     build_menu();
     resize(kStartWidthPixels, kStartHeightPixels);
     keep_within_largest_side();

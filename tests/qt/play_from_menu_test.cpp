@@ -34,14 +34,16 @@ using namespace tavolora;
 using table::ControlId;
 using table::Screen;
 
-// A program folder with the build's pictures and one user, Anna, whose options make
-// the cards fly and the computer think quickly; the rest is as a new user's.
+// A program folder with the build's pictures and, unless it is as a fresh clone has
+// it, one user, Anna, whose options make the cards fly and the computer think
+// quickly; the rest is as a new user's.
 struct Folder {
     testing::TempFolder folder;
-    Folder() {
+    explicit Folder(bool with_user) {
         for (const char* part : {"Cards", "Tables", "Photos", "Icons", "Languages"})
             std::filesystem::create_directory_symlink(std::filesystem::path(TAVOLORA_PROGRAM_DIR) / part,
                                                       folder.path() / part);
+        if (!with_user) return;
         folder.write("Users/Anna.usr", std::string(20, ' '));
         for (int game = 1; game <= 4; ++game) {
             storage::Tipo_Opzioni options = storage::default_options(folder.string(), game);
@@ -76,7 +78,8 @@ void click(QWidget* widget) {
 // The program as main() starts it, in a window of the given size.
 class Running {
 public:
-    explicit Running(QSize size) : platform(folder.folder.string()), program(platform.ports()), window(program, platform) {
+    explicit Running(QSize size, bool with_user = true)
+        : folder(with_user), platform(folder.folder.string()), program(platform.ports()), window(program, platform) {
         program.waits.at_boundary([this] { program.start_up(); });
         window.resize(size);
         window.sync();
@@ -235,6 +238,25 @@ private slots:
         }
         click(menu->arrow(3));
         QCOMPARE(menu->row_label(2)->text(), QStringLiteral("Tresette"));
+
+        // The set-up screen stands centred between the main menu and the window's
+        // right edge, measured on the window's outer size.
+        click(menu->icon_bar().icon(1));
+        screens::F_040_Partita* set_up = run.set_up();
+        QVERIFY(run.shown(Screen::F_040_Partita));
+        QCOMPARE(set_up->size(), QSize(7785 / 15, 8145 / 15));
+        const QSize outer = run.window.frameGeometry().size();
+        const int right_of_menu = (200 + 4440) / 15;
+        QVERIFY(qAbs((set_up->x() - right_of_menu) - (outer.width() - set_up->x() - set_up->width())) <= 2);
+        QVERIFY(qAbs(set_up->y() - (outer.height() - set_up->height() - 40) / 2) <= 1);
+        // "Chiudi" closes it; the user arrows close it too.
+        click(set_up->icon_bar().icon(1));
+        QVERIFY(!run.shown(Screen::F_040_Partita));
+        click(menu->icon_bar().icon(1));
+        QVERIFY(run.shown(Screen::F_040_Partita));
+        click(menu->arrow(2));
+        QVERIFY(run.set_up() == nullptr);
+        QVERIFY(run.shown(Screen::F_011_Menu));
     }
 
     // Two whole matches of one game in a row, at two player counts (Camicia: a normal
@@ -321,6 +343,23 @@ private slots:
         click(run.menu()->icon_bar().icon(1));
         if (players.back() != 0) QVERIFY(run.set_up()->players(players.back())->isChecked());
         if (game == games::kCamicia) QVERIFY(run.set_up()->camicia_kind(2)->isChecked());
+    }
+
+    // A fresh clone has no user yet: the main menu shows none, and a match is played
+    // with a new user's options, which nothing writes down.
+    void aFolderWithoutUsersPlaysWithTheDefaults() {
+        Running run(QSize(1024, 768), false);
+        QCOMPARE(run.menu()->row_label(1)->text(), QString());
+        QCOMPARE(run.menu()->row_label(2)->text(), QStringLiteral("Briscola"));
+        run.choose_game(games::kTresette);
+        click(run.menu()->icon_bar().icon(1));
+        screens::F_040_Partita* set_up = run.set_up();
+        QVERIFY(set_up->players(2)->isChecked());
+        QCOMPARE(set_up->first_player(0)->text().trimmed(), QString());
+        click(set_up->players(4));
+        click(set_up->icon_bar().icon(2));
+        run.play_to_the_end(QStringLiteral("no-user"));
+        QVERIFY(!std::filesystem::exists(run.folder.folder.path() / "Users"));
     }
 
     void theExitIconSavesTheLastUserAndGameAndEndsTheProgram() {
