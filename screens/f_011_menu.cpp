@@ -24,12 +24,10 @@ F_011_Menu::F_011_Menu(ScreenContext& context, setup::MainMenuState& state, setu
     picture1->setAttribute(Qt::WA_TranslucentBackground);
     picture1->setGeometry(in_pixels(t, 120, 480, 3975, 1695));
     for (int i = 1; i <= 4; ++i) {
-        auto* arrow = new MousePicture(picture1);
-        arrow->setObjectName(QStringLiteral("IMG_Icona_Primarie_%1").arg(i));
         const bool back = i % 2 == 1;
-        arrow->setPixmap(icon_picture(context_, back ? storage::icons::kFrecciaIndietro : storage::icons::kFrecciaAvanti));
-        arrow->resize(t.x(720), t.y(720));
-        arrow->setCursor(Qt::PointingHandCursor);
+        MousePicture* arrow =
+            icon_image(context_, back ? storage::icons::kFrecciaIndietro : storage::icons::kFrecciaAvanti,
+                       QStringLiteral("IMG_Icona_Primarie_%1").arg(i), picture1);
         arrow->clicked = [this, i] { context_.play([this, i] { events_.IMG_Icona_Primarie_Click(i); }); };
         arrows_[i - 1] = arrow;
     }

@@ -94,11 +94,9 @@ void F_040_Partita::build_mode_panel() {
     mode_panel_ = titled_panel(context_, QStringLiteral("Panel1"), background_);
     mode_panel_->setGeometry(twips_rect(t, QRect(120, 120, 7425, 1320)));
     for (int i = 1; i <= 2; ++i) {
-        auto* arrow = new MousePicture(mode_panel_);
-        arrow->setObjectName(QStringLiteral("IMG_Icona_%1").arg(i));
-        arrow->setPixmap(icon_picture(context_, i == 1 ? storage::icons::kFrecciaIndietro : storage::icons::kFrecciaAvanti));
-        arrow->resize(t.x(720), t.y(720));
-        arrow->setCursor(Qt::PointingHandCursor);
+        MousePicture* arrow =
+            icon_image(context_, i == 1 ? storage::icons::kFrecciaIndietro : storage::icons::kFrecciaAvanti,
+                       QStringLiteral("IMG_Icona_%1").arg(i), mode_panel_);
         arrow->pressed = [this, i] { context_.touch([this, i] { state_.IMG_Icona.press(i); }); };
         arrow->released = [this] { context_.touch([this] { state_.IMG_Icona.release(); }); };
         arrow->clicked = [this, i] { context_.play([this, i] { events_.IMG_Icona_Click(i); }); };

@@ -17,11 +17,8 @@ IconBarWidget::IconBarWidget(ScreenContext& context, setup::IconBar& bar, const 
     highlight_->setVisible(bar_.slides);
 
     for (const Icon& icon : icons) {
-        auto* picture = new MousePicture(this);
-        picture->setObjectName(QStringLiteral("IMG_Icona_%1").arg(icon.index));
-        picture->setPixmap(icon_picture(context_, icon.picture));
-        picture->resize(t.x(setup::IconBar::kIconSide), t.y(setup::IconBar::kIconSide));
-        picture->setCursor(Qt::PointingHandCursor);
+        MousePicture* picture =
+            icon_image(context_, icon.picture, QStringLiteral("IMG_Icona_%1").arg(icon.index), this);
         const int index = icon.index;
         picture->moved = [this, index] { context_.touch([this, index] { bar_.hover(index); }); };
         picture->pressed = [this, index] { context_.touch([this, index] { bar_.press(index); }); };

@@ -5,9 +5,15 @@
 
 #include "controls/factory.h"
 #include "controls/platform/fonts.h"
+#include "setup/icon_bar.h"
 #include "storage/host_path.h"
 
 namespace tavolora::screens {
+
+namespace {
+// The icons are 48 pixels a side.
+constexpr float kIconTwips = setup::IconBar::kIconSide;
+}  // namespace
 
 QFont screen_font(double points, bool bold) {
     return controls::form_font(QStringLiteral("Comic Sans MS"), points, bold);
@@ -68,6 +74,16 @@ void MousePicture::mouseReleaseEvent(QMouseEvent* event) {
     const bool over = rect().contains(event->position().toPoint());
     if (released) released();
     if (over && event->button() == Qt::LeftButton && clicked) clicked();
+}
+
+MousePicture* icon_image(const ScreenContext& context, const storage::icons::IconFile& icon, const QString& name,
+                         QWidget* parent) {
+    auto* picture = new MousePicture(parent);
+    picture->setObjectName(name);
+    picture->setPixmap(icon_picture(context, icon));
+    picture->resize(context.twips.x(kIconTwips), context.twips.y(kIconTwips));
+    picture->setCursor(Qt::PointingHandCursor);
+    return picture;
 }
 
 QLabel* screen_label(QWidget* parent, double points, Qt::Alignment alignment, bool bold) {

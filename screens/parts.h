@@ -50,6 +50,11 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
+// A 720-twip icon of the Icons folder that answers the mouse, as the screens' icon
+// bars and arrows are.
+MousePicture* icon_image(const ScreenContext& context, const storage::icons::IconFile& icon, const QString& name,
+                         QWidget* parent);
+
 // A label of a screen: transparent, in the screens' font.
 QLabel* screen_label(QWidget* parent, double points, Qt::Alignment alignment, bool bold = false);
 

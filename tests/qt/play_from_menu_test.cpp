@@ -213,7 +213,7 @@ class PlayFromMenu : public QObject {
     Q_OBJECT
 
 private slots:
-    void theMainMenuComesUpAndItsArrowsReachEveryGame() {
+    void theMainMenuAndTheSetUpScreenAnswerTheMouse() {
         Running run(QSize(1024, 768));
         screens::F_011_Menu* menu = run.menu();
         QVERIFY(menu != nullptr);
@@ -249,6 +249,28 @@ private slots:
         const int right_of_menu = (200 + 4440) / 15;
         QVERIFY(qAbs((set_up->x() - right_of_menu) - (outer.width() - set_up->x() - set_up->width())) <= 2);
         QVERIFY(qAbs(set_up->y() - (outer.height() - set_up->height() - 40) / 2) <= 1);
+        // A name typed for a seat names its who-plays-first option; typing into the
+        // points box leaves its slider where it was.
+        set_up->name(2)->selectAll();
+        QTest::keyClicks(set_up->name(2), QStringLiteral("Zia Pina"));
+        QCOMPARE(set_up->first_player(2)->text(), QStringLiteral("Zia Pina"));
+        click(set_up->mode_arrow(1));  // back from "Singola": "Punteggio"
+        QCOMPARE(set_up->mode_label()->text(), QStringLiteral("Punteggio"));
+        const int points = set_up->points_slider()->value();
+        set_up->points_box()->selectAll();
+        QTest::keyClicks(set_up->points_box(), QStringLiteral("500"));
+        QCOMPARE(set_up->points_slider()->value(), points);
+        // A pressed icon shifts right and down until the release puts it back.
+        screens::MousePicture* play = set_up->icon_bar().icon(2);
+        const QPoint rest = play->pos();
+        QTest::mousePress(play, Qt::LeftButton, {}, QPoint(5, 5));
+        run.window.sync();
+        QCOMPARE(play->pos(), rest + QPoint(30 / 15, 50 / 15));
+        QTest::mouseRelease(play, Qt::LeftButton, {}, QPoint(-100, -100));
+        run.window.sync();
+        QCOMPARE(play->pos(), rest);
+        QVERIFY(run.shown(Screen::F_040_Partita));  // released away from it: no click
+
         // "Chiudi" closes it; the user arrows close it too.
         click(set_up->icon_bar().icon(1));
         QVERIFY(!run.shown(Screen::F_040_Partita));
