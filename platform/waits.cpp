@@ -19,7 +19,7 @@ private:
 }  // namespace
 
 void Waits::check_quit() const {
-    if (quit_requested_) throw QuitRequested{};
+    if (unwinding()) throw QuitRequested{};
 }
 
 void Waits::pump_once() {
@@ -70,7 +70,7 @@ TimerId Waits::start_timer(Micros interval, bool repeating, std::function<void()
 }
 
 void Waits::at_boundary(const std::function<void()>& handler) {
-    if (quit_requested_) return;
+    if (unwinding()) return;
     {
         CountScope scope(handlers_);
         try {
@@ -79,7 +79,19 @@ void Waits::at_boundary(const std::function<void()>& handler) {
             // The waits below have unwound; nothing of the handler runs further.
         }
     }
-    if (quit_requested_ && handlers_ == 0) finish();
+    if (handlers_ == 0) unwound();
+}
+
+void Waits::unwound() {
+    if (quit_requested_) {
+        finish();
+    } else if (leaving_) {
+        leaving_ = false;
+        const std::function<void()> ending = std::move(leave_ending_);
+        leave_ending_ = nullptr;
+        // The ending runs as a handler of its own: a quit asked meanwhile unwinds it.
+        if (ending) at_boundary(ending);
+    }
 }
 
 void Waits::request_quit() {
@@ -87,6 +99,19 @@ void Waits::request_quit() {
     quit_requested_ = true;
     loop_.interrupt();
     if (handlers_ == 0) finish();
+}
+
+void Waits::request_leave(std::function<void()> ending) {
+    if (unwinding() || finished_) return;
+    leaving_ = true;
+    leave_ending_ = std::move(ending);
+    loop_.interrupt();
+    if (handlers_ == 0) unwound();
+}
+
+void Waits::leave_now(std::function<void()> ending) {
+    request_leave(std::move(ending));
+    check_quit();
 }
 
 void Waits::quit_now() {

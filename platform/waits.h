@@ -9,6 +9,10 @@
 // window system calls into the core. No rule of play runs after the request; once
 // the outermost handler has unwound, the exit-time save runs once and the program
 // ends.
+//
+// Leaving a match unwinds the same way: every wait in progress throws, no handler
+// runs until the outermost one has unwound, and then the leave's own ending runs
+// once (the table put away, the main menu shown) and the program goes on.
 
 #include <functional>
 #include <string_view>
@@ -17,7 +21,8 @@
 
 namespace tavolora::platform {
 
-// Thrown by a wait after a quit request. Only `Waits::at_boundary` catches it.
+// Thrown by a wait after a request to end the program or to leave the match. Only
+// `Waits::at_boundary` catches it.
 struct QuitRequested {};
 
 class Waits {
@@ -51,7 +56,17 @@ public:
     // Asks the program to end from inside a handler and unwinds that handler now.
     [[noreturn]] void quit_now();
 
+    // Asks to leave what is being played: every wait in progress unwinds, then
+    // `ending` runs once, with no handler left running. With none running it runs at
+    // once. A second request while one unwinds is the same request.
+    void request_leave(std::function<void()> ending);
+    // The same from inside a handler, which unwinds now (outside any handler the
+    // ending has run already and this returns).
+    void leave_now(std::function<void()> ending);
+
     bool quit_requested() const { return quit_requested_; }
+    // Waits unwind and no handler runs: the program ends, or a match is being left.
+    bool unwinding() const { return quit_requested_ || leaving_; }
     // For code that let the window system run on its own (a modal message box):
     // unwinds when a quit was requested meanwhile.
     void throw_if_quitting() const { check_quit(); }
@@ -73,11 +88,15 @@ public:
 private:
     void check_quit() const;
     void finish();
+    // Once no handler runs any more: the program ends or the leave ends.
+    void unwound();
 
     EventLoop& loop_;
     Clock& clock_;
     bool quit_requested_ = false;
+    bool leaving_ = false;
     bool finished_ = false;
+    std::function<void()> leave_ending_;
     int handlers_ = 0;
     int waits_ = 0;
     std::function<void()> exit_save_;

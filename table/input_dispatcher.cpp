@@ -7,7 +7,7 @@ void InputDispatcher::on(ControlId id, InputEvent event, InputHandler handler, H
 }
 
 bool InputDispatcher::deliver(ControlKey key, InputEvent event, const MouseArgs& args) {
-    if (waits_.quit_requested()) return false;
+    if (waits_.unwinding()) return false;
     if (!controls_.accepts_input(key)) return false;
     const auto it = handlers_.find({key.id, event});
     if (it == handlers_.end()) return false;
@@ -17,7 +17,7 @@ bool InputDispatcher::deliver(ControlKey key, InputEvent event, const MouseArgs&
 }
 
 bool InputDispatcher::run(HandlerKind kind, const std::function<void()>& handler) {
-    if (waits_.quit_requested()) return false;
+    if (waits_.unwinding()) return false;
     if (kind == HandlerKind::Play && plays_ > 0) return false;
     const bool play = kind == HandlerKind::Play;
     waits_.at_boundary([&] {

@@ -100,10 +100,13 @@ void MasterEvents::flight_tick() {
     }
     bool any = false;
     for (int i = 1; i <= kFlightSlots && !any; ++i) any = flying(i);
-    if (!any && ticker_) {
-        program_.waits.stop_timer(*ticker_);
-        ticker_.reset();
-    }
+    if (!any) stop_flight_ticker();
+}
+
+void MasterEvents::stop_flight_ticker() {
+    if (!ticker_) return;
+    program_.waits.stop_timer(*ticker_);
+    ticker_.reset();
 }
 
 void MasterEvents::T_Anim_Timer(int index) {

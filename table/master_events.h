@@ -57,6 +57,9 @@ public:
     // The table surface: a click on it is the player's continue request.
     void New_FormMouseDown();
 
+    // "Esci dalla partita": the match is left at once, from wherever it stands.
+    void CMD_M_Chiudi_Partita_Click();
+
     // The window system tells the new outer and client sizes, in twips; the table
     // surface keeps the client's width and the resize handler runs.
     void window_resized(float outer_width, float outer_height, float client_width, float client_height);
@@ -68,6 +71,7 @@ public:
     void Sususu();
     // Starts the 20 ms ticker that moves every flying card, if it is not running.
     void start_flight_ticker();
+    void stop_flight_ticker();
 
     // Hides every title of the menu bar, so the bar disappears.
     void Nascondi_Menu();
@@ -80,6 +84,12 @@ public:
 
 private:
     void flight_tick();
+    // What leaving a match leaves behind, once its waits have unwound: no flight, no
+    // request or lock, no overlay or panel; the table hidden, the menus enabled and
+    // the main menu shown.
+    void leave_match();
+    // A look-over of the throws or the trump card still on the table is put back.
+    void end_look_over();
     void register_input();
     void register_match_input();
     // The landing of a card taken to a pile: its picture on the pile's stack.

@@ -55,6 +55,9 @@ void MasterEvents::register_match_input() {
        [this](ControlKey, const MouseArgs&) { CMD_M_Continua_Click(); });
     on(ControlId::CMD_Continua, InputEvent::Click, HandlerKind::Play,
        [this](ControlKey, const MouseArgs&) { CMD_Continua_Click(); });
+    // Leaving the match answers also inside the match's waits, which it unwinds.
+    on(ControlId::CMD_M_Chiudi_Partita, InputEvent::Click, HandlerKind::Reentrant,
+       [this](ControlKey, const MouseArgs&) { CMD_M_Chiudi_Partita_Click(); });
     on(ControlId::CMD_PIC_Fine_Partita_Visualizza_Punteggi, InputEvent::Click, HandlerKind::Reentrant,
        [this](ControlKey, const MouseArgs&) { CMD_PIC_Fine_Partita_Visualizza_Punteggi_Click(); });
     // The table surface: a press on the background, or a click after a move over it.
@@ -649,6 +652,10 @@ void MasterEvents::New_FormMouseDown() {
             // look-over views.
             break;
     }
+}
+
+void MasterEvents::end_look_over() {
+    // The throws and trump look-overs come with the look-over views.
 }
 
 void MasterEvents::CMD_PIC_Fine_Partita_Visualizza_Punteggi_Click() {
