@@ -79,6 +79,17 @@ struct AnimationState {
     // What a look-over shows: 0 the table, 1 throws, 2 scores, 3 captured cards, 4
     // trump card; 19 and 20 the pointer over a card picture.
     std::int16_t Codice_Visualizzazione = 0;
+    // The look-over of the throws or of the trump card in progress, and whether the
+    // trump card's picture beside the deck was on view when it began.
+    bool Visualizzazione_Attiva = false;
+    bool Visualizzazione_Briscola = false;
+    bool Briscola_Visibile = false;
+    // The captured-cards viewer: whether a pile was ever chosen, its list (seat + 10),
+    // the figure shown (tricks, or cards in Scopa) and the pile's cards.
+    bool Prese_Scelte = false;
+    std::int16_t Lista_Prese = 0;
+    double Numero_Prese = 0;
+    std::int16_t Numero_Carte_Prese = 0;
     // The attempts of the last card laid on the table.
     std::int16_t Tentativi_Posto = 0;
     // The cards of the batch flying to a pile.

@@ -127,6 +127,14 @@ enum class ControlKind : std::uint8_t {
 
 class ControlTree;
 
+// The pointer shapes a control may show, by the window toolkit's numbers.
+namespace pointer {
+inline constexpr int kDefault = 0;
+inline constexpr int kSizeNeSw = 6;  // the diagonal resize arrow
+inline constexpr int kSizeAll = 15;  // the four-headed move arrow
+inline constexpr int kCustom = 99;   // the control's own picture, MouseIcon
+}  // namespace pointer
+
 // One control. The property names are the window toolkit's, so that every line of
 // the rules can be read against the code.
 struct Control {
@@ -152,7 +160,14 @@ struct Control {
     int Value = 0;                   // scroll bars
     int Min = 0;
     int Max = 0;
+    int SmallChange = 1;  // scroll bars: the step of an arrow and of a page
+    int LargeChange = 1;
     int Interval = 0;    // timers, milliseconds; 0 is stopped
+    std::string ToolTipText;
+    // The pointer over the control: one of the pointer shapes below, with the
+    // picture of a custom one.
+    int MousePointer = 0;
+    std::string MouseIcon;
     std::int64_t z = 0;  // stacking among the container's controls: higher lies in front
 
     // 0 brings the control to the front of its container's controls, 1 sends it to

@@ -25,6 +25,8 @@ void MasterEvents::register_input() {
                           [this, handler = handler](ControlKey, const MouseArgs&) { (this->*handler)(); });
     }
     register_match_input();
+    register_look_overs();
+    register_floating_panels();
 }
 
 void MasterEvents::Genera_Costanti() {
@@ -152,6 +154,7 @@ void MasterEvents::Chiudi_Tutte_Le_Form() {
 }
 
 void MasterEvents::start_up() {
+    program_.master.load_design_pictures(program_.ports.folder.program_folder());
     program_.master.form.Caption =
         std::string(kProgramName) + " V " + kProgramVersion + " [ " + kProgramEdition + " ]";
     Nascondi_Menu();

@@ -54,8 +54,26 @@ public:
     void CMD_Continua_Click();
     void CMD_PIC_Fine_Partita_Visualizza_Punteggi_Click();
 
-    // The table surface: a click on it is the player's continue request.
+    // The look-overs: the code in Codice_Visualizzazione started (0 the player's
+    // continue request, 1 the throws, 2 the scores panel, 3 the captured-cards panel,
+    // 4 the trump card), and a look at the throws or the trump card ended.
     void New_FormMouseDown();
+    void New_FormMouseUp();
+    // The strip's first button: by game, the table lined up again, the match left,
+    // the declarations summary; its scores and captured-cards buttons.
+    void CMD_M_Briscola_Click();
+    void CMD_M_Punteggio_Click();
+    void CMD_M_Carte_Click();
+
+    // The captured-cards viewer: a seat's pile chosen, and its cards at the scroll
+    // bar's place.
+    void Visualizza_Prese_Click(int index);
+    void HSR_Prese_Change();
+
+    // The strip closed to its reopen button (1), or opened from it (0); the end
+    // panel's captured-cards button.
+    void CMD_M_ApriChiudi_Click(int index);
+    void ThemeButton2_Click();
 
     // "Esci dalla partita": the match is left at once, from wherever it stands.
     void CMD_M_Chiudi_Partita_Click();
@@ -92,6 +110,12 @@ private:
     void end_look_over();
     void register_input();
     void register_match_input();
+    void register_look_overs();
+    void register_floating_panels();
+    // The throws: each table card shown where its seat's hand had it.
+    void show_throws();
+    // The trump card shown beside the deck.
+    void show_trump();
     // The landing of a card taken to a pile: its picture on the pile's stack.
     void land_on_pile();
     // Camicia's starting piles: the card of the slot just landed, face down near its

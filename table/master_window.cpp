@@ -1,5 +1,7 @@
 #include "table/master_window.h"
 
+#include "storage/icons.h"
+
 namespace tavolora::table {
 
 namespace {
@@ -127,15 +129,41 @@ void MasterWindow::build_strip() {
     }
     add(CMD_Muovi_Menu_M, ControlId::CMD_Muovi_Menu_M, ControlKind::IconButton, &FRM_M_Menu);
     place(CMD_Muovi_Menu_M, 2295, 60, 300, 240);
+    make_drag_handle(CMD_Muovi_Menu_M);
 
     add(CMD_M_ApriChiudi, ControlId::CMD_M_ApriChiudi);
     Control& reopen = CMD_M_ApriChiudi(0);
     reopen.Visible = false;
+    reopen.ToolTipText = "Clicca per aprire il menù di gioco";
     place(reopen, 2640, 60, 300, 240);
     Control& close = CMD_M_ApriChiudi(1);
     close.container = &FRM_M_Menu;
     close.Visible = true;
+    close.ToolTipText = "Clicca per chiudere il menù di gioco";
     place(close, 2640, 60, 300, 240);
+}
+
+void MasterWindow::make_drag_handle(Control& handle) {
+    handle.ToolTipText = "Tieni premuto per spostare";
+    handle.MousePointer = pointer::kSizeAll;
+}
+
+void MasterWindow::load_design_pictures(const std::string& program_folder) {
+    const auto icon = [&program_folder](const storage::icons::IconFile& file) {
+        return storage::icons::path(program_folder, file);
+    };
+    for (Control* handle :
+         {&CMD_Muovi_Menu_M, &CMD_Muovi_PIC_051_Monitor, &CMD_Muovi_PIC_052_Monitor, &CMD_Muovi_PIC_Riepilogo_Accusi}) {
+        handle->Picture = icon(storage::icons::kTavoloSposta);
+    }
+    for (Control* close : {&CMD_M_ApriChiudi(1), &CMD_Chiudi_PIC_051_Monitor, &CMD_Chiudi_PIC_052_Monitor,
+                           &CMD_Chiudi_PIC_Riepilogo_Accusi}) {
+        close->Picture = icon(storage::icons::kTavoloChiudi);
+    }
+    CMD_M_ApriChiudi(0).Picture = icon(storage::icons::kTavoloApri);
+    // Every card picture copies the template's pointer: the hand's card pointer.
+    P(0).MousePointer = pointer::kCustom;
+    P(0).MouseIcon = icon(storage::icons::kCursoreCarta);
 }
 
 void MasterWindow::add_floating_panel(const FloatingPanel& panel) {
@@ -146,8 +174,10 @@ void MasterWindow::add_floating_panel(const FloatingPanel& panel) {
     // The close button and the drag handle stand at the right of the title band.
     add(panel.close, panel.close_id, ControlKind::IconButton, &panel.panel);
     place(panel.close, panel.width - 390, 30, 300, 240);
+    panel.close.ToolTipText = "Chiudi questa finestra";
     add(panel.move, panel.move_id, ControlKind::IconButton, &panel.panel);
     place(panel.move, panel.width - 750, 30, 300, 240);
+    make_drag_handle(panel.move);
 }
 
 void MasterWindow::build_scores_panel() {
@@ -216,6 +246,9 @@ void MasterWindow::build_captured_panel() {
     }
     add(HSR_Prese, ControlId::HSR_Prese, ControlKind::ScrollBar, &FRM_CartePrese);
     HSR_Prese.Enabled = false;
+    // One card an arrow or a page.
+    HSR_Prese.SmallChange = 1;
+    HSR_Prese.LargeChange = 1;
     place(HSR_Prese, 240, 1800, 3615, 255);
     add(LBL_RiepilogoPrese_testo, ControlId::LBL_RiepilogoPrese_testo, ControlKind::Label, &FRM_CartePrese);
     place(LBL_RiepilogoPrese_testo, 240, 2280, 2535, 255);

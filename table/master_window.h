@@ -170,6 +170,10 @@ public:
 
     ChildScreens screens;
 
+    // The pictures the window's design gives its small buttons and the card
+    // pictures' pointer, from the program's Icons folder.
+    void load_design_pictures(const std::string& program_folder);
+
 private:
     struct FloatingPanel {
         Control& panel;
@@ -182,6 +186,8 @@ private:
         ControlId move_id;
     };
     void add_floating_panel(const FloatingPanel& panel);
+    // A drag handle: its tooltip and the move pointer.
+    static void make_drag_handle(Control& handle);
     void build_table();
     void build_signal_chooser();
     void build_end_panel();

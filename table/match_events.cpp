@@ -58,18 +58,6 @@ void MasterEvents::register_match_input() {
     // Leaving the match answers also inside the match's waits, which it unwinds.
     on(ControlId::CMD_M_Chiudi_Partita, InputEvent::Click, HandlerKind::Reentrant,
        [this](ControlKey, const MouseArgs&) { CMD_M_Chiudi_Partita_Click(); });
-    on(ControlId::CMD_PIC_Fine_Partita_Visualizza_Punteggi, InputEvent::Click, HandlerKind::Reentrant,
-       [this](ControlKey, const MouseArgs&) { CMD_PIC_Fine_Partita_Visualizza_Punteggi_Click(); });
-    // The table surface: a press on the background, or a click after a move over it.
-    on(ControlId::IMG_Sfondo_Tavolo, InputEvent::MouseDown, HandlerKind::Reentrant,
-       [this](ControlKey, const MouseArgs&) {
-           program_.anim.Codice_Visualizzazione = 0;
-           New_FormMouseDown();
-       });
-    on(ControlId::PIC_Tavolo, InputEvent::MouseMove, HandlerKind::Reentrant,
-       [this](ControlKey, const MouseArgs&) { program_.anim.Codice_Visualizzazione = 0; });
-    on(ControlId::PIC_Tavolo, InputEvent::Click, HandlerKind::Reentrant,
-       [this](ControlKey, const MouseArgs&) { New_FormMouseDown(); });
     using Handler = void (MasterEvents::*)();
     const std::pair<ControlId, Handler> new_match[] = {
         {ControlId::Q_N_Singola, &MasterEvents::Q_N_Singola_Click},
@@ -561,10 +549,6 @@ void MasterEvents::P_MouseUp(int /*index*/, int button) {
     if (button == 2) program_.animation.Aggiorna_Carte_Mano();
 }
 
-void MasterEvents::P_MouseMove(int index) {
-    // Over a hand card the pointer is the card pointer, elsewhere the diagonal arrow.
-    program_.anim.Codice_Visualizzazione = index < 41 ? 19 : 20;
-}
 
 // --- The continue buttons -----------------------------------------------------------
 
@@ -637,30 +621,6 @@ void MasterEvents::CMD_Continua_Click() {
             break;
     }
     w.CMD_Continua.Caption = "Continua la partita...";
-}
-
-void MasterEvents::New_FormMouseDown() {
-    if (program_.master.PIC_Parola_Tiro.Visible) return;
-    const int game = program_.match.Codice_Gioco;
-    if (game != kBriscola && game != kScopa && game != kTresette && game != kBriscolaVariant) return;
-    switch (program_.anim.Codice_Visualizzazione) {
-        case 0:
-            program_.anim.Continua = true;
-            break;
-        default:
-            // The look-overs (throws, scores, captured cards, trump) come with the
-            // look-over views.
-            break;
-    }
-}
-
-void MasterEvents::end_look_over() {
-    // The throws and trump look-overs come with the look-over views.
-}
-
-void MasterEvents::CMD_PIC_Fine_Partita_Visualizza_Punteggi_Click() {
-    // The scores look-over, as the on-table scores button shows it, comes with the
-    // look-over views.
 }
 
 }  // namespace tavolora::table
