@@ -1,8 +1,10 @@
 #include "table/qt/control_widgets.h"
 
+#include <QCursor>
 #include <QEnterEvent>
 #include <QFrame>
 #include <QGroupBox>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -21,6 +23,7 @@
 #include "controls/platform/fonts.h"
 #include "core/program.h"
 #include "platform/qt/qt_platform.h"
+#include "storage/icons.h"
 #include "table/qt/picture_cache.h"
 
 namespace tavolora::table::qt {
@@ -64,6 +67,25 @@ int shift_of(Qt::KeyboardModifiers modifiers) {
            (modifiers & Qt::AltModifier ? 4 : 0);
 }
 
+QCursor pointer_of(int mouse_pointer, const std::string& mouse_icon, PictureCache& pictures) {
+    switch (mouse_pointer) {
+        case pointer::kSizeNeSw:
+            return QCursor(Qt::SizeBDiagCursor);
+        case pointer::kSizeAll:
+            return QCursor(Qt::SizeAllCursor);
+        case pointer::kCustom: {
+            const QPixmap& picture = pictures.picture(mouse_icon);
+            if (picture.isNull()) return QCursor(Qt::ArrowCursor);
+            // The card pointer points with the tip of its finger.
+            const bool card = mouse_icon.find(storage::icons::kCursoreCarta.stem) != std::string::npos;
+            return card ? QCursor(picture, storage::icons::kCursoreCartaHotX, storage::icons::kCursoreCartaHotY)
+                        : QCursor(picture, 0, 0);
+        }
+        default:
+            return QCursor(Qt::ArrowCursor);
+    }
+}
+
 namespace {
 
 // A Qt widget that passes its mouse events on to the input dispatcher as the events
@@ -71,8 +93,8 @@ namespace {
 template <class Base>
 class Forwarding : public Base {
 public:
-    Forwarding(Program& program, ControlKey key, Twips twips, QWidget* parent)
-        : Base(parent), program_(program), key_(key), twips_(twips) {
+    Forwarding(ControlWidgets& widgets, ControlKey key, Twips twips, QWidget* parent)
+        : Base(parent), widgets_(widgets), key_(key), twips_(twips) {
         this->setMouseTracking(true);
     }
 
@@ -98,9 +120,7 @@ protected:
         Base::leaveEvent(event);
     }
 
-    void deliver(InputEvent event, const MouseArgs& args) {
-        platform::qt::guarded([&] { program_.input.deliver(key_, event, args); });
-    }
+    void deliver(InputEvent event, const MouseArgs& args) { widgets_.deliver(key_, event, args); }
 
 private:
     void send(InputEvent event, QMouseEvent* mouse) {
@@ -113,7 +133,7 @@ private:
         deliver(event, args);
     }
 
-    Program& program_;
+    ControlWidgets& widgets_;
     ControlKey key_;
     Twips twips_;
 };
@@ -192,6 +212,11 @@ ControlWidgets::Mirror* ControlWidgets::mirror_of(const Control* control) {
     return nullptr;
 }
 
+void ControlWidgets::deliver(ControlKey key, InputEvent event, const MouseArgs& args) {
+    platform::qt::guarded([&] { program_.input.deliver(key, event, args); });
+    if (after_input_) after_input_();
+}
+
 QWidget* ControlWidgets::widget(ControlKey key) const {
     for (const Mirror& mirror : mirrors_) {
         if (mirror.control->key == key) return mirror.widget;
@@ -234,6 +259,11 @@ ControlWidgets::Shown ControlWidgets::wanted(const Control& control) const {
     shown.value = control.Value;
     shown.min = control.Min;
     shown.max = control.Max;
+    shown.small_change = control.SmallChange;
+    shown.large_change = control.LargeChange;
+    shown.tooltip = QString::fromStdString(control.ToolTipText);
+    shown.pointer = control.MousePointer;
+    shown.mouse_icon = control.MouseIcon;
     shown.z = control.z;
     return shown;
 }
@@ -260,9 +290,7 @@ QWidget* ControlWidgets::create_own_control(controls::ControlClass kind, Control
     const ControlKey key = control.key;
     QWidget* widget = controls::create_control(kind, host_, QString::fromStdString(describe(key)),
                                                stored_values(control), parent);
-    const auto deliver = [this, key](InputEvent event, MouseArgs args = {}) {
-        platform::qt::guarded([&] { program_.input.deliver(key, event, args); });
-    };
+    const auto deliver = [this, key](InputEvent event, MouseArgs args = {}) { this->deliver(key, event, args); };
     const auto mouse = [this](int button, int shift, float x, float y) {
         MouseArgs args;
         args.Button = button;
@@ -305,48 +333,52 @@ QWidget* ControlWidgets::create_standard(Mirror& mirror, QWidget* parent) {
     switch (mirror.control->kind) {
         case ControlKind::Button:
         case ControlKind::IconButton: {
-            auto* button = new Forwarding<QPushButton>(program_, key, twips_, parent);
-            QObject::connect(button, &QPushButton::clicked, button, [this, key] {
-                platform::qt::guarded([&] { program_.input.deliver(key, InputEvent::Click); });
-            });
+            auto* button = new Forwarding<QPushButton>(*this, key, twips_, parent);
+            QObject::connect(button, &QPushButton::clicked, button,
+                             [this, key] { deliver(key, InputEvent::Click); });
+            if (mirror.control->kind == ControlKind::IconButton) {
+                // A small picture button: its picture, no frame until the mouse is on it.
+                button->setFlat(true);
+                button->setFocusPolicy(Qt::NoFocus);
+            }
             widget = button;
             break;
         }
         case ControlKind::Panel:
         case ControlKind::Strip:
         case ControlKind::Frame:
-            widget = new Forwarding<QGroupBox>(program_, key, twips_, parent);
+            widget = new Forwarding<QGroupBox>(*this, key, twips_, parent);
             break;
         case ControlKind::Surface: {
-            auto* frame = new Forwarding<QFrame>(program_, key, twips_, parent);
+            auto* frame = new Forwarding<QFrame>(*this, key, twips_, parent);
             frame->setFrameShape(QFrame::Box);
             widget = frame;
             break;
         }
         case ControlKind::ListBox:
-            widget = new Forwarding<QListWidget>(program_, key, twips_, parent);
+            widget = new Forwarding<QListWidget>(*this, key, twips_, parent);
             break;
         case ControlKind::ScrollBar: {
-            auto* bar = new Forwarding<QScrollBar>(program_, key, twips_, parent);
+            auto* bar = new Forwarding<QScrollBar>(*this, key, twips_, parent);
             bar->setOrientation(Qt::Horizontal);
             Control* control = mirror.control;
             QObject::connect(bar, &QScrollBar::valueChanged, bar, [this, control](int value) {
                 if (control->Value == value) return;
                 control->Value = value;
-                platform::qt::guarded([&] { program_.input.deliver(control->key, InputEvent::Change); });
+                deliver(control->key, InputEvent::Change);
             });
             widget = bar;
             break;
         }
         case ControlKind::TextBox:
-            widget = new Forwarding<QLineEdit>(program_, key, twips_, parent);
+            widget = new Forwarding<QLineEdit>(*this, key, twips_, parent);
             break;
         case ControlKind::Picture:
         case ControlKind::Image:
         case ControlKind::Label:
         case ControlKind::Timer:
         case ControlKind::MenuItem: {
-            auto* label = new Forwarding<QLabel>(program_, key, twips_, parent);
+            auto* label = new Forwarding<QLabel>(*this, key, twips_, parent);
             label->setWordWrap(true);
             widget = label;
             break;
@@ -381,8 +413,12 @@ void ControlWidgets::apply(Mirror& mirror, const Shown& now) {
         } else if (auto* strip = qobject_cast<controls::GradContainer*>(w)) {
             if (strip->Caption() != now.caption) strip->set_Caption(now.caption);
         } else if (auto* button = qobject_cast<QPushButton*>(w)) {
-            button->setText(kind == ControlKind::IconButton && now.caption.isEmpty() ? QStringLiteral("·")
-                                                                                     : now.caption);
+            if (kind == ControlKind::IconButton) {
+                button->setIcon(QIcon(pictures_.picture(now.picture)));
+                button->setIconSize(now.geometry.size());
+            } else {
+                button->setText(now.caption);
+            }
         } else if (auto* box = qobject_cast<QGroupBox*>(w)) {
             box->setTitle(now.caption);
         } else if (auto* list = qobject_cast<QListWidget*>(w)) {
@@ -400,9 +436,20 @@ void ControlWidgets::apply(Mirror& mirror, const Shown& now) {
         }
     }
     if (auto* bar = qobject_cast<QScrollBar*>(w);
-        bar != nullptr && (now.min != was.min || now.max != was.max || now.value != was.value)) {
+        bar != nullptr && (now.min != was.min || now.max != was.max || now.value != was.value ||
+                           now.small_change != was.small_change || now.large_change != was.large_change)) {
         bar->setRange(now.min, now.max);
         bar->setValue(now.value);
+        bar->setSingleStep(now.small_change);
+        bar->setPageStep(now.large_change);
+    }
+    if (now.tooltip != was.tooltip) w->setToolTip(now.tooltip);
+    if (now.pointer != was.pointer || now.mouse_icon != was.mouse_icon) {
+        if (now.pointer == pointer::kDefault) {
+            w->unsetCursor();
+        } else {
+            w->setCursor(pointer_of(now.pointer, now.mouse_icon, pictures_));
+        }
     }
     if (now.visible != was.visible) w->setVisible(now.visible);
     mirror.shown = now;

@@ -11,12 +11,15 @@
 #include <QStringList>
 #include <Qt>
 
+#include <functional>
 #include <vector>
 
 #include "controls/factory.h"
 #include "controls/platform/host.h"
 #include "table/control.h"
+#include "table/input_dispatcher.h"
 
+class QCursor;
 class QWidget;
 
 namespace tavolora {
@@ -47,6 +50,9 @@ int button_of(Qt::MouseButton button);
 int buttons_of(Qt::MouseButtons buttons);
 int shift_of(Qt::KeyboardModifiers modifiers);
 
+// The pointer a control shows: one of the toolkit's shapes, or its own picture.
+QCursor pointer_of(int mouse_pointer, const std::string& mouse_icon, PictureCache& pictures);
+
 class ControlWidgets {
 public:
     ControlWidgets(Program& program, QWidget* surface, PictureCache& pictures, Twips twips,
@@ -60,6 +66,12 @@ public:
     // The widget that shows a control, once it has been shown (tests use it).
     QWidget* widget(ControlKey key) const;
 
+    // Called after every event a widget passed on: the window shows at once what
+    // the event changed, so that a panel dragged by its handle follows the mouse.
+    void set_after_input(std::function<void()> after) { after_input_ = std::move(after); }
+    // An event of a control, to the input dispatcher; then the window shows it.
+    void deliver(ControlKey key, InputEvent event, const MouseArgs& args = {});
+
 private:
     struct Shown {
         QRect geometry;
@@ -71,6 +83,11 @@ private:
         int value = 0;
         int min = 0;
         int max = 0;
+        int small_change = 1;
+        int large_change = 1;
+        QString tooltip;
+        int pointer = 0;
+        std::string mouse_icon;
         std::int64_t z = 0;
         friend bool operator==(const Shown&, const Shown&) = default;
     };
@@ -98,6 +115,7 @@ private:
     Twips twips_;
     controls::ControlHost& host_;
     std::vector<Mirror> mirrors_;
+    std::function<void()> after_input_;
 };
 
 }  // namespace tavolora::table::qt

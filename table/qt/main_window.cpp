@@ -52,6 +52,7 @@ F_01_Master::F_01_Master(Program& program, platform::qt::QtPlatform& platform)
     client_ = new ClientArea(this, [this] { schedule_size_report(); });
     setCentralWidget(client_);
     table_ = new TableView(program_, host_, client_);
+    table_->set_after_input([this] { sync(); });
     screens_ = std::make_unique<screens::ScreenHost>(
         program_.master.screens, program_.setup,
         screens::ScreenContext{program_.input, host_, platform_.program_folder(),

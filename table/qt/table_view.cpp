@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPaintEvent>
+#include <QCursor>
 #include <QPainter>
 
 #include <algorithm>
@@ -75,6 +76,11 @@ void TableView::sync() {
     if (isHidden() == surface.Visible) setHidden(!surface.Visible);
 }
 
+void TableView::set_after_input(std::function<void()> after) {
+    after_input_ = after;
+    widgets_.set_after_input(std::move(after));
+}
+
 int TableView::index_of(ControlKey key) const {
     for (std::size_t i = 0; i < painted_.size(); ++i) {
         if (painted_[i]->key == key) return static_cast<int>(i);
@@ -131,6 +137,24 @@ void TableView::deliver(ControlKey key, InputEvent event, QMouseEvent* mouse) {
     args.X = twips_.to_twips_x(mouse->position().x() - origin.x());
     args.Y = twips_.to_twips_y(mouse->position().y() - origin.y());
     platform::qt::guarded([&] { program_.input.deliver(key, event, args); });
+    if (after_input_) after_input_();
+}
+
+void TableView::show_pointer(QPoint point) {
+    const ControlKey key = control_at(point);
+    const Control* control = program_.master.find(key);
+    // A picture that takes no mouse now shows the table's pointer.
+    const std::pair<int, std::string> wanted =
+        control != nullptr && control != &program_.master.PIC_Tavolo && program_.master.accepts_input(key)
+            ? std::pair<int, std::string>{control->MousePointer, control->MouseIcon}
+            : std::pair<int, std::string>{pointer::kDefault, {}};
+    if (wanted == pointer_) return;
+    pointer_ = wanted;
+    if (wanted.first == pointer::kDefault) {
+        unsetCursor();
+    } else {
+        setCursor(pointer_of(wanted.first, wanted.second, pictures_));
+    }
 }
 
 void TableView::mousePressEvent(QMouseEvent* event) {
@@ -150,7 +174,9 @@ void TableView::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void TableView::mouseMoveEvent(QMouseEvent* event) {
-    deliver(pressed_.value_or(control_at(event->position().toPoint())), InputEvent::MouseMove, event);
+    const QPoint point = event->position().toPoint();
+    deliver(pressed_.value_or(control_at(point)), InputEvent::MouseMove, event);
+    show_pointer(point);
 }
 
 }  // namespace tavolora::table::qt

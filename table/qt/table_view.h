@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -34,6 +35,9 @@ public:
     void sync();
 
     ControlWidgets& widgets() { return widgets_; }
+    // Called after every mouse event the table passed on: the window shows at once
+    // what it changed.
+    void set_after_input(std::function<void()> after);
     PictureCache& pictures() { return pictures_; }
     // Where a picture of the table stands on screen, in the view's pixels.
     QRect picture_rect(ControlKey key) const;
@@ -60,6 +64,8 @@ private:
     Item item_of(const Control& control) const;
     int index_of(ControlKey key) const;
     void deliver(ControlKey key, InputEvent event, QMouseEvent* mouse);
+    // The pointer of the card picture under the mouse, or the table's own.
+    void show_pointer(QPoint point);
 
     Program& program_;
     Twips twips_;
@@ -68,6 +74,9 @@ private:
     std::vector<Control*> painted_;  // every picture slot the view paints
     std::vector<Item> items_;        // what each of them showed at the last frame
     std::optional<ControlKey> pressed_;
+    std::function<void()> after_input_;
+    // The pointer shown now: its shape and picture.
+    std::pair<int, std::string> pointer_{0, {}};
 };
 
 }  // namespace tavolora::table::qt

@@ -26,7 +26,7 @@
 #include "storage/records.h"
 #include "table/qt/main_window.h"
 #include "table/qt/table_view.h"
-#include "tests/support/temp_folder.h"
+#include "tests/qt/running_program.h"
 
 namespace {
 
@@ -34,62 +34,13 @@ using namespace tavolora;
 using table::ControlId;
 using table::Screen;
 
-// A program folder with the build's pictures and, unless it is as a fresh clone has
-// it, one user, Anna, whose options make the cards fly and the computer think
-// quickly; the rest is as a new user's.
-struct Folder {
-    testing::TempFolder folder;
-    explicit Folder(bool with_user) {
-        for (const char* part : {"Cards", "Tables", "Photos", "Icons", "Languages"})
-            std::filesystem::create_directory_symlink(std::filesystem::path(TAVOLORA_PROGRAM_DIR) / part,
-                                                      folder.path() / part);
-        if (!with_user) return;
-        folder.write("Users/Anna.usr", std::string(20, ' '));
-        for (int game = 1; game <= 4; ++game) {
-            storage::Tipo_Opzioni options = storage::default_options(folder.string(), game);
-            options.Animazioni(1) = options.Animazioni(2) = options.Animazioni(3) = 2;
-            options.Animazioni(4) = 0;
-            options.Animazioni(5) = 1;
-            const storage::OptionsBytes bytes = storage::encode(options);
-            folder.write("Users/Anna_" + std::to_string(game) + ".opt", std::string(bytes.data(), bytes.size()));
-        }
-    }
-};
+using testing::click;
+using testing::screenshot;
 
-void screenshot(QWidget& window, const QString& name) {
-    const QByteArray folder = qgetenv("TAVOLORA_SCREENSHOTS");
-    if (folder.isEmpty()) return;
-    QDir().mkpath(QString::fromLocal8Bit(folder));
-    window.grab().save(QDir(QString::fromLocal8Bit(folder)).filePath(name + QStringLiteral(".png")));
-}
-
-void click(QWidget* widget) {
-    QVERIFY(widget != nullptr);
-    QVERIFY2(widget->isVisible(), qPrintable(widget->objectName()));
-    QVERIFY2(widget->isEnabled(), qPrintable(widget->objectName()));
-    // An option or a check box answers on its mark and its text, at the left.
-    const QPoint at = (qobject_cast<QRadioButton*>(widget) != nullptr || qobject_cast<QCheckBox*>(widget) != nullptr)
-                          ? QPoint(8, widget->height() / 2)
-                          : widget->rect().center();
-    QTest::mouseMove(widget, at);
-    QTest::mouseClick(widget, Qt::LeftButton, {}, at);
-}
-
-// The program as main() starts it, in a window of the given size.
-class Running {
+// The program as main() starts it, with the main menu and the set-up screen at hand.
+class Running : public testing::RunningProgram {
 public:
-    explicit Running(QSize size, bool with_user = true)
-        : folder(with_user), platform(folder.folder.string()), program(platform.ports()), window(program, platform) {
-        program.waits.at_boundary([this] { program.start_up(); });
-        window.resize(size);
-        window.sync();
-        window.show();
-        // The player reads each message and presses its button.
-        QObject::connect(&reader, &QTimer::timeout, [] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->accept();
-        });
-        reader.start(50);
-    }
+    using RunningProgram::RunningProgram;
 
     screens::F_011_Menu* menu() {
         window.sync();
@@ -200,11 +151,6 @@ public:
         QVERIFY(shown(Screen::F_011_Menu));
     }
 
-    Folder folder;
-    platform::qt::QtPlatform platform;
-    Program program;
-    table::qt::F_01_Master window;
-    QTimer reader;
 };
 
 }  // namespace

@@ -1,0 +1,102 @@
+#pragma once
+
+// The whole program in a real window, offscreen, for the Qt tests: a program folder
+// with the build's pictures, the program started as main() starts it, a reader that
+// presses the button of each message box, and the helpers that click and save the
+// window as a person would see it (TAVOLORA_SCREENSHOTS names a folder for that).
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QTimer>
+#include <QtTest>
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "core/program.h"
+#include "platform/qt/qt_platform.h"
+#include "storage/default_options.h"
+#include "storage/record_file.h"
+#include "storage/records.h"
+#include "table/qt/main_window.h"
+#include "tests/support/temp_folder.h"
+
+namespace tavolora::testing {
+
+// The build's pictures and, unless the folder is as a fresh clone has it, one user,
+// Anna, whose options are a new user's with the changes `tune` makes (by default the
+// cards fly and the computer thinks quickly).
+struct ProgramFolder {
+    using Tune = std::function<void(storage::Tipo_Opzioni&)>;
+    static void quick(storage::Tipo_Opzioni& options) {
+        options.Animazioni(1) = options.Animazioni(2) = options.Animazioni(3) = 2;
+        options.Animazioni(4) = 0;
+        options.Animazioni(5) = 1;
+    }
+
+    explicit ProgramFolder(bool with_user = true, const Tune& tune = quick) {
+        for (const char* part : {"Cards", "Tables", "Photos", "Icons", "Languages"})
+            std::filesystem::create_directory_symlink(std::filesystem::path(TAVOLORA_PROGRAM_DIR) / part,
+                                                      folder.path() / part);
+        if (!with_user) return;
+        folder.write("Users/Anna.usr", std::string(20, ' '));
+        for (int game = 1; game <= 4; ++game) {
+            storage::Tipo_Opzioni options = storage::default_options(folder.string(), game);
+            tune(options);
+            const storage::OptionsBytes bytes = storage::encode(options);
+            folder.write("Users/Anna_" + std::to_string(game) + ".opt", std::string(bytes.data(), bytes.size()));
+        }
+    }
+    TempFolder folder;
+};
+
+inline void screenshot(QWidget& window, const QString& name) {
+    const QByteArray folder = qgetenv("TAVOLORA_SCREENSHOTS");
+    if (folder.isEmpty()) return;
+    QDir().mkpath(QString::fromLocal8Bit(folder));
+    window.grab().save(QDir(QString::fromLocal8Bit(folder)).filePath(name + QStringLiteral(".png")));
+}
+
+// A click as a person makes it: the mouse moves onto the widget and clicks there.
+inline void click(QWidget* widget) {
+    QVERIFY(widget != nullptr);
+    QVERIFY2(widget->isVisible(), qPrintable(widget->objectName()));
+    QVERIFY2(widget->isEnabled(), qPrintable(widget->objectName()));
+    // An option or a check box answers on its mark and its text, at the left.
+    const QPoint at = (qobject_cast<QRadioButton*>(widget) != nullptr || qobject_cast<QCheckBox*>(widget) != nullptr)
+                          ? QPoint(8, widget->height() / 2)
+                          : widget->rect().center();
+    QTest::mouseMove(widget, at);
+    QTest::mouseClick(widget, Qt::LeftButton, {}, at);
+}
+
+// The program as main() starts it, in a window of the given size.
+class RunningProgram {
+public:
+    explicit RunningProgram(QSize size, bool with_user = true,
+                            const ProgramFolder::Tune& tune = ProgramFolder::quick)
+        : folder(with_user, tune), platform(folder.folder.string()), program(platform.ports()),
+          window(program, platform) {
+        program.waits.at_boundary([this] { program.start_up(); });
+        window.resize(size);
+        window.sync();
+        window.show();
+        // The player reads each message and presses its button.
+        QObject::connect(&reader, &QTimer::timeout, [] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->accept();
+        });
+        reader.start(50);
+    }
+
+    ProgramFolder folder;
+    platform::qt::QtPlatform platform;
+    Program program;
+    table::qt::F_01_Master window;
+    QTimer reader;
+};
+
+}  // namespace tavolora::testing

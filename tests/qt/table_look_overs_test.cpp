@@ -1,0 +1,360 @@
+// The card table's own controls with the real mouse: the look-overs started and
+// ended on their controls (the table put back exactly as it was), the panels opened,
+// dragged by their handles, closed and opened again, the captured-cards viewer page
+// by page, the strip closed and opened, the pointers, and a match left from the
+// window while its cards fly. With TAVOLORA_SCREENSHOTS set to a folder, each
+// look-over and panel is saved there.
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QtTest>
+
+#include <functional>
+#include <map>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "screens/screen_host.h"
+#include "setup/setup_screen.h"
+#include "table/qt/table_view.h"
+#include "tests/qt/running_program.h"
+
+namespace {
+
+using namespace tavolora;
+using table::Control;
+using table::ControlId;
+using table::ControlKey;
+using testing::click;
+using testing::screenshot;
+
+// What a person sees of every control: the visible ones, their place, picture,
+// caption and state.
+using Seen = std::tuple<float, float, float, float, std::string, std::string, bool>;
+std::map<ControlKey, Seen> seen(const Program& p) {
+    std::map<ControlKey, Seen> shown;
+    p.master.for_each([&shown](const Control& c) {
+        if (c.exists && c.Visible) shown[c.key] = {c.Left, c.Top, c.Width, c.Height, c.Picture, c.Caption, c.Enabled};
+    });
+    return shown;
+}
+
+// Steps that wait for the table to be ready for them, then act. The table runs its
+// waits inside the player's clicks: the steps are taken from a timer, each in a
+// single-shot of its own, so that they are taken inside those waits too.
+class Script {
+public:
+    void step(std::function<bool()> ready, std::function<void()> act) { steps_.push_back({std::move(ready), std::move(act)}); }
+    void run() {
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            if (acting_ || next_ >= steps_.size() || !steps_[next_].ready()) return;
+            acting_ = true;
+            QTimer::singleShot(0, [this] {
+                acting_ = false;
+                steps_[next_++].act();
+            });
+        });
+        timer_.start(5);
+    }
+    bool done() const { return next_ >= steps_.size() && !acting_; }
+
+private:
+    struct Step {
+        std::function<bool()> ready;
+        std::function<void()> act;
+    };
+    std::vector<Step> steps_;
+    std::size_t next_ = 0;
+    bool acting_ = false;
+    QTimer timer_;
+};
+
+class Table : public testing::RunningProgram {
+public:
+    explicit Table(const testing::ProgramFolder::Tune& tune = testing::ProgramFolder::quick)
+        : RunningProgram(QSize(1024, 768), true, tune) {}
+
+    // A single-hand match of `game`, started as "Gioca!" starts it; returns when the
+    // human is to play.
+    void start(int game, int players, int first = 0) {
+        program.settings.Nome_Utente.assign("Anna");
+        program.match.Codice_Gioco = static_cast<std::int16_t>(game);
+        program.storage.Imposta_Percorso_Opzioni();
+        program.waits.at_boundary([this] {
+            program.storage.Imposta_Posizioni_Tavolo();
+            program.master_events.Q_N_Singola_Click();
+        });
+        setup::SetupControls screen;
+        screen.settings.OPT_Numero_Giocatori = players;
+        screen.settings.OPT_Gioca_Per_Primo = first;
+        screen.settings.OPT_Verso_Delle_Carte_0 = true;
+        screen.settings.TXT_Nome_Giocatore(1) = "Tuno";
+        screen.settings.TXT_Nome_Giocatore(2) = "Galvino";
+        screen.settings.TXT_Nome_Giocatore(3) = "Melto";
+        screen.settings.LBL_Modalita_Tag = "1";
+        screen.TXT_Numero_Partite = "1";
+        screen.TXT_Numero_Punteggio = "1";
+        program.waits.at_boundary([&] { program.setup.game_setup.CMD_Gioca_Click(screen); });
+        window.sync();
+    }
+
+    table::qt::TableView& view() { return window.table(); }
+    QWidget* widget(ControlKey key) {
+        window.sync();
+        return view().widgets().widget(key);
+    }
+    QImage table_image() {
+        window.sync();
+        return view().grab().toImage();
+    }
+    // A place of the table where only the background lies.
+    QPoint empty_place() {
+        for (int y = view().height() / 3; y < view().height(); y += 7) {
+            for (int x = view().width() / 2; x < view().width(); x += 7) {
+                const ControlKey key = view().control_at({x, y});
+                if (key.id == ControlId::IMG_Sfondo_Tavolo && view().childAt(x, y) == nullptr) return {x, y};
+            }
+        }
+        return {};
+    }
+    // A card of the human's hand that may be played now, 0 when none.
+    int playable_card() const {
+        for (int i = 1; i <= 40; ++i) {
+            if (program.match.Tabella_Carte(9, i, 1) != 0 && program.master.accepts_input({ControlId::P, i})) return i;
+        }
+        return 0;
+    }
+    void click_card(int index) {
+        const QRect place = view().picture_rect({ControlId::P, index});
+        QTest::mouseClick(&view(), Qt::LeftButton, {}, place.center());
+    }
+    // The mouse leaves a button for an empty place of the table.
+    void move_away() { QTest::mouseMove(&view(), empty_place()); }
+};
+
+}  // namespace
+
+class TableLookOvers : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theThrowsShowWhileHoveredAndTheTableComesBackExactly() {
+        Table t;
+        // Four players, seat 3 first: three cards lie on the table at the human's turn.
+        t.start(1, 4, 3);
+        QCOMPARE(int(t.program.match.Carte_In_Tavola), 3);
+        t.move_away();
+        const QImage before = t.table_image();
+        const auto data_before = seen(t.program);
+
+        QWidget* throws = t.widget({ControlId::CMD_M_Tiri});
+        QTest::mouseMove(throws, throws->rect().center());
+        QTRY_VERIFY(t.program.anim.Visualizzazione_Attiva);
+        QVERIFY(t.program.master.P(281).Visible);
+        QVERIFY(t.table_image() != before);
+        screenshot(t.window, QStringLiteral("look-over-throws"));
+        t.move_away();
+        QTRY_VERIFY(!t.program.anim.Visualizzazione_Attiva);
+        QCOMPARE(seen(t.program), data_before);
+        QCOMPARE(t.table_image(), before);
+    }
+
+    void theTrumpCardShowsWhileHoveredAndGoesBackUnderTheDeck() {
+        // Two players: the trump card lies under the deck.
+        Table two;
+        two.start(1, 2);
+        two.move_away();
+        const QImage deck = two.table_image();
+        QWidget* trump = two.widget({ControlId::CMD_M_Briscola});
+        QTest::mouseMove(trump, trump->rect().center());
+        QTRY_VERIFY(two.program.anim.Visualizzazione_Briscola && two.program.anim.Visualizzazione_Attiva);
+        QVERIFY(two.table_image() != deck);
+        screenshot(two.window, QStringLiteral("look-over-trump"));
+        two.move_away();
+        QTRY_VERIFY(!two.program.anim.Visualizzazione_Attiva);
+        QCOMPARE(two.table_image(), deck);
+    }
+
+    void aPressOnTheTableIsTheContinueRequestWhileTheTrickWaits() {
+        // The table waits for the player after every trick.
+        Table t([](storage::Tipo_Opzioni& o) {
+            testing::ProgramFolder::quick(o);
+            o.Animazioni(5) = 0;
+        });
+        t.start(1, 2);
+        const auto waiting = [&t] {
+            return t.program.master.CMD_M_Continua.Enabled && t.program.waits.running_waits() > 0;
+        };
+        Script script;
+        script.step([&t] { return t.playable_card() != 0; }, [&t] { t.click_card(t.playable_card()); });
+        script.step(waiting, [&t] { QTest::mouseClick(&t.view(), Qt::LeftButton, {}, t.empty_place()); });
+        // The trick is taken and play goes on to the human's next card.
+        script.step([&t, waiting] { return !waiting() && t.playable_card() != 0; }, [] {});
+        script.run();
+        QTRY_VERIFY_WITH_TIMEOUT(script.done(), 20000);
+        // The trick went to its taker's pile.
+        int taken = 0;
+        for (int seat : {2, 9}) taken += t.program.engine.Conta_Carte_Iniziali(seat + 10);
+        QCOMPARE(taken, 2);
+    }
+
+    void thePanelsOpenDragCloseAndOpenAgainWhereTheyWere() {
+        Table t;
+        t.start(4, 2);
+        const struct {
+            ControlId opener, panel, handle, close;
+            const char* shot;
+        } panels[] = {
+            {ControlId::CMD_M_Punteggio, ControlId::PIC_51_Monitor, ControlId::CMD_Muovi_PIC_051_Monitor,
+             ControlId::CMD_Chiudi_PIC_051_Monitor, "panel-scores"},
+            {ControlId::CMD_M_Carte, ControlId::PIC_52_Monitor, ControlId::CMD_Muovi_PIC_052_Monitor,
+             ControlId::CMD_Chiudi_PIC_052_Monitor, "panel-captured-cards"},
+            // Tresette's first strip button opens the declarations summary.
+            {ControlId::CMD_M_Briscola, ControlId::PIC_Riepilogo_Accusi, ControlId::CMD_Muovi_PIC_Riepilogo_Accusi,
+             ControlId::CMD_Chiudi_PIC_Riepilogo_Accusi, "panel-declarations"},
+        };
+        for (const auto& p : panels) {
+            click(t.widget({p.opener}));
+            QWidget* panel = t.widget({p.panel});
+            QVERIFY(panel != nullptr && panel->isVisible());
+            screenshot(t.window, QString::fromLatin1(p.shot));
+            // Dragged by its handle, also with the right button: the point pressed
+            // stays under the mouse.
+            QWidget* handle = t.widget({p.handle});
+            QVERIFY(handle->isVisible());
+            QCOMPARE(handle->toolTip(), QStringLiteral("Tieni premuto per spostare"));
+            QCOMPARE(handle->cursor().shape(), Qt::SizeAllCursor);
+            const QPoint start = panel->pos();
+            const Qt::MouseButton button = p.panel == ControlId::PIC_52_Monitor ? Qt::RightButton : Qt::LeftButton;
+            QTest::mousePress(handle, button, {}, QPoint(5, 5));
+            QTest::mouseMove(handle, QPoint(5 + 40, 5 + 30));
+            QTest::mouseMove(handle, QPoint(5 + 60, 5 + 20));  // the handle has moved 40, 30 since
+            // Released where the last move left the mouse: the point pressed.
+            QTest::mouseRelease(handle, button, {}, QPoint(5, 5));
+            t.window.sync();
+            QCOMPARE(panel->pos(), start + QPoint(100, 50));
+            // Closed, and opened again where it was left.
+            QWidget* close = t.widget({p.close});
+            QCOMPARE(close->toolTip(), QStringLiteral("Chiudi questa finestra"));
+            click(close);
+            t.window.sync();
+            QVERIFY(!panel->isVisible());
+            click(t.widget({p.opener}));
+            t.window.sync();
+            QVERIFY(panel->isVisible());
+            QCOMPARE(panel->pos(), start + QPoint(100, 50));
+        }
+        // A move over a panel brings it to the front of the others.
+        QWidget* scores = t.widget({ControlId::PIC_51_Monitor});
+        QTest::mouseMove(scores, QPoint(scores->width() / 2, scores->height() - 4));
+        t.window.sync();
+        const QList<QWidget*> stack = t.view().findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+        QCOMPARE(stack.last(), scores);
+    }
+
+    void theViewerLeafsThroughAPileOneCardAtATime() {
+        Table t;
+        t.start(1, 2);
+        // The human's pile: seven cards.
+        auto& cards = t.program.match.Tabella_Carte;
+        for (int i = 1; i <= 7; ++i) {
+            cards(19, i, 1) = static_cast<std::int16_t>(1 + i % 4);
+            cards(19, i, 2) = static_cast<std::int16_t>(i);
+        }
+        click(t.widget({ControlId::CMD_M_Carte}));
+        click(t.widget({ControlId::Visualizza_Prese, 9}));
+        auto* bar = qobject_cast<QScrollBar*>(t.widget({ControlId::HSR_Prese}));
+        QVERIFY(bar != nullptr && bar->isEnabled());
+        QCOMPARE(bar->maximum(), 3);
+        const auto showing = [&t, &cards](int first) {
+            for (int k = 0; k < 4; ++k) {
+                const std::string face = t.program.animation.face_picture(cards(19, first + k, 1), cards(19, first + k, 2));
+                if (t.program.master.IMG_Prese(k).Picture != face) return false;
+                auto* slot = qobject_cast<QLabel*>(t.widget({ControlId::IMG_Prese, k}));
+                if (slot == nullptr || slot->pixmap().isNull()) return false;
+            }
+            return true;
+        };
+        QVERIFY(showing(1));
+        screenshot(t.window, QStringLiteral("viewer-first-page"));
+        // The right arrow of the bar steps one card.
+        for (int first = 2; first <= 4; ++first) {
+            QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() - 4, bar->height() / 2));
+            QTRY_COMPARE(bar->value(), first - 1);
+            QVERIFY(showing(first));
+        }
+        screenshot(t.window, QStringLiteral("viewer-last-page"));
+    }
+
+    void theStripClosesToItsReopenButtonAndOpensAgain() {
+        Table t;
+        t.start(1, 2);
+        QWidget* strip = t.widget({ControlId::FRM_M_Menu});
+        QWidget* close = t.widget({ControlId::CMD_M_ApriChiudi, 1});
+        QCOMPARE(close->toolTip(), QStringLiteral("Clicca per chiudere il menù di gioco"));
+        QVERIFY(!qobject_cast<QPushButton*>(close)->icon().isNull());
+        const QPoint at = close->mapTo(&t.view(), QPoint(0, 0));
+        click(close);
+        t.window.sync();
+        QVERIFY(!strip->isVisible());
+        QWidget* reopen = t.widget({ControlId::CMD_M_ApriChiudi, 0});
+        QVERIFY(reopen->isVisible());
+        QCOMPARE(reopen->mapTo(&t.view(), QPoint(0, 0)), at);
+        screenshot(t.window, QStringLiteral("strip-closed"));
+        click(reopen);
+        t.window.sync();
+        QVERIFY(strip->isVisible());
+        QVERIFY(!reopen->isVisible());
+    }
+
+    void thePointerIsTheCardPointerOverTheHandAndTheTablesOverTheTable() {
+        Table t;
+        t.start(1, 4, 3);
+        const QRect hand = t.view().picture_rect({ControlId::P, 1});
+        QTest::mouseMove(&t.view(), hand.center());
+        QTRY_COMPARE(t.view().cursor().shape(), Qt::BitmapCursor);
+        // The cards on the table take no mouse: the table's own pointer.
+        const QRect on_table = t.view().picture_rect({ControlId::P, 201});
+        QTest::mouseMove(&t.view(), on_table.center());
+        QTRY_COMPARE(t.view().cursor().shape(), Qt::ArrowCursor);
+    }
+
+    void aMatchLeftWhileItsCardsFlyLeavesNothingAndTheNextOnePlays() {
+        // Cards fly slowly enough to be caught in the air.
+        Table t([](storage::Tipo_Opzioni& o) {
+            testing::ProgramFolder::quick(o);
+            o.Animazioni(1) = o.Animazioni(2) = o.Animazioni(3) = 20;
+        });
+        t.start(2, 2);
+        Script script;
+        script.step([&t] { return t.playable_card() != 0; }, [&t] { t.click_card(t.playable_card()); });
+        script.step([&t] { return t.program.master.P_A.loaded(1) && t.program.master.P_A(1).Visible; },
+                    [&t] { click(t.widget({ControlId::CMD_M_Chiudi_Partita})); });
+        script.run();
+        QTRY_VERIFY_WITH_TIMEOUT(script.done() && t.program.waits.running_handlers() == 0, 20000);
+        t.window.sync();
+        QVERIFY(!t.view().isVisible());
+        QVERIFY(t.window.screens().screen(table::Screen::F_011_Menu)->isVisible());
+        QCOMPARE(t.program.waits.running_waits(), 0);
+        QVERIFY(!t.program.master.P_A.loaded(1));
+
+        // The next match is dealt and answers the human's card.
+        t.start(1, 2);
+        QVERIFY(t.view().isVisible());
+        const int card = t.playable_card();
+        QVERIFY(card != 0);
+        t.click_card(card);
+        QCOMPARE(int(t.program.match.Tabella_Giocatori(9, 4)), card);
+    }
+};
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    TableLookOvers test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "table_look_overs_test.moc"
