@@ -310,6 +310,30 @@ private slots:
         QVERIFY(!reopen->isVisible());
     }
 
+    void theStripsFirstButtonLinesUpScopasTableAndLeavesCamicia() {
+        Table scopa;
+        scopa.start(2, 2);
+        table::MasterWindow& w = scopa.program.master;
+        scopa.program.engine.Conta_Carte_Tavolo();
+        const int laid = scopa.program.match.Carte_In_Tavola;
+        QVERIFY(laid >= 1);
+        for (int i = 1; i <= laid; ++i) w.P(200 + i).Left = 3000.0F + 90.0F * static_cast<float>(i);
+        QWidget* line_up = scopa.widget({ControlId::CMD_M_Briscola});
+        QCOMPARE(QString::fromStdString(w.CMD_M_Briscola.Caption), QStringLiteral("Ridisposizione Carte"));
+        click(line_up);
+        for (int i = 2; i <= laid; ++i) QVERIFY(w.P(200 + i - 1).Left + w.P(200 + i - 1).Width <= w.P(200 + i).Left);
+
+        Table camicia;
+        camicia.start(3, 2);
+        QWidget* leave = camicia.widget({ControlId::CMD_M_Briscola});
+        QCOMPARE(QString::fromStdString(camicia.program.master.CMD_M_Briscola.Caption),
+                 QStringLiteral("Esci dalla partita"));
+        click(leave);
+        camicia.window.sync();
+        QVERIFY(!camicia.view().isVisible());
+        QVERIFY(camicia.window.screens().screen(table::Screen::F_011_Menu)->isVisible());
+    }
+
     void thePointerIsTheCardPointerOverTheHandAndTheTablesOverTheTable() {
         Table t;
         t.start(1, 4, 3);
