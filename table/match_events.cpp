@@ -597,6 +597,10 @@ void MasterEvents::CMD_Continua_Click() {
     program_.engine.Inizializza_Tavolo();
     program_.engine.Aggiorna_Punteggi();
     store16(m.Numero_Mano, m.Numero_Mano + 1);
+    // The button offers the next hand again before that hand starts: a match that the
+    // new hand decides (a declaration counted during its deal) sets "Fine partita"
+    // inside the hand starter, and that caption must stand.
+    w.CMD_Continua.Caption = "Continua la partita...";
 
     const auto hide_table = [&w] { w.PIC_Tavolo.Visible = false; };
     switch (m.Codice_Gioco) {
@@ -633,7 +637,6 @@ void MasterEvents::CMD_Continua_Click() {
         default:
             break;
     }
-    w.CMD_Continua.Caption = "Continua la partita...";
 }
 
 void MasterEvents::New_FormMouseDown() {
