@@ -3,8 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iostream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "tests/support/headless_match.h"
 
@@ -72,6 +75,85 @@ TEST_P(ScopaHandPictures, AtEveryTurnTheHumanSeesTheCardsHeld) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Players, ScopaHandPictures, ::testing::Values(2, 3),
+                         [](const auto& info) { return std::to_string(info.param) + "Players"; });
+
+// --- Scopa's cards laid on the table -------------------------------------------------
+
+// The share of `under` that `over` hides, both a card of w x h.
+double hidden_share(const Control& under, float top, float left, double w, double h) {
+    const double across = std::min<double>(under.Left, left) + w - std::max<double>(under.Left, left);
+    const double down = std::min<double>(under.Top, top) + h - std::max<double>(under.Top, top);
+    return across <= 0 || down <= 0 ? 0.0 : across * down / (w * h);
+}
+
+class ScopaLaidCards : public ::testing::TestWithParam<int> {};
+
+// A card laid on a Scopa table may hide at most half of any card lying there
+// whenever some place of the free area would do that; the cards taken are counted
+// however little of them shows, so the player must be able to see them.
+TEST_P(ScopaLaidCards, NoCardLyingThereIsMoreThanHalfHiddenWhileAPlaceLeavesItInSight) {
+    int laid = 0;
+    int crowded = 0;
+    int hiding = 0;
+    std::string first;
+    for (std::uint64_t seed = 1; seed <= 150; ++seed) {
+        MatchPlan plan;
+        plan.game = 2;
+        plan.players = GetParam();
+        plan.seed = 1000 * seed + static_cast<std::uint64_t>(GetParam());
+        HeadlessMatch match(plan);
+        const Program& p = match.program();
+        match.on_wait([&](std::string_view wait) {
+            const AnimationState& a = p.anim;
+            const Tipo_Animazione& flight = a.Animazioni_Carte(1);
+            const int picture = flight.Carta(2);
+            if (wait != "Avvia_Animazioni" || a.Fase_Animazione != phase::kNone || flight.Stato(1) != 'N' ||
+                picture < 201 || picture > 240)
+                return;
+            const Control& card = p.master.P(picture);
+            const double w = a.Spaziatura_Carte;
+            const double h = a.Altezza_Carta;
+            std::vector<const Control*> lying;
+            for (int k = 201; k <= 240; ++k) {
+                const Control* other = p.master.P.find(k);
+                if (k != picture && other != nullptr && other->Visible) lying.push_back(other);
+            }
+            const auto most_hidden = [&](float left) {
+                double most = 0;
+                for (const Control* other : lying)
+                    most = std::max(most, hidden_share(*other, card.Top, left, w, h));
+                return most;
+            };
+            // Every place of the free area, a twip apart, at the card's own height.
+            bool place_in_sight = false;
+            for (int left = a.Limiti_Tavolo(2); left <= a.Limiti_Tavolo(4) && !place_in_sight; ++left) {
+                place_in_sight = most_hidden(static_cast<float>(left)) <= 0.5;
+            }
+            ++laid;
+            if (!place_in_sight) {
+                ++crowded;
+                return;
+            }
+            if (most_hidden(card.Left) > 0.5) {
+                if (hiding++ == 0) {
+                    std::ostringstream out;
+                    out << "a card at Left " << card.Left << " hides " << most_hidden(card.Left)
+                        << " of one of " << lying.size() << where(plan);
+                    first = out.str();
+                }
+            }
+        });
+        match.start();
+        while (!match.hand_over() && match.play_human_card()) {
+        }
+    }
+    EXPECT_EQ(hiding, 0) << hiding << " of " << laid
+                         << " cards laid hide more than half of a card; first: " << first;
+    EXPECT_GT(laid, 150 * 20);
+    std::cout << laid << " cards laid, " << crowded << " with no place leaving every card half in sight\n";
+}
+
+INSTANTIATE_TEST_SUITE_P(Players, ScopaLaidCards, ::testing::Values(2, 3, 4),
                          [](const auto& info) { return std::to_string(info.param) + "Players"; });
 
 }  // namespace
