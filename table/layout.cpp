@@ -354,6 +354,13 @@ void Animation::Posiziona_Carta_Mazzo() {
     const AnimationState& a = program_.anim;
     Control* trump = program_.master.P.find(241);
     if (trump == nullptr) return;
+    // The trump is the deck's last card: once it is drawn it shows in the hand that
+    // drew it, and a layout after that (a resize) must not lay it under a deck that
+    // is gone.
+    if (program_.match.Tabella_Carte(engine::list::kTurnCells, 1, 1) < 1) {
+        trump->Visible = false;
+        return;
+    }
     trump->Left = static_cast<float>(a.Coordinate_Tavolo(2) + (a.Altezza_Carta - a.Spaziatura_Carte) / 2);
     trump->Top = static_cast<float>(a.Coordinate_Tavolo(1) + a.Spaziatura_Carte / 2);
     const auto& cards = program_.match.Tabella_Carte;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <iostream>
 #include <sstream>
 #include <string>
@@ -154,6 +155,55 @@ TEST_P(ScopaLaidCards, NoCardLyingThereIsMoreThanHalfHiddenWhileAPlaceLeavesItIn
 }
 
 INSTANTIATE_TEST_SUITE_P(Players, ScopaLaidCards, ::testing::Values(2, 3, 4),
+                         [](const auto& info) { return std::to_string(info.param) + "Players"; });
+
+// --- A resize while the cards move ------------------------------------------------------
+
+// The window resized as a window system would deliver it, at the next moment the
+// program lets events run: from the start window to a smaller one and back.
+void resize_soon(HeadlessMatch& match, int& resizes, std::function<void()> after = {}) {
+    match.platform().post([&match, &resizes, after = std::move(after)] {
+        const bool small = ++resizes % 2 == 1;
+        match.program().master_events.window_resized(small ? 13000 : 15360, small ? 10000 : 11520,
+                                                     small ? 12880 : 15240, small ? 9280 : 10800);
+        if (after) after();
+    });
+}
+
+class BriscolaResize : public ::testing::TestWithParam<int> {};
+
+// The trump card lies face up under the deck while the deck holds a card; once the
+// last card is drawn (the trump itself) only the hand that drew it shows it.
+TEST_P(BriscolaResize, TheTrumpShowsUnderTheDeckOnlyWhileTheDeckHoldsACard) {
+    int resizes = 0;
+    int without_deck = 0;
+    int wrong = 0;
+    std::string first;
+    for (std::uint64_t seed = 1; seed <= 10; ++seed) {
+        MatchPlan plan;
+        plan.players = GetParam();
+        plan.seed = seed;
+        HeadlessMatch match(plan);
+        const Program& p = match.program();
+        match.on_wait([&](std::string_view) {
+            resize_soon(match, resizes, [&] {
+                const int deck = p.match.Tabella_Carte(engine::list::kTurnCells, 1, 1);
+                if (deck == 0) ++without_deck;
+                if (p.master.P(241).Visible != (deck >= 1) && wrong++ == 0) {
+                    first = "deck of " + std::to_string(deck) + where(plan);
+                }
+            });
+        });
+        match.start();
+        while (!match.hand_over() && match.play_human_card()) {
+        }
+    }
+    EXPECT_EQ(wrong, 0) << "the trump shown wrongly after " << wrong << " of " << resizes << " resizes, "
+                        << without_deck << " of them with an empty deck; first: " << first;
+    EXPECT_GT(without_deck, 10);
+}
+
+INSTANTIATE_TEST_SUITE_P(Players, BriscolaResize, ::testing::Values(2, 4),
                          [](const auto& info) { return std::to_string(info.param) + "Players"; });
 
 }  // namespace
