@@ -217,7 +217,9 @@ void MasterEvents::land_on_pile() {
     engine::MatchState& m = program_.match;
     AnimationState& a = program_.anim;
     MasterWindow& w = program_.master;
-    program_.engine.Conta_Carte_Lista();
+    // The pile this batch set out for: a layout inside the flights' wait (a resize)
+    // has counted the other piles in Lista_Scelta since.
+    program_.engine.Conta_Carte_Lista(a.landing_pile);
     const int seat = m.Lista_Scelta - 10;
     int block = 0;
     int anchor = 0;

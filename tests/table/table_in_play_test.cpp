@@ -8,6 +8,7 @@
 #include <iostream>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/support/headless_match.h"
@@ -205,6 +206,72 @@ TEST_P(BriscolaResize, TheTrumpShowsUnderTheDeckOnlyWhileTheDeckHoldsACard) {
 
 INSTANTIATE_TEST_SUITE_P(Players, BriscolaResize, ::testing::Values(2, 4),
                          [](const auto& info) { return std::to_string(info.param) + "Players"; });
+
+// Why the pictures of some pile do not show as many cards as the pile holds; ""
+// when every pile's do.
+std::string pile_fault(const Program& p) {
+    const std::pair<int, int> piles[] = {{19, 0}, {11, 1}, {12, 2}, {13, 3}};  // list, picture block
+    for (const auto& [lista, block] : piles) {
+        int shown = 0;
+        for (int m = 1; m <= 40; ++m) {
+            const Control* picture = p.master.P.find(300 + 40 * block + m);
+            if (picture != nullptr && picture->Visible) ++shown;
+        }
+        int held = 0;
+        while (held < 40 && p.match.Tabella_Carte(lista, held + 1, engine::attr::kSuit) != 0) ++held;
+        if (shown != held) {
+            return "pile " + std::to_string(lista) + " holds " + std::to_string(held) + " cards and shows " +
+                   std::to_string(shown);
+        }
+    }
+    return "";
+}
+
+// A resize while the taken cards fly lays the piles out anew; the cards still in
+// the air land on the pile they left for, each on a picture of its own.
+class PileResize : public ::testing::TestWithParam<std::pair<int, int>> {};
+
+TEST_P(PileResize, EveryPileShowsTheCardsItHoldsAfterAResizeInATakesFlight) {
+    const auto [game, players] = GetParam();
+    int resizes = 0;
+    int checks = 0;
+    int wrong = 0;
+    std::string first;
+    for (std::uint64_t seed = 1; seed <= 10; ++seed) {
+        MatchPlan plan;
+        plan.game = game;
+        plan.players = players;
+        plan.seed = seed;
+        HeadlessMatch match(plan);
+        const Program& p = match.program();
+        const auto check = [&] {
+            ++checks;
+            const std::string fault = pile_fault(p);
+            if (!fault.empty() && wrong++ == 0) first = fault + where(plan);
+        };
+        match.on_wait([&](std::string_view wait) {
+            if (wait == "Avvia_Animazioni" && p.anim.Fase_Animazione == phase::kTaken)
+                resize_soon(match, resizes);
+        });
+        match.start();
+        while (!match.hand_over()) {
+            check();
+            if (!match.play_human_card()) break;
+        }
+        check();
+    }
+    EXPECT_EQ(wrong, 0) << wrong << " of " << checks << " looks at the piles found one wrong, after "
+                        << resizes << " resizes; first: " << first;
+    EXPECT_GT(resizes, 10 * 5);
+}
+
+INSTANTIATE_TEST_SUITE_P(Games, PileResize,
+                         ::testing::Values(std::pair{1, 2}, std::pair{1, 4}, std::pair{2, 2},
+                                           std::pair{2, 3}),
+                         [](const auto& info) {
+                             return std::string(info.param.first == 1 ? "Briscola" : "Scopa") +
+                                    std::to_string(info.param.second) + "Players";
+                         });
 
 }  // namespace
 }  // namespace tavolora::table
