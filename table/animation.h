@@ -122,8 +122,10 @@ private:
     void take_capture();
     // The card laid in a trick game: near the centre, leaning towards its seat.
     void lay_near_centre();
-    // The card laid in Scopa: at the table place the player chose, in the widest
-    // gap between the right edges of the cards lying there and the free area's limits.
+    // The card laid in Scopa: at the table place the player chose, in the widest free
+    // gap between the cards lying there (one card's right edge to the next one's
+    // left edge) and the free area's limits; where no gap holds a card, at the place
+    // that hides least of any card lying there.
     void lay_in_widest_gap();
     // The card turned in Camicia: somewhere on the central pile.
     void lay_on_centre_pile();

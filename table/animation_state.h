@@ -94,6 +94,10 @@ struct AnimationState {
     std::int16_t Tentativi_Posto = 0;
     // The cards of the batch flying to a pile.
     int Carte_Tavola_Dopo_Presa = 0;
+    // The pile list that batch flies to, kept for its landings: the shared
+    // Lista_Scelta is the table layout's as well, and a resize inside the flights'
+    // wait counts every pile with it.
+    int landing_pile = 0;
 };
 
 }  // namespace tavolora::table

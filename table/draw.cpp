@@ -49,8 +49,16 @@ void Animation::Pesca_Carte_Mazzo() {
     Avvia_Animazioni();
     a.Fase_Animazione = phase::kNone;
 
-    // The hands dealt from the last cards of the deck stay as they came.
-    if (code == game::kScopa && deck != 0) program_.engine.Ordina_Carte_Mano();
+    // The hands dealt from the last cards of the deck stay as they came, but the
+    // human's is still drawn anew: the landing of a Scopa draw only shows the hand
+    // pictures, which still hold the faces of the hand just played out.
+    if (code == game::kScopa) {
+        if (deck != 0) {
+            program_.engine.Ordina_Carte_Mano();
+        } else {
+            Aggiorna_Carte_Mano();
+        }
+    }
     if (code == game::kTresette && (deck != 0 || drew)) program_.engine.Ordina_Carte_Mano();
 }
 

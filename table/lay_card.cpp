@@ -1,11 +1,15 @@
 // The card laid on the table: where its table picture lies, and its flight there
 // from the hand or pile it left. Cards land at slightly random places, drawn from
 // the cosmetic stream so that the play's own numbers are not disturbed; in Scopa
-// the card goes into the widest free gap between the cards lying there, in Camicia
-// anywhere on the central pile.
+// the card goes into the widest free gap between the cards lying there, so that
+// every card that can be taken stays in sight, in Camicia anywhere on the central
+// pile.
 
+#include <algorithm>
 #include <charconv>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "core/numbers.h"
 #include "core/program.h"
@@ -38,6 +42,59 @@ Control* laid_picture(Program& program) {
 bool outside_free_area(const AnimationState& a, const Control& card) {
     const auto& limit = a.Limiti_Tavolo;
     return card.Top > limit(3) || card.Top < limit(1) || card.Left < limit(2) || card.Left > limit(4);
+}
+
+// The Left from `from` to `to` at which a card of w x h laid at `top` hides the
+// least of the card it hides most of, among the `lying` cards; none when the range
+// is empty.
+std::optional<double> least_hiding_place(const std::vector<const Control*>& lying, double top, double w,
+                                         double h, double from, double to) {
+    if (w <= 0 || h <= 0 || from > to) return std::nullopt;
+
+    // The share of a lying card hidden by the new card at `left` grows as the new card
+    // moves in from either side and is greatest right over it: for each card, the
+    // part of its height the new card covers, as a share of the card, per twip across.
+    std::vector<double> per_twip;
+    for (const Control* other : lying) {
+        const double down = std::min<double>(other->Top, top) + h - std::max<double>(other->Top, top);
+        per_twip.push_back(std::max(0.0, down) / (w * h));
+    }
+    const auto worst = [&](double left) {
+        double most = 0;
+        for (std::size_t i = 0; i < lying.size(); ++i) {
+            const double across =
+                std::min<double>(lying[i]->Left, left) + w - std::max<double>(lying[i]->Left, left);
+            most = std::max(most, std::max(0.0, across) * per_twip[i]);
+        }
+        return most;
+    };
+
+    // The least of the greatest share lies at an end of the row, where a card's share
+    // starts, peaks or ends, or where one card's falling share meets another's rising
+    // one.
+    std::vector<double> places = {from, to};
+    for (std::size_t i = 0; i < lying.size(); ++i) {
+        const double left = lying[i]->Left;
+        places.insert(places.end(), {left - w, left, left + w});
+        for (std::size_t j = 0; j < lying.size(); ++j) {
+            const double sum = per_twip[i] + per_twip[j];
+            if (i == j || sum <= 0) continue;
+            places.push_back((per_twip[i] * (left + w) - per_twip[j] * (w - lying[j]->Left)) / sum);
+        }
+    }
+    std::sort(places.begin(), places.end());
+    std::optional<double> best;
+    double least = 0;
+    for (double left : places) {
+        if (left < from || left > to) continue;
+        // The leftmost of equally good places.
+        const double share = worst(left);
+        if (!best || share < least) {
+            best = left;
+            least = share;
+        }
+    }
+    return best;
 }
 }  // namespace
 
@@ -95,17 +152,23 @@ void Animation::lay_in_widest_gap() {
     const double r2 = program_.cosmetic.next_unit();
     const double dy = r1 * (m.Carte_In_Mano * width / 4) + 1;
     const double dx = r2 * (width / 4) + 1;
+    const double top = C(21) + dy;
+    // A card may be laid with its Left anywhere from the free area's left limit to its
+    // right one, so the row it can cover ends a card's width past the right limit.
+    const double row_start = a.Limiti_Tavolo(2);
+    const double row_end = a.Limiti_Tavolo(4) + width;
 
-    // The right edges of the cards lying on the table, then the free area's left and
-    // right limits.
+    // The left edges of the cards lying on the table (the card being laid is not one
+    // of them yet).
     Control& edges = w.Lista_Left;
     edges.Clear();
+    std::vector<const Control*> lying;
     for (int place = 1; place <= 40; ++place) {
-        const Control* lying = w.P.find(200 + place);
-        if (lying != nullptr && lying->Visible) edges.AddItem(format_plain_number(lying->Left + width));
+        const Control* other = w.P.find(200 + place);
+        if (other == nullptr || other == card || !other->Visible) continue;
+        lying.push_back(other);
+        edges.AddItem(format_plain_number(other->Left));
     }
-    edges.AddItem(format_plain_number(a.Limiti_Tavolo(2)));
-    edges.AddItem(format_plain_number(a.Limiti_Tavolo(4)));
 
     // Sorted by taking the least edge again and again: only a value strictly below
     // the best so far replaces it, so equal edges keep their order; a taken entry
@@ -129,13 +192,26 @@ void Animation::lay_in_widest_gap() {
     }
     m.Valore_Minimo = kTakenEdge;
 
-    // The gaps between neighbouring edges; the first of the widest wins, and a gap
-    // of 0 is never taken (all edges equal: the card follows the first).
+    // The free gaps, left to right: from the free area's left limit, or from the
+    // right edge of the cards before (the furthest of them, since cards may overlap),
+    // to the next card's left edge, and after the last card to the row's end. A gap
+    // that a card reaches into is 0 or less.
     Control& gaps = w.Lista_Distanze;
     gaps.Clear();
-    for (std::size_t k = 0; k + 1 < sorted.items.size(); ++k) {
-        gaps.AddItem(format_plain_number(number(sorted.items[k + 1]) - number(sorted.items[k])));
+    std::vector<double> starts;
+    double reach = row_start;
+    const auto add_gap = [&](double next_left) {
+        starts.push_back(reach);
+        gaps.AddItem(format_plain_number(std::min(next_left, row_end) - reach));
+    };
+    for (const std::string& item : sorted.items) {
+        const double left = number(item);
+        add_gap(left);
+        reach = std::max(reach, left + width);
     }
+    add_gap(row_end);
+
+    // The widest gap, the first of several as wide; a gap of 0 or less is never taken.
     m.Valore_Massimo = 0;
     std::size_t widest = 0;
     for (std::size_t k = 0; k < gaps.items.size(); ++k) {
@@ -146,10 +222,16 @@ void Animation::lay_in_widest_gap() {
         }
     }
 
-    // Just right of the gap's lower edge, whether or not it fits there.
-    const double lower = sorted.items.empty() ? a.Limiti_Tavolo(2) : number(sorted.items[widest]);
-    card->Top = static_cast<float>(C(21) + dy);
-    card->Left = static_cast<float>(lower + dx);
+    card->Top = static_cast<float>(top);
+    if (m.Valore_Massimo >= width) {
+        // Just right of the gap's lower edge, and wholly inside it.
+        const double gap_end = starts[widest] + m.Valore_Massimo;
+        card->Left = static_cast<float>(std::min(starts[widest] + dx, gap_end - width));
+        return;
+    }
+    card->Left = static_cast<float>(
+        least_hiding_place(lying, top, width, a.Altezza_Carta, row_start, a.Limiti_Tavolo(4))
+            .value_or(row_start + dx));
 }
 
 void Animation::lay_on_centre_pile() {

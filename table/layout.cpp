@@ -337,6 +337,24 @@ void Animation::Allinea_Carte_Tavolo() {
 
     const double w = a.Spaziatura_Carte;
     const double half_hand = m.Carte_In_Mano / 2.0;
+    const double centre = a.Coordinate_Tavolo(24);
+    const double table_width = program_.master.PIC_Tavolo.Width;
+    // Card t of the row, with `gap` twips between neighbours.
+    const auto left_of = [&](int t, double gap) {
+        return centre - ((cards / 2.0 - t) + 1) * w - (half_hand - t) * gap;
+    };
+
+    // The row grows to the right of the table's centre faster than to its left: a
+    // long one (a Scopa table of nine cards or more on the start window) would run
+    // past the table's right edge, so its gaps close, the cards overlapping if they
+    // must, until its last card ends on that edge. A row that still does not fit (a
+    // narrow window) is spread evenly over the whole table.
+    double gap = a.Passo_Left(2);
+    if (cards > half_hand && left_of(cards, gap) + w > table_width) {
+        gap = (table_width - centre - cards / 2.0 * w) / (cards - half_hand);
+    }
+    const bool spread = cards >= 1 && (left_of(1, gap) < 0 || left_of(cards, gap) + w > table_width);
+    const double step = cards > 1 ? (table_width - w) / (cards - 1) : 0;
     int t = 0;
     for (int place = 1; place <= 40; ++place) {
         if (!occupied(place)) continue;
@@ -344,8 +362,8 @@ void Animation::Allinea_Carte_Tavolo() {
         Control* card = program_.master.P.find(200 + place);
         if (card == nullptr) continue;
         card->Top = a.Coordinate_Tavolo(21);
-        card->Left = static_cast<float>(a.Coordinate_Tavolo(24) - ((cards / 2.0 - t) + 1) * w -
-                                        (half_hand - t) * a.Passo_Left(2));
+        card->Left = static_cast<float>(spread ? (cards > 1 ? (t - 1) * step : (table_width - w) / 2)
+                                               : left_of(t, gap));
         card->ZOrder(0);
     }
 }
@@ -354,6 +372,13 @@ void Animation::Posiziona_Carta_Mazzo() {
     const AnimationState& a = program_.anim;
     Control* trump = program_.master.P.find(241);
     if (trump == nullptr) return;
+    // The trump is the deck's last card: once it is drawn it shows in the hand that
+    // drew it, and a layout after that (a resize) must not lay it under a deck that
+    // is gone.
+    if (program_.match.Tabella_Carte(engine::list::kTurnCells, 1, 1) < 1) {
+        trump->Visible = false;
+        return;
+    }
     trump->Left = static_cast<float>(a.Coordinate_Tavolo(2) + (a.Altezza_Carta - a.Spaziatura_Carte) / 2);
     trump->Top = static_cast<float>(a.Coordinate_Tavolo(1) + a.Spaziatura_Carte / 2);
     const auto& cards = program_.match.Tabella_Carte;

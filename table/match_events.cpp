@@ -208,7 +208,9 @@ void MasterEvents::land_on_pile() {
     engine::MatchState& m = program_.match;
     AnimationState& a = program_.anim;
     MasterWindow& w = program_.master;
-    program_.engine.Conta_Carte_Lista();
+    // The pile this batch set out for: a layout inside the flights' wait (a resize)
+    // has counted the other piles in Lista_Scelta since.
+    program_.engine.Conta_Carte_Lista(a.landing_pile);
     const int seat = m.Lista_Scelta - 10;
     int block = 0;
     int anchor = 0;
@@ -584,6 +586,10 @@ void MasterEvents::CMD_Continua_Click() {
     program_.engine.Inizializza_Tavolo();
     program_.engine.Aggiorna_Punteggi();
     store16(m.Numero_Mano, m.Numero_Mano + 1);
+    // The button offers the next hand again before that hand starts: a match that the
+    // new hand decides (a declaration counted during its deal) sets "Fine partita"
+    // inside the hand starter, and that caption must stand.
+    w.CMD_Continua.Caption = "Continua la partita...";
 
     const auto hide_table = [&w] { w.PIC_Tavolo.Visible = false; };
     switch (m.Codice_Gioco) {
@@ -620,7 +626,6 @@ void MasterEvents::CMD_Continua_Click() {
         default:
             break;
     }
-    w.CMD_Continua.Caption = "Continua la partita...";
 }
 
 }  // namespace tavolora::table

@@ -127,10 +127,11 @@ void Animation::take_capture() {
     }
 
     // The landing step counts the cards landed in Contatori(1) and reads the pile's
-    // list in Lista_Scelta.
+    // list in Lista_Scelta, as this batch left it.
     a.Carte_Tavola_Dopo_Presa = taken;
     m.Contatori(1) = 0;
     m.Lista_Scelta = pile;
+    a.landing_pile = pile;
     a.Fase_Animazione = phase::kTaken;
     Avvia_Animazioni();
     a.Fase_Animazione = phase::kNone;
@@ -197,9 +198,10 @@ void Animation::take_trick() {
     program_.engine.Svuota_Tavolo();
 
     // The landing step counts the cards landed in Contatori(1) and reads the pile's
-    // list in Lista_Scelta.
+    // list in Lista_Scelta, as this batch left it.
     m.Contatori(1) = 0;
     program_.engine.Conta_Carte_Lista(pile);
+    a.landing_pile = pile;
 
     a.Fase_Animazione = phase::kTaken;
     Avvia_Animazioni();

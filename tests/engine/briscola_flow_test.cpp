@@ -349,5 +349,39 @@ TEST(Variant151, AMatchDecidedDuringTheDealLeavesTheMenusUsable) {
     FAIL() << "no seed deals a King and a Knight of one suit";
 }
 
+TEST(Variant151, AMatchDecidedAtTheDealOfALaterHandEndsOnFinePartita) {
+    // The continue button deals the next hand, and a declaration counted during that
+    // deal passes the target: the panel must close the table, not offer another hand.
+    int decided_at_deal = 0;
+    for (std::uint64_t seed = 1; seed <= 300 && decided_at_deal < 3; ++seed) {
+        testing::MatchPlan plan;
+        plan.mode = 4;
+        plan.players = 4;
+        plan.target_points = 151;
+        plan.stop_at_target = true;
+        plan.seed = seed;
+        testing::HeadlessMatch match(plan);
+        Program& p = match.program();
+        match.start();
+        for (int hands = 1; !match.match_over() && hands < 30;) {
+            if (!match.hand_over()) {
+                if (!match.play_human_card()) break;
+                continue;
+            }
+            match.continue_after_hand();
+            ++hands;
+            // Decided before any card of the new hand was played: all five in hand.
+            if (!match.match_over() || p.engine.Conta_Carte_Lista(9) != 5) continue;
+            ++decided_at_deal;
+            EXPECT_EQ(p.master.CMD_Continua.Caption, "Fine partita") << "seed " << seed << ", hand " << hands;
+            EXPECT_TRUE(p.master.PIC_Fine_Partita.Visible) << "seed " << seed;
+            // The button now closes the table.
+            match.continue_after_hand();
+            EXPECT_FALSE(p.master.PIC_Tavolo.Visible) << "seed " << seed;
+        }
+    }
+    EXPECT_GE(decided_at_deal, 1) << "no seed decides a match at the deal of a later hand";
+}
+
 }  // namespace
 }  // namespace tavolora::engine

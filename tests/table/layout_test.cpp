@@ -98,6 +98,38 @@ TEST_F(Layout, NarrowWindowsAndOneCardHandsOverlapUpToTheRowsEnd) {
     EXPECT_EQ(a.Larghezza_Carta, kCardWidth);
 }
 
+// Scopa's table lined up: C24 9210 on the start window, three cards in hand.
+TEST_F(Layout, AScopaTableLinedUpFitsInsideTheTableClosingItsSpacingOnlyWhenItMust) {
+    choose(2, {9, 2});
+    const auto line_up = [&](int n) {
+        for (int place = 1; place <= 40; ++place) m.Tabella_Carte(20, place, 1) = place <= n ? 1 : 0;
+        animation.Disponi_Tavolo();
+    };
+    // Eight cards fit with the gaps of 200: the last ends at 9210 + 4 w + 6.5 x 200.
+    line_up(8);
+    EXPECT_EQ(w.P(201).Left, 9210 - 4 * 1080 - 100);
+    EXPECT_EQ(w.P(208).Left + kCardWidth, 14830);
+    EXPECT_EQ(w.P(202).Left - w.P(201).Left, 1280);
+
+    for (const float table_width : {15240.0F, 12000.0F}) {
+        program.master_events.window_resized(table_width + 120, 11520, table_width, 10800);
+        for (int n = 9; n <= 16; ++n) {
+            line_up(n);
+            const float step = w.P(202).Left - w.P(201).Left;
+            EXPECT_GE(w.P(201).Left, 0) << n;
+            EXPECT_LE(w.P(200 + n).Left + kCardWidth, table_width + 0.01F)
+                << n << " cards in " << table_width;
+            EXPECT_LE(step, kCardWidth + 200) << n;
+            // Still one row in table order, evenly spaced, each card half in sight.
+            EXPECT_GT(step, kCardWidth / 2) << n;
+            for (int t = 2; t <= n; ++t) {
+                EXPECT_NEAR(w.P(200 + t).Left - w.P(199 + t).Left, step, 0.01) << n;
+                EXPECT_EQ(w.P(200 + t).Top, C(21));
+            }
+        }
+    }
+}
+
 TEST_F(Layout, TheBackgroundFollowsItsSetting) {
     Control& background = w.IMG_Sfondo_Tavolo;
     const std::string table = folder.string() + "\\Tables\\Verde.jpg";

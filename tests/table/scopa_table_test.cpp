@@ -322,7 +322,8 @@ TEST_F(ScopaCapture, AClearedTableIsASweepOnlyWhileCardsAreStillToBePlayed) {
 // --- The card laid in the widest gap ------------------------------------------------
 
 // Two-player Scopa laid out with a free area 2000..14000 across and the whole
-// table's height down, so that the first attempt stands.
+// table's height down, so that the first attempt stands. A card's Left may reach
+// the right limit, so the row the cards lie in ends at 14000 + 1080.
 class ScopaLay : public ScopaTable {
 protected:
     void SetUp() override {
@@ -335,9 +336,11 @@ protected:
         program.settings.Tempi_Animazione(2) = 4;
     }
 
-    // A card lying at table place `place` with its right edge at `edge`.
+    // A card lying at table place `place` with its right edge at `edge`, at the
+    // height of the table's centre.
     void lying(int place, float edge) {
         w.P(200 + place).Left = edge - kCardWidth;
+        w.P(200 + place).Top = C(21);
         w.P(200 + place).Visible = true;
     }
     // The human's card laid at table place `place`.
@@ -369,15 +372,16 @@ TEST_F(ScopaLay, OnAnEmptyTableTheCardGoesToTheLeftEndOfTheFreeArea) {
         EXPECT_EQ(slot.Coordinate(6), Animation::whole_twips(card.Left));
     }
     EXPECT_EQ(a.Animazioni_Avviate, 1);
-    EXPECT_EQ(w.Lista_Left_Ordinata.items, (std::vector<std::string>{"2000", "14000"}));
+    EXPECT_TRUE(w.Lista_Left_Ordinata.items.empty());
+    EXPECT_EQ(w.Lista_Distanze.items, (std::vector<std::string>{"13080"}));
 }
 
 TEST_F(ScopaLay, WithOneCardTheWiderGapWinsAndAnEqualOneLeavesTheCardAfterTheLimit) {
-    lying(1, 8000);  // gaps 6000 and 6000
+    lying(1, 9080);  // gaps 6000 and 6000
     expect_just_after(lay(2, 3), 2000);
-    lying(1, 7000);  // 5000 and 7000
-    expect_just_after(lay(2, 3), 7000);
-    lying(1, 9000);  // 7000 and 5000
+    lying(1, 8080);  // 5000 and 7000
+    expect_just_after(lay(2, 3), 8080);
+    lying(1, 10080);  // 7000 and 5000
     expect_just_after(lay(2, 3), 2000);
 }
 
@@ -388,11 +392,12 @@ TEST_F(ScopaLay, TheEdgesAreSortedAndTheFirstOfTwoWidestGapsIsTaken) {
     w.P(204).Visible = false;  // the card being laid
     const Control& card = lay(4, 5);
 
+    // The left edges sorted; the free gaps from the left limit or a card's right edge
+    // to the next card's left edge, the first reached into by a card.
     expect_just_after(card, 3000);
-    EXPECT_EQ(w.Lista_Left_Ordinata.items,
-              (std::vector<std::string>{"2000", "3000", "8000", "13000", "14000"}));
-    EXPECT_EQ(w.Lista_Distanze.items, (std::vector<std::string>{"1000", "5000", "5000", "1000"}));
-    EXPECT_EQ(m.Valore_Massimo, 5000);
+    EXPECT_EQ(w.Lista_Left_Ordinata.items, (std::vector<std::string>{"1920", "6920", "11920"}));
+    EXPECT_EQ(w.Lista_Distanze.items, (std::vector<std::string>{"-80", "3920", "3920", "2080"}));
+    EXPECT_EQ(m.Valore_Massimo, 3920);
     EXPECT_EQ(m.Valore_Minimo, 100000);
 
     // Any table place can be laid; a place outside the table lays nothing.
@@ -402,6 +407,25 @@ TEST_F(ScopaLay, TheEdgesAreSortedAndTheFirstOfTwoWidestGapsIsTaken) {
     a.Animazioni_Avviate = 0;
     lay(41, 5);
     EXPECT_EQ(a.Animazioni_Avviate, 0);
+}
+
+// The row 2000..6080 with a card at each end of it.
+TEST_F(ScopaLay, TheCardGoesWhereItCoversNoCardAndOnACrowdedTableHidesLeast) {
+    a.Limiti_Tavolo(4) = 5000;
+    lying(1, 3080);
+    lying(2, 4780);
+    // Free: 620 between the two cards, 1300 after the second; the card fits only
+    // there, however far right its random offset would take it.
+    for (std::uint64_t seed = 1; seed <= 20; ++seed) {
+        const Control& card = lay(3, seed);
+        EXPECT_GE(card.Left, 4780) << seed;
+        EXPECT_LE(card.Left, 5000) << seed;
+    }
+    // Free: 720, then 120: no gap holds a card. Over the middle of the wider one it
+    // hides 180 twips of each neighbour, the least it can.
+    lying(2, 4880);
+    lying(3, 6080);
+    for (std::uint64_t seed = 1; seed <= 5; ++seed) EXPECT_FLOAT_EQ(lay(4, seed).Left, 2900) << seed;
 }
 
 TEST_F(ScopaTable, TheStripHasNoContinueOrThrowsButton) {
