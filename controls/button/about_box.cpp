@@ -1,9 +1,11 @@
 #include "controls/button/about_box.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include "controls/button/primitives.h"
+#include "controls/platform/exposed.h"
 #include "controls/platform/fonts.h"
 
 namespace tavolora::controls {
@@ -96,9 +98,9 @@ void AboutBox::paint_close(bool pressed) {
     update();
 }
 
-void AboutBox::paintEvent(QPaintEvent*) {
+void AboutBox::paintEvent(QPaintEvent* event) {
     QPainter p(this);
-    p.drawImage(0, 0, surface_.image());
+    paint_exposed(p, event->region(), surface_.image());
 }
 
 void AboutBox::resizeEvent(QResizeEvent* event) {

@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -13,6 +14,7 @@
 
 #include "controls/button/button_region.h"
 #include "controls/button/painter.h"
+#include "controls/platform/exposed.h"
 #include "controls/platform/fonts.h"
 
 namespace tavolora::controls {
@@ -366,9 +368,9 @@ void ThemeButton::resizeEvent(QResizeEvent* event) {
     relayout();
 }
 
-void ThemeButton::paintEvent(QPaintEvent*) {
+void ThemeButton::paintEvent(QPaintEvent* event) {
     QPainter p(this);
-    p.drawImage(0, 0, surface_.image());
+    paint_exposed(p, event->region(), surface_.image());
 }
 
 void ThemeButton::showEvent(QShowEvent* event) {

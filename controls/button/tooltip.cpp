@@ -4,12 +4,14 @@
 #include <QCursor>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
 
 #include <algorithm>
 
+#include "controls/platform/exposed.h"
 #include "controls/platform/fonts.h"
 
 namespace tavolora::controls {
@@ -261,11 +263,11 @@ bool TipWindow::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void TipWindow::paintEvent(QPaintEvent*) {
+void TipWindow::paintEvent(QPaintEvent* event) {
     // Outside the balloon's outline the picture is clear; the window's mask leaves
     // those pixels out of the window.
     QPainter p(this);
-    p.drawImage(0, 0, picture_);
+    paint_exposed(p, event->region(), picture_);
 }
 
 // --- The button's tooltip -------------------------------------------------------

@@ -1,6 +1,7 @@
 #include "controls/gradient_container/grad_container.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QStringList>
 
@@ -9,6 +10,7 @@
 #include <limits>
 
 #include "controls/gradient_container/gradient_engine.h"
+#include "controls/platform/exposed.h"
 #include "controls/platform/regions.h"
 
 namespace tavolora::controls {
@@ -457,9 +459,9 @@ void GradContainer::showEvent(QShowEvent* event) {
 }
 
 // Shows the kept picture; painting happens only in the notifications and setters.
-void GradContainer::paintEvent(QPaintEvent*) {
+void GradContainer::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.drawImage(0, 0, surface_.image());
+    paint_exposed(painter, event->region(), surface_.image());
 }
 
 void GradContainer::mouseMoveEvent(QMouseEvent* event) {

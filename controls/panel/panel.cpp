@@ -3,9 +3,11 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPointer>
 
+#include "controls/platform/exposed.h"
 #include "controls/platform/regions.h"
 
 namespace tavolora::controls {
@@ -299,9 +301,9 @@ void Panel::resizeEvent(QResizeEvent*) {
     Redraw();
 }
 
-void Panel::paintEvent(QPaintEvent*) {
+void Panel::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.drawImage(0, 0, surface_.image());
+    paint_exposed(painter, event->region(), surface_.image());
 }
 
 // --- Input ------------------------------------------------------------------------

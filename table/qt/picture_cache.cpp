@@ -1,42 +1,54 @@
 #include "table/qt/picture_cache.h"
 
+#include <QString>
+
+#include <algorithm>
+
 #include "storage/host_path.h"
 
 namespace tavolora::table::qt {
 
+namespace {
+// A window being resized shows each stretched picture at a new size on every step:
+// only the last sizes are worth keeping. Two, so that one picture shown at two sizes
+// at once is not scaled again on every frame.
+constexpr std::size_t kSizesKept = 2;
+}  // namespace
+
 const QPixmap& PictureCache::picture(const std::string& path) {
-    const QString key = QString::fromStdString(path);
-    auto it = pictures_.find(key);
+    auto it = pictures_.find(path);
     if (it == pictures_.end()) {
         QPixmap pixmap;
         if (!path.empty()) pixmap.load(QString::fromStdString(storage::host_path(path).string()));
-        it = pictures_.insert(key, pixmap);
+        it = pictures_.emplace(path, pixmap).first;
     }
-    return *it;
+    return it->second;
 }
 
-const QPixmap& PictureCache::stretched(const std::string& path, QSize size) {
-    const QString key =
-        QString::fromStdString(path) + QStringLiteral("@%1x%2").arg(size.width()).arg(size.height());
-    auto it = stretched_.find(key);
-    if (it == stretched_.end()) {
-        const QPixmap& source = picture(path);
-        QPixmap scaled = source.isNull() || size.isEmpty()
-                             ? QPixmap()
-                             : source.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        // Only the latest size of each picture is worth keeping.
-        for (auto old = stretched_.begin(); old != stretched_.end();) {
-            old = old.key().startsWith(QString::fromStdString(path) + '@') ? stretched_.erase(old)
-                                                                           : std::next(old);
-        }
-        it = stretched_.insert(key, scaled);
+QPixmap PictureCache::scaled(const std::string& path, QSize size) {
+    const QPixmap& source = picture(path);
+    if (source.isNull() || size.isEmpty()) return QPixmap();
+    if (source.size() == size) return source;
+    std::vector<Scaled>& sizes = scaled_[path];
+    auto it = std::find_if(sizes.begin(), sizes.end(), [size](const Scaled& s) { return s.size == size; });
+    if (it == sizes.end()) {
+        if (sizes.size() >= kSizesKept) sizes.pop_back();
+        sizes.push_back({size, source.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)});
+        it = std::prev(sizes.end());
     }
-    return *it;
+    std::rotate(sizes.begin(), it, std::next(it));
+    return sizes.front().pixmap;
+}
+
+std::size_t PictureCache::scaled_count() const {
+    std::size_t count = 0;
+    for (const auto& [path, sizes] : scaled_) count += sizes.size();
+    return count;
 }
 
 void PictureCache::clear() {
     pictures_.clear();
-    stretched_.clear();
+    scaled_.clear();
 }
 
 }  // namespace tavolora::table::qt

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 
+#include "controls/platform/exposed.h"
 #include "core/program.h"
 #include "platform/qt/qt_platform.h"
 
@@ -17,6 +18,33 @@ QColor colour_of(std::uint32_t bgr) {
     return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
                   static_cast<int>((bgr >> 16) & 0xFF));
 }
+
+// A rectangle by its edges, the right and bottom ones outside it. Painting tests
+// every picture against every rectangle it paints, and QRect's own tests are calls
+// into Qt's library.
+struct Edges {
+    int left;
+    int top;
+    int right;
+    int bottom;
+
+    explicit Edges(const QRect& r)
+        : left(r.left()), top(r.top()), right(r.left() + r.width()), bottom(r.top() + r.height()) {}
+    Edges(int l, int t, int r, int b) : left(l), top(t), right(r), bottom(b) {}
+    int width() const { return right - left; }
+    int height() const { return bottom - top; }
+    QRect rect() const { return {left, top, width(), height()}; }
+    bool overlaps(const Edges& o) const {
+        return left < o.right && o.left < right && top < o.bottom && o.top < bottom;
+    }
+    bool covers(const Edges& o) const {
+        return left <= o.left && top <= o.top && o.right <= right && o.bottom <= bottom;
+    }
+    Edges within(const Edges& o) const {
+        return {std::max(left, o.left), std::max(top, o.top), std::min(right, o.right),
+                std::min(bottom, o.bottom)};
+    }
+};
 
 Twips twips_of(const Program& program) {
     return Twips{program.ports.metrics.twips_per_pixel_x(), program.ports.metrics.twips_per_pixel_y()};
@@ -69,7 +97,8 @@ void TableView::sync() {
         if (now.shown) dirty += now.rect;
         items_[i] = std::move(now);
     }
-    // Qt paints a region of many rectangles far slower than their bounding box.
+    // Each rectangle of the region is painted on its own, testing every picture
+    // against it: beyond a few rectangles, their bounding box costs less.
     if (!dirty.isEmpty()) update(dirty.rectCount() <= 8 ? dirty : QRegion(dirty.boundingRect()));
 
     widgets_.sync();
@@ -107,25 +136,66 @@ ControlKey TableView::control_at(QPoint point) const {
 }
 
 void TableView::paintEvent(QPaintEvent* event) {
-    QPainter painter(this);
-    painter.fillRect(event->rect(), palette().color(QPalette::Window));
-    std::vector<const Item*> visible;
+    // Each picture is settled once for the whole event: what it shows, where, and
+    // in which order, bottom first.
+    struct Shown {
+        std::int64_t z;
+        Edges at;        // where the picture's pixels go, in the view
+        QPixmap pixmap;  // at its on-screen size: drawing it is a plain copy
+        QPointF scale;   // the pixmap's pixels to one of the view's
+        bool opaque;     // hides everything under it
+    };
+    const QRegion& region = event->region();
+    const QRect bounds = region.boundingRect();
+    const qreal ratio = devicePixelRatio();
+    std::vector<Shown> shown;
     for (const Item& item : items_) {
-        if (item.shown && event->region().intersects(item.rect)) visible.push_back(&item);
-    }
-    std::sort(visible.begin(), visible.end(), [](const Item* a, const Item* b) { return a->z < b->z; });
-    for (const Item* item : visible) {
-        // A picture that cannot be loaded is drawn as nothing.
-        if (item->stretch) {
-            const QPixmap& pixmap = pictures_.stretched(item->picture, item->rect.size());
-            if (!pixmap.isNull()) painter.drawPixmap(item->rect.topLeft(), pixmap);
+        if (!item.shown || !bounds.intersects(item.rect)) continue;
+        QPixmap pixmap;
+        QRect rect = item.rect;
+        if (item.stretch) {
+            // Scaled to the screen's own pixels, so that a high-density screen shows
+            // it sharp and Qt never scales it while painting.
+            pixmap = pictures_.scaled(item.picture, (QSizeF(rect.size()) * ratio).toSize());
         } else {
-            const QPixmap& pixmap = pictures_.picture(item->picture);
-            if (!pixmap.isNull()) {
-                painter.drawPixmap(item->rect.topLeft(), pixmap, QRect(QPoint(0, 0), item->rect.size()));
-            }
+            // Shown at its own size, its top-left part when the control is smaller.
+            pixmap = pictures_.picture(item.picture);
+            rect &= QRect(rect.topLeft(), pixmap.size());
         }
+        // A picture that cannot be loaded is drawn as nothing.
+        if (pixmap.isNull() || rect.isEmpty()) continue;
+        const QPointF scale = item.stretch ? QPointF(static_cast<qreal>(pixmap.width()) / rect.width(),
+                                                     static_cast<qreal>(pixmap.height()) / rect.height())
+                                           : QPointF(1, 1);
+        const bool opaque = !pixmap.hasAlphaChannel();
+        shown.push_back({item.z, Edges(rect), std::move(pixmap), scale, opaque});
     }
+    std::stable_sort(shown.begin(), shown.end(), [](const Shown& a, const Shown& b) { return a.z < b.z; });
+
+    QPainter painter(this);
+    const QColor back = palette().color(QPalette::Window);
+    controls::for_each_exposed_rect(painter, region, [&](const QRect& rect) {
+        const Edges area(rect);
+        // The topmost opaque picture that covers the whole rectangle hides all that
+        // lies under it, the table's colour too: painting starts from it.
+        std::size_t first = shown.size();
+        while (first > 0 && !(shown[first - 1].opaque && shown[first - 1].at.covers(area))) --first;
+        if (first > 0) {
+            --first;
+        } else {
+            painter.fillRect(rect, back);
+        }
+        for (std::size_t i = first; i < shown.size(); ++i) {
+            const Shown& picture = shown[i];
+            if (!picture.at.overlaps(area)) continue;
+            const Edges part = picture.at.within(area);
+            const QPointF from((part.left - picture.at.left) * picture.scale.x(),
+                               (part.top - picture.at.top) * picture.scale.y());
+            painter.drawPixmap(
+                part.rect(), picture.pixmap,
+                QRectF(from, QSizeF(part.width() * picture.scale.x(), part.height() * picture.scale.y())));
+        }
+    });
 }
 
 void TableView::deliver(ControlKey key, InputEvent event, QMouseEvent* mouse) {

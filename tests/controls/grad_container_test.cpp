@@ -126,6 +126,39 @@ TEST(GradContainer, OutlineIsGivenOnlyWhenSizeOrCurvatureChange) {
     EXPECT_EQ(c->mask(), round_rect_region(0, 0, 130, 80, 6, 6));
 }
 
+// A rounded outline exposes the window as a region of many rectangles, drawn one
+// at a time: every pixel inside the outline is the surface's, none outside it is
+// touched, and a child covering part of the body keeps its own pixels.
+TEST(GradContainer, TheWindowShowsItsSurfaceExactlyInsideItsOutline) {
+    ControlHost host;
+    auto c = shown(host, 120, 90);
+    c->set_Curvature(24);
+    c->RedrawAll();
+    auto* child = new QWidget(c.get());
+    child->setGeometry(40, 30, 30, 20);
+    child->setAutoFillBackground(true);
+    QPalette palette = child->palette();
+    palette.setColor(QPalette::Window, QColor(0, 0, 255));
+    child->setPalette(palette);
+    child->show();
+    const QRegion outline = c->mask();
+    ASSERT_GT(outline.rectCount(), 8);
+
+    const QRgb untouched = qRgb(1, 2, 3);
+    QImage shown_image(c->size(), QImage::Format_RGB32);
+    shown_image.fill(untouched);
+    c->render(&shown_image);
+    const QImage& surface = c->surface().image();
+    for (int y = 0; y < c->height(); ++y) {
+        for (int x = 0; x < c->width(); ++x) {
+            const QRgb want = child->geometry().contains(x, y) ? qRgb(0, 0, 255)
+                              : outline.contains(QPoint(x, y)) ? surface.pixel(x, y)
+                                                               : untouched;
+            ASSERT_EQ(shown_image.pixel(x, y), want) << x << "," << y;
+        }
+    }
+}
+
 TEST(GradContainer, StoredPropertiesRoundTrip) {
     ControlHost host;
     // A new container stores only its IconSize 0, which differs from the default 1.

@@ -1,0 +1,163 @@
+// The table view's pictures on screen: where each one's pixels go, which one lies on
+// top, and that repainting only what changed leaves the screen as a whole redraw
+// would, without piling up scaled copies of a background that changes size.
+
+#include <QApplication>
+#include <QPainter>
+#include <QScreen>
+#include <QtTest>
+
+#include <string>
+
+#include "core/program.h"
+#include "platform/qt/qt_platform.h"
+#include "platform/random.h"
+#include "table/qt/main_window.h"
+#include "table/qt/table_view.h"
+
+namespace {
+
+using namespace tavolora;
+using table::Control;
+
+constexpr int kTwips = 15;
+const QRgb kGreen = qRgb(0, 128, 0);  // the table's colour
+
+struct Table {
+    platform::qt::QtPlatform platform{TAVOLORA_PROGRAM_DIR};
+    Program program{platform.ports()};
+    table::qt::F_01_Master window{program, platform};
+    table::MasterWindow& w = program.master;
+    table::qt::TableView& view = window.table();
+
+    Table() {
+        window.resize(1024, 768);
+        window.show();
+        if (!QTest::qWaitForWindowExposed(&window)) qWarning("the window was not exposed");
+        QApplication::processEvents();  // the window's size reaches the program first
+        w.PIC_Tavolo.Visible = true;
+        w.PIC_Tavolo.Height = 700 * kTwips;
+    }
+    // A picture on the table at `at` in pixels (an empty size keeps its picture's), in
+    // front of those placed before it.
+    Control& place(Control& control, const std::string& relative, QRect at) {
+        table::LoadPicture(control, std::string(TAVOLORA_PROGRAM_DIR) + "\\" + relative, program.pictures);
+        control.Left = static_cast<float>(at.x() * kTwips);
+        control.Top = static_cast<float>(at.y() * kTwips);
+        if (!at.isEmpty()) {
+            control.Width = static_cast<float>(at.width() * kTwips);
+            control.Height = static_cast<float>(at.height() * kTwips);
+        }
+        control.Visible = true;
+        control.ZOrder();
+        return control;
+    }
+    Control& card(int k, const std::string& relative, QRect at) {
+        w.P.Load(k);
+        return place(w.P(k), relative, at);
+    }
+    void show() {
+        window.sync();
+        QApplication::processEvents();
+    }
+    // What the window holds now, painted bit by bit, against a whole new redraw,
+    // where no screen of the window lies over the table.
+    void expect_screen_is_a_full_redraw() {
+        const QPoint at = view.mapTo(&window, QPoint(0, 0));
+        QImage screen = window.screen()
+                            ->grabWindow(window.winId(), at.x(), at.y(), view.width(), view.height())
+                            .toImage()
+                            .convertToFormat(QImage::Format_RGB32);
+        QImage redrawn = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        for (QWidget* other : view.parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (other == &view || !other->isVisible()) continue;
+            const QRect covered = other->geometry().translated(-view.pos());
+            for (QImage* image : {&screen, &redrawn}) QPainter(image).fillRect(covered, Qt::black);
+        }
+        QCOMPARE(screen, redrawn);
+    }
+};
+
+}  // namespace
+
+class TableViewTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void picturesFillTheirPlacesInTheirStackingOrder() {
+        Table t;
+        // The background stretched to a size other than its file's, behind everything.
+        t.place(t.w.IMG_Sfondo_Tavolo, "Tables\\Feltro.jpg", {300, 200, 250, 170}).ZOrder(1);
+        // A card cut to less than its picture, then brought in front of a later one.
+        Control& cut = t.card(1, "Cards\\Tavolora\\1\\1.bmp", {600, 250, 50, 80});
+        t.card(2, "Cards\\Tavolora\\2\\3.bmp", {620, 280, 0, 0});
+        cut.ZOrder();
+        // A card larger than its picture, over a small one that shows past the picture,
+        // and a card whose picture does not load.
+        Control& small = t.card(5, "Cards\\Tavolora\\4\\2.bmp", {875, 575, 20, 20});
+        t.card(3, "Cards\\Tavolora\\3\\7.bmp", {800, 450, 100, 150});
+        t.card(4, "Cards\\Tavolora\\1\\99.bmp", {400, 250, 72, 120});
+        t.show();
+
+        const QImage shown = t.view.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const auto file = [](const char* relative) {
+            return QImage(QStringLiteral(TAVOLORA_PROGRAM_DIR "/") + QLatin1String(relative))
+                .convertToFormat(QImage::Format_RGB32);
+        };
+        const QImage felt = file("Tables/Feltro.jpg");
+        QVERIFY(felt.size() != QSize(250, 170));
+        QCOMPARE(shown.copy(300, 200, 250, 170),
+                 felt.scaled(250, 170, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        QCOMPARE(shown.pixel(550, 300), kGreen);
+        QCOMPARE(shown.copy(600, 250, 50, 80), file("Cards/Tavolora/1/1.bmp").copy(0, 0, 50, 80));
+        QCOMPARE(shown.copy(650, 330, 42, 70), file("Cards/Tavolora/2/3.bmp").copy(30, 50, 42, 70));
+        QCOMPARE(shown.copy(800, 450, 72, 120), file("Cards/Tavolora/3/7.bmp"));
+        QCOMPARE(shown.pixel(872, 500), kGreen);
+        QCOMPARE(shown.pixel(850, 570), kGreen);
+        QCOMPARE(shown.copy(875, 575, 20, 20), file("Cards/Tavolora/4/2.bmp").copy(0, 0, 20, 20));
+        // Moving it repaints only inside the larger card's place.
+        small.Left += 2 * kTwips;
+        t.show();
+        t.expect_screen_is_a_full_redraw();
+    }
+
+    void repaintingWhatChangedLeavesTheScreenAsAWholeRedraw() {
+        Table t;
+        Control& background = t.place(t.w.IMG_Sfondo_Tavolo, "Tables\\Feltro.jpg", {0, 0, 1024, 700});
+        background.ZOrder(1);
+        platform::Rng rng(7);
+        const auto below = [&rng](int n) {
+            return static_cast<int>(rng.next_u64() % static_cast<unsigned>(n));
+        };
+        for (int k = 1; k <= 60; ++k) {
+            const std::string face = std::to_string(1 + k % 4) + "\\" + std::to_string(1 + k % 10) + ".bmp";
+            t.card(k, "Cards\\Tavolora\\" + face, {320 + below(620), below(580), 0, 0});
+        }
+        t.show();
+        // One card moving (a region of a few rectangles), then many at once (their
+        // bounding box), cards raised, hidden and shown again; now and then the
+        // background scaled to a new width, of which only the latest are kept.
+        for (int step = 1; step <= 24; ++step) {
+            if (step % 6 == 0) background.Width -= static_cast<float>(step * kTwips);
+            for (int moved = step % 3 == 0 ? 12 : 1; moved > 0; --moved) {
+                Control& card = t.w.P(1 + below(60));
+                card.Left += static_cast<float>((below(41) - 20) * kTwips);
+                card.Top += static_cast<float>((below(41) - 20) * kTwips);
+                if (step % 4 == 0) card.ZOrder();
+                if (step % 5 == 0) card.Visible = !card.Visible;
+            }
+            t.show();
+            QVERIFY(t.view.pictures().scaled_count() <= 2);
+            t.expect_screen_is_a_full_redraw();
+            if (QTest::currentTestFailed()) return;
+        }
+    }
+};
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    TableViewTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "table_view_test.moc"
