@@ -12,15 +12,14 @@
 #include <QtTest>
 
 #include <functional>
-#include <map>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "screens/screen_host.h"
 #include "setup/setup_screen.h"
 #include "table/qt/table_view.h"
 #include "tests/qt/running_program.h"
+#include "tests/support/table_snapshot.h"
 
 namespace {
 
@@ -30,17 +29,8 @@ using table::ControlId;
 using table::ControlKey;
 using testing::click;
 using testing::screenshot;
+using testing::seen;
 
-// What a person sees of every control: the visible ones, their place, picture,
-// caption and state.
-using Seen = std::tuple<float, float, float, float, std::string, std::string, bool>;
-std::map<ControlKey, Seen> seen(const Program& p) {
-    std::map<ControlKey, Seen> shown;
-    p.master.for_each([&shown](const Control& c) {
-        if (c.exists && c.Visible) shown[c.key] = {c.Left, c.Top, c.Width, c.Height, c.Picture, c.Caption, c.Enabled};
-    });
-    return shown;
-}
 
 // Steps that wait for the table to be ready for them, then act. The table runs its
 // waits inside the player's clicks: the steps are taken from a timer, each in a

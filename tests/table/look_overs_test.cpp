@@ -4,11 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
-#include <tuple>
 
 #include "tests/support/headless_match.h"
+#include "tests/support/table_snapshot.h"
 
 namespace tavolora::testing {
 namespace {
@@ -19,16 +18,6 @@ using table::ControlKey;
 using table::InputEvent;
 using table::MouseArgs;
 
-// What a person sees of every control: the visible ones, their place, picture,
-// caption and state.
-using Seen = std::tuple<float, float, float, float, std::string, std::string, bool>;
-std::map<ControlKey, Seen> seen(const Program& p) {
-    std::map<ControlKey, Seen> shown;
-    p.master.for_each([&shown](const Control& c) {
-        if (c.exists && c.Visible) shown[c.key] = {c.Left, c.Top, c.Width, c.Height, c.Picture, c.Caption, c.Enabled};
-    });
-    return shown;
-}
 
 MatchPlan plan_of(int game, int players, int first_player = 0) {
     MatchPlan plan;
