@@ -174,6 +174,12 @@ public:
     // pictures' pointer, from the program's Icons folder.
     void load_design_pictures(const std::string& program_folder);
 
+    // Where every screen but the main menu stands, with its Width and Height set:
+    // centred between the main menu's right edge and the window's, and at
+    // (the window's height - its own - 600) / 2 from the top. Not clamped: a small
+    // window lets it overlap the menu or run off the top.
+    void place_beside_menu(Screen screen);
+
 private:
     struct FloatingPanel {
         Control& panel;

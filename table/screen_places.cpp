@@ -1,21 +1,24 @@
-// The match set-up screen's place in the main window, and its option frames.
+// Where the screens stand in the main window, and the match set-up screen's option
+// frames.
 
 #include "core/program.h"
 #include "table/animation.h"
 
 namespace tavolora::table {
 
+void MasterWindow::place_beside_menu(Screen screen) {
+    ChildScreen& placed = screens(screen);
+    const ChildScreen& menu = screens(Screen::F_011_Menu);
+    const float menu_right = menu.Left + menu.Width;
+    placed.Left = menu_right + (form.Width - menu_right - placed.Width) / 2;
+    placed.Top = (form.Height - placed.Height - 600) / 2;
+}
+
 void Animation::Centra_Partita() {
-    MasterWindow& w = program_.master;
-    ChildScreen& setup = w.screens(Screen::F_040_Partita);
-    const ChildScreen& menu = w.screens(Screen::F_011_Menu);
+    ChildScreen& setup = program_.master.screens(Screen::F_040_Partita);
     setup.Width = 7785;
     setup.Height = 8145;
-    // Centred in the space right of the main menu; not clamped, so a narrow window
-    // lets it overlap the menu.
-    const float menu_right = menu.Left + menu.Width;
-    setup.Left = menu_right + (w.form.Width - menu_right - setup.Width) / 2;
-    setup.Top = (w.form.Height - setup.Height - 600) / 2;
+    program_.master.place_beside_menu(Screen::F_040_Partita);
 }
 
 void Animation::Disponi_Opzioni_Partita() {
