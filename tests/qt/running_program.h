@@ -16,6 +16,8 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "core/program.h"
 #include "platform/qt/qt_platform.h"
@@ -74,12 +76,22 @@ inline void click(QWidget* widget) {
     QTest::mouseClick(widget, Qt::LeftButton, {}, at);
 }
 
+// Links are recorded, never opened: a test opens no browser or mail program.
+class RecordedLinks : public platform::Shell {
+public:
+    bool open_link(std::string_view address) override {
+        opened.emplace_back(address);
+        return true;
+    }
+    std::vector<std::string> opened;
+};
+
 // The program as main() starts it, in a window of the given size.
 class RunningProgram {
 public:
     explicit RunningProgram(QSize size, bool with_user = true,
                             const ProgramFolder::Tune& tune = ProgramFolder::quick)
-        : folder(with_user, tune), platform(folder.folder.string()), program(platform.ports()),
+        : folder(with_user, tune), platform(folder.folder.string()), program(ports_of(platform, links)),
           window(program, platform) {
         program.waits.at_boundary([this] { program.start_up(); });
         window.resize(size);
@@ -92,7 +104,13 @@ public:
         reader.start(50);
     }
 
+    static platform::Ports ports_of(platform::qt::QtPlatform& qt, RecordedLinks& links) {
+        const platform::Ports p = qt.ports();
+        return platform::Ports{p.clock, p.loop, p.images, p.metrics, p.seeds, p.messages, links, p.folder};
+    }
+
     ProgramFolder folder;
+    RecordedLinks links;
     platform::qt::QtPlatform platform;
     Program program;
     table::qt::F_01_Master window;
