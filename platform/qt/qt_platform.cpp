@@ -131,6 +131,19 @@ void QtPlatform::show_message(std::string_view title, std::string_view text) {
     open_message_ = nullptr;
 }
 
+bool QtPlatform::ask_yes_no(std::string_view title, std::string_view text) {
+    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(title.data(), static_cast<int>(title.size())),
+                    QString::fromUtf8(text.data(), static_cast<int>(text.size())),
+                    QMessageBox::Yes | QMessageBox::No, message_parent_);
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    open_message_ = &box;
+    box.exec();
+    open_message_ = nullptr;
+    // A box closed from outside (the end of the program) answers nothing: No.
+    return box.clickedButton() == box.button(QMessageBox::Yes);
+}
+
 bool QtPlatform::open_link(std::string_view address) {
     return QDesktopServices::openUrl(
         QUrl(QString::fromUtf8(address.data(), static_cast<int>(address.size()))));
