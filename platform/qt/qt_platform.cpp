@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QImageReader>
+#include <QAbstractButton>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
@@ -135,6 +136,9 @@ bool QtPlatform::ask_yes_no(std::string_view title, std::string_view text) {
     QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(title.data(), static_cast<int>(title.size())),
                     QString::fromUtf8(text.data(), static_cast<int>(text.size())),
                     QMessageBox::Yes | QMessageBox::No, message_parent_);
+    // The program speaks Italian.
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Sì"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("No"));
     box.setDefaultButton(QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
     open_message_ = &box;
