@@ -26,6 +26,13 @@ void Program::show_message(std::string_view title, std::string_view text) {
     waits.throw_if_quitting();
 }
 
+bool Program::ask_yes_no(std::string_view title, std::string_view text) {
+    waits.throw_if_quitting();
+    const bool yes = ports.messages.ask_yes_no(title, text);
+    waits.throw_if_quitting();
+    return yes;
+}
+
 void Program::start_up() {
     storage.Carica_Testi_Italiano();
     master_events.start_up();

@@ -65,6 +65,8 @@ public:
     // Shows a message box (title, text, OK) and returns when the user has closed it;
     // unwinds when the program was asked to end meanwhile.
     void show_message(std::string_view title, std::string_view text);
+    // Asks with Yes and No buttons; true for Yes. Unwinds as show_message does.
+    bool ask_yes_no(std::string_view title, std::string_view text);
 
 private:
     void save_at_exit();

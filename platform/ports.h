@@ -85,6 +85,9 @@ public:
     virtual ~Messages() = default;
     // A message box with an OK button; returns when the user has closed it.
     virtual void show_message(std::string_view title, std::string_view text) = 0;
+    // A message box with Yes and No buttons; true when the user answered Yes. Closing
+    // the box any other way is a No.
+    virtual bool ask_yes_no(std::string_view title, std::string_view text) = 0;
 };
 
 class Shell {

@@ -1,6 +1,8 @@
 #include "screens/screen_host.h"
 
 #include "screens/f_011_menu.h"
+#include "screens/f_022_utenti_nuovo.h"
+#include "screens/f_02_utenti.h"
 #include "screens/f_040_partita.h"
 
 namespace tavolora::screens {
@@ -12,6 +14,12 @@ ScreenHost::ScreenHost(const table::ChildScreens& screens, setup::Setup& s, Scre
                         }, nullptr, QRect()});
     entries_.push_back({table::Screen::F_040_Partita, [this, &s](QWidget* parent) -> ScreenWidget* {
                             return new F_040_Partita(context_, s.setup_screen, s.match_setup, parent);
+                        }, nullptr, QRect()});
+    entries_.push_back({table::Screen::F_02_Utenti, [this, &s](QWidget* parent) -> ScreenWidget* {
+                            return new F_02_Utenti(context_, s.users_screen, s.users, parent);
+                        }, nullptr, QRect()});
+    entries_.push_back({table::Screen::F_022_Utenti_Nuovo, [this, &s](QWidget* parent) -> ScreenWidget* {
+                            return new F_022_Utenti_Nuovo(context_, s.new_user_screen, s.new_user, parent);
                         }, nullptr, QRect()});
 }
 

@@ -6,7 +6,10 @@
 #include "setup/game_setup.h"
 #include "setup/main_menu.h"
 #include "setup/match_setup.h"
+#include "setup/new_user.h"
 #include "setup/setup_screen.h"
+#include "setup/users.h"
+#include "setup/users_screen.h"
 
 namespace tavolora {
 class Program;
@@ -16,7 +19,11 @@ namespace tavolora::setup {
 
 struct Setup {
     explicit Setup(Program& program)
-        : game_setup(program), main_menu_events(program), match_setup(program) {}
+        : game_setup(program),
+          main_menu_events(program),
+          match_setup(program),
+          users(program),
+          new_user(program) {}
     Setup(const Setup&) = delete;
     Setup& operator=(const Setup&) = delete;
 
@@ -28,6 +35,12 @@ struct Setup {
     GameSetup game_setup;
     MainMenu main_menu_events;
     MatchSetup match_setup;
+
+    // The user screens.
+    UsersScreenState users_screen;
+    NewUserScreenState new_user_screen;
+    UserScreen users;
+    NewUserScreen new_user;
 };
 
 }  // namespace tavolora::setup

@@ -75,4 +75,10 @@ std::vector<std::string> user_names(const std::string& program_folder) {
     return users;
 }
 
+std::vector<std::string> user_photos(const std::string& program_folder) {
+    std::vector<std::string> photos = listed(program_folder + "\\Photos", false, ".bmp");
+    std::erase_if(photos, [](const std::string& name) { return character_count(name) > 20; });
+    return photos;
+}
+
 }  // namespace tavolora::storage

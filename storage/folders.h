@@ -16,5 +16,9 @@ std::vector<std::string> background_pictures(const std::string& program_folder);
 // The users: the stems of the ".usr" files under "<folder>\Users", each name once
 // whatever its letter case.
 std::vector<std::string> user_names(const std::string& program_folder);
+// The photos a user can choose: the ".bmp" files under "<folder>\Photos", leaving
+// out the names that would not fit the 20 characters of the user record's field (a
+// stored name must find its file again).
+std::vector<std::string> user_photos(const std::string& program_folder);
 
 }  // namespace tavolora::storage

@@ -6,6 +6,7 @@
 #include "core/numbers.h"
 #include "core/program.h"
 #include "storage/basic_text.h"
+#include "storage/code_page.h"
 #include "storage/default_options.h"
 #include "storage/folders.h"
 #include "storage/host_path.h"
@@ -300,10 +301,17 @@ std::optional<CurrentChoice> Settings::Carica_Opzioni_Generali() {
         const auto bytes = read_file(general_options_file());
         if (bytes && valid_options_file_size(bytes->size())) {
             s.Opzioni = decode_options(*bytes);
-            const std::string user = s.Opzioni.Mazzo_Dorso.trimmed_right();
-            // A last user whose name cannot be a user's is not restored.
-            if (check_user_name(FixedText<50>(user).trimmed()) == NameProblem::None) {
-                menu.LBL_Primarie(1).Caption = user;
+            // The last user is looked up among the users, so that the arrows step on
+            // from where it stands; one that is no longer there (or whose name cannot
+            // be a user's) gives way to the first user.
+            const std::string user = FixedText<50>(s.Opzioni.Mazzo_Dorso.trimmed_right()).trimmed();
+            menu.LBL_Primarie(1) = {s.Utenti_Giochi(1, 1).trimmed_right(), "1"};
+            for (int position = 1; position <= 10 && check_user_name(user) == NameProblem::None; ++position) {
+                const std::string listed = s.Utenti_Giochi(1, position).trimmed();
+                if (!listed.empty() && same_ignoring_case(listed, user)) {
+                    menu.LBL_Primarie(1) = {listed, format_plain(position)};
+                    break;
+                }
             }
             menu.LBL_Primarie(2).Tag = format_plain(static_cast<long>(s.Opzioni.Impostazioni(1)) - 1);
             program_.setup.main_menu_events.IMG_Icona_Primarie_Click(4);

@@ -55,7 +55,7 @@ void MasterEvents::Q_O_Click() {
 
 void MasterEvents::Q_U_Click() {
     Chiudi_Tutte_Le_Form();
-    program_.master.screens.Load(Screen::F_02_Utenti);
+    program_.setup.users.load();
 }
 
 void MasterEvents::Q_Gi_Click() {
@@ -143,8 +143,9 @@ void MasterEvents::Nascondi_Menu() {
 void MasterEvents::Chiudi_Tutte_Le_Form() {
     MasterWindow& w = program_.master;
     Nascondi_Menu();
-    w.screens.Unload(Screen::F_02_Utenti);
-    w.screens.Unload(Screen::F_022_Utenti_Nuovo);
+    program_.setup.users.unload();
+    // The new-user screen's closing brings the user screen back.
+    program_.setup.new_user.unload();
     w.screens.Unload(Screen::F_03_Giochi);
     w.PIC_Tavolo.Visible = false;
     w.screens.Unload(Screen::F_040_Partita);

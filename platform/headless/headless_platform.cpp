@@ -166,6 +166,16 @@ void HeadlessPlatform::show_message(std::string_view title, std::string_view tex
     messages_.push_back({std::string(title), std::string(text)});
 }
 
+bool HeadlessPlatform::ask_yes_no(std::string_view title, std::string_view text) {
+    bool answer = default_answer_;
+    if (!answers_.empty()) {
+        answer = answers_.front();
+        answers_.pop_front();
+    }
+    questions_.push_back({std::string(title), std::string(text), answer});
+    return answer;
+}
+
 bool HeadlessPlatform::open_link(std::string_view address) {
     links_.emplace_back(address);
     return true;

@@ -97,6 +97,19 @@ public:
     };
     const std::vector<Message>& messages() const { return messages_; }
 
+    // Yes/No questions are recorded with the answer they got: the next scripted
+    // answer, or the default answer when none is left (No unless set otherwise).
+    bool ask_yes_no(std::string_view title, std::string_view text) override;
+    void answer_next(bool yes) { answers_.push_back(yes); }
+    void set_default_answer(bool yes) { default_answer_ = yes; }
+    struct Question {
+        std::string title;
+        std::string text;
+        bool answer = false;
+        friend bool operator==(const Question&, const Question&) = default;
+    };
+    const std::vector<Question>& questions() const { return questions_; }
+
     // Links are recorded, never opened.
     bool open_link(std::string_view address) override;
     const std::vector<std::string>& opened_links() const { return links_; }
@@ -137,6 +150,9 @@ private:
     std::uint64_t seed_;
     std::string folder_;
     std::vector<Message> messages_;
+    std::deque<bool> answers_;
+    bool default_answer_ = false;
+    std::vector<Question> questions_;
     std::vector<std::string> links_;
 };
 

@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QImageReader>
+#include <QAbstractButton>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
@@ -129,6 +130,22 @@ void QtPlatform::show_message(std::string_view title, std::string_view text) {
     open_message_ = &box;
     box.exec();
     open_message_ = nullptr;
+}
+
+bool QtPlatform::ask_yes_no(std::string_view title, std::string_view text) {
+    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(title.data(), static_cast<int>(title.size())),
+                    QString::fromUtf8(text.data(), static_cast<int>(text.size())),
+                    QMessageBox::Yes | QMessageBox::No, message_parent_);
+    // The program speaks Italian.
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Sì"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("No"));
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    open_message_ = &box;
+    box.exec();
+    open_message_ = nullptr;
+    // A box closed from outside (the end of the program) answers nothing: No.
+    return box.clickedButton() == box.button(QMessageBox::Yes);
 }
 
 bool QtPlatform::open_link(std::string_view address) {

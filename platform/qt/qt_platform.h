@@ -63,6 +63,7 @@ public:
     // Message boxes open over this window.
     void set_message_parent(QWidget* parent) { message_parent_ = parent; }
     void show_message(std::string_view title, std::string_view text) override;
+    bool ask_yes_no(std::string_view title, std::string_view text) override;
 
     bool open_link(std::string_view address) override;
 

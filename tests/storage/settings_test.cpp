@@ -383,7 +383,7 @@ TEST_F(StartUp, TheLastUserAndGameAreRestored) {
     folder.write("Options/TVQ.opt", record_bytes(record));
     program.setup.main_menu_events.Form_Load();
     EXPECT_EQ(label(1).Caption, "Bruno");
-    EXPECT_EQ(label(1).Tag, "1");  // the arrows step from the first position
+    EXPECT_EQ(label(1).Tag, "2");  // the arrows step on from the restored user's place
     EXPECT_EQ(label(2).Caption, "Scopa");
     EXPECT_EQ(label(2).Tag, "2");
     EXPECT_EQ(program.match.Codice_Gioco, 2);

@@ -11,7 +11,6 @@
 
 namespace tavolora::testing {
 
-namespace {
 std::string bmp_header(int width, int height) {
     std::string bytes(54, '\0');
     const auto put = [&bytes](std::size_t at, std::uint32_t v) {
@@ -28,7 +27,6 @@ std::string bmp_header(int width, int height) {
     bytes[28] = 24;
     return bytes;
 }
-}  // namespace
 
 void write_test_deck(const TempFolder& folder) {
     const std::string card = bmp_header(72, 120);

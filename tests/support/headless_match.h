@@ -15,6 +15,10 @@
 
 namespace tavolora::testing {
 
+// The 54-byte header of a 24-bit BMP of the given size: what the program reads of a
+// picture without a window system.
+std::string bmp_header(int width, int height);
+
 // Writes the header of a 72 x 120 BMP for every card face and back of a deck
 // named "Mazzo" under `folder`\Cards: enough for the layout, which measures them.
 void write_test_deck(const TempFolder& folder);
