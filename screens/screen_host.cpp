@@ -2,6 +2,7 @@
 
 #include "screens/f_011_menu.h"
 #include "screens/f_040_partita.h"
+#include "screens/f_06_opzioni.h"
 
 namespace tavolora::screens {
 
@@ -12,6 +13,9 @@ ScreenHost::ScreenHost(const table::ChildScreens& screens, setup::Setup& s, Scre
                         }, nullptr, QRect()});
     entries_.push_back({table::Screen::F_040_Partita, [this, &s](QWidget* parent) -> ScreenWidget* {
                             return new F_040_Partita(context_, s.setup_screen, s.match_setup, parent);
+                        }, nullptr, QRect()});
+    entries_.push_back({table::Screen::F_06_Opzioni, [this, &s](QWidget* parent) -> ScreenWidget* {
+                            return new F_06_Opzioni(context_, s.options, s.options_events, parent);
                         }, nullptr, QRect()});
 }
 

@@ -6,6 +6,7 @@
 #include "setup/game_setup.h"
 #include "setup/main_menu.h"
 #include "setup/match_setup.h"
+#include "setup/options.h"
 #include "setup/setup_screen.h"
 
 namespace tavolora {
@@ -16,18 +17,20 @@ namespace tavolora::setup {
 
 struct Setup {
     explicit Setup(Program& program)
-        : game_setup(program), main_menu_events(program), match_setup(program) {}
+        : game_setup(program), main_menu_events(program), match_setup(program), options_events(program) {}
     Setup(const Setup&) = delete;
     Setup& operator=(const Setup&) = delete;
 
     // State.
     MainMenuState main_menu;
     SetupScreenState setup_screen;
+    OptionsState options;
 
     // Handlers.
     GameSetup game_setup;
     MainMenu main_menu_events;
     MatchSetup match_setup;
+    Options options_events;
 };
 
 }  // namespace tavolora::setup
