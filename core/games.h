@@ -4,7 +4,8 @@
 // table: the name, the main menu's colour, the kinds of match in the order the
 // set-up screen steps through them and the new-match handler of each, which panel of
 // players the set-up screen shows and which player counts it offers, and the range
-// of its points slider. Code reads this table instead of switching on the game.
+// of its points slider, and which panels the options screen offers. Code reads this
+// table instead of switching on the game.
 
 #include <array>
 #include <cstdint>
@@ -28,6 +29,16 @@ struct PointsSlider {
     int large_step = 0;
 };
 
+// What the options screen offers for a game: the difficulty panel (a game where the
+// computer has no choice to make has none), Scopa's rules panel, and the animation
+// panel's box "wait for the mouse click" (a game without tricks has nothing to wait
+// for).
+struct OptionPanels {
+    bool difficulty = true;
+    bool rules = false;
+    bool wait_for_click = true;
+};
+
 struct Game {
     int code = 0;
     std::string_view name;
@@ -40,6 +51,7 @@ struct Game {
     std::array<bool, 3> players{};        // 2, 3 and 4 players offered
     int players_at_load = 0;              // the count selected as the set-up screen loads, 0 none
     PointsSlider points;                  // the points slider's maximum, ticks and large step
+    OptionPanels options;                 // the options screen's panels
 };
 
 inline constexpr std::array<Game, kCount> kGames{{
@@ -51,7 +63,8 @@ inline constexpr std::array<Game, kCount> kGames{{
      false,
      {true, true, true},
      0,
-     {1200, 60, 120}},
+     {1200, 60, 120},
+     {true, false, true}},
     {kScopa,
      "Scopa",
      0x00A000,
@@ -60,7 +73,8 @@ inline constexpr std::array<Game, kCount> kGames{{
      false,
      {true, false, true},
      4,
-     {50, 1, 5}},
+     {50, 1, 5},
+     {true, true, true}},
     {kCamicia,
      "Camicia",
      0xC000C0,
@@ -69,7 +83,8 @@ inline constexpr std::array<Game, kCount> kGames{{
      true,
      {false, false, false},
      0,
-     {1200, 60, 120}},
+     {1200, 60, 120},
+     {false, false, false}},
     {kTresette,
      "Tresette",
      0x0080C0,
@@ -78,7 +93,8 @@ inline constexpr std::array<Game, kCount> kGames{{
      false,
      {true, true, true},
      0,
-     {220, 11, 11}},
+     {220, 11, 11},
+     {true, false, true}},
 }};
 
 // The game of a code, or nullptr for a code that names none.

@@ -4,6 +4,7 @@
 #include "screens/f_022_utenti_nuovo.h"
 #include "screens/f_02_utenti.h"
 #include "screens/f_040_partita.h"
+#include "screens/f_06_opzioni.h"
 
 namespace tavolora::screens {
 
@@ -20,6 +21,9 @@ ScreenHost::ScreenHost(const table::ChildScreens& screens, setup::Setup& s, Scre
                         }, nullptr, QRect()});
     entries_.push_back({table::Screen::F_022_Utenti_Nuovo, [this, &s](QWidget* parent) -> ScreenWidget* {
                             return new F_022_Utenti_Nuovo(context_, s.new_user_screen, s.new_user, parent);
+                        }, nullptr, QRect()});
+    entries_.push_back({table::Screen::F_06_Opzioni, [this, &s](QWidget* parent) -> ScreenWidget* {
+                            return new F_06_Opzioni(context_, s.options, s.options_events, parent);
                         }, nullptr, QRect()});
 }
 

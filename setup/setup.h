@@ -7,6 +7,7 @@
 #include "setup/main_menu.h"
 #include "setup/match_setup.h"
 #include "setup/new_user.h"
+#include "setup/options.h"
 #include "setup/setup_screen.h"
 #include "setup/users.h"
 #include "setup/users_screen.h"
@@ -23,13 +24,15 @@ struct Setup {
           main_menu_events(program),
           match_setup(program),
           users(program),
-          new_user(program) {}
+          new_user(program),
+          options_events(program) {}
     Setup(const Setup&) = delete;
     Setup& operator=(const Setup&) = delete;
 
     // State.
     MainMenuState main_menu;
     SetupScreenState setup_screen;
+    OptionsState options;
 
     // Handlers.
     GameSetup game_setup;
@@ -41,6 +44,7 @@ struct Setup {
     NewUserScreenState new_user_screen;
     UserScreen users;
     NewUserScreen new_user;
+    Options options_events;
 };
 
 }  // namespace tavolora::setup

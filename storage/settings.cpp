@@ -1,6 +1,7 @@
 #include "storage/settings.h"
 
 #include <algorithm>
+#include <functional>
 
 #include "core/games.h"
 #include "core/numbers.h"
@@ -66,26 +67,42 @@ void Settings::Imposta_Percorso_Opzioni() {
     s.Estensioni(2) = ".jpg";
 }
 
-bool Settings::read_options(bool require_valid) {
-    SettingsState& s = program_.settings;
+std::optional<Tipo_Opzioni> Settings::stored_options(bool require_valid) const {
     const std::filesystem::path file = options_file();
     std::optional<std::string> bytes;
     if (!file.empty()) bytes = read_file(file);
     const bool readable = bytes && (require_valid ? valid_options_file_size(bytes->size())
                                                   : bytes->size() >= layout::kOptionsLength);
-    if (!readable) {
-        s.Opzioni = default_options(program_folder(), program_.match.Codice_Gioco);
-        return false;
-    }
-    s.Opzioni = decode_options(*bytes);
-    return true;
+    if (!readable) return std::nullopt;
+    return decode_options(*bytes);
+}
+
+bool Settings::read_options(bool require_valid) {
+    std::optional<Tipo_Opzioni> stored = stored_options(require_valid);
+    program_.settings.Opzioni =
+        stored ? *stored : default_options(program_folder(), program_.match.Codice_Gioco);
+    return stored.has_value();
 }
 
 bool Settings::write_options() {
+    return write_options(program_.settings.Opzioni);
+}
+
+bool Settings::write_options(const Tipo_Opzioni& record) {
     const std::filesystem::path file = options_file();
     if (file.empty()) return false;
-    const OptionsBytes bytes = encode(program_.settings.Opzioni);
+    const OptionsBytes bytes = encode(record);
     return write_record(file, std::string_view(bytes.data(), bytes.size()));
+}
+
+bool Settings::save_own_fields(const std::function<void(Tipo_Opzioni&)>& change) {
+    // The record starts from this file alone, never from what `Opzioni` held before:
+    // that may be another user's options or the general file's.
+    Tipo_Opzioni record =
+        stored_options(false).value_or(default_options(program_folder(), program_.match.Codice_Gioco));
+    change(record);
+    program_.settings.Opzioni = record;
+    return write_options(record);
 }
 
 void Settings::use_defaults() {
@@ -154,22 +171,24 @@ bool Settings::Salva_Mazzo(const DeckPanel& panel) {
                       entries_equal(panel.carte_list, panel.CMB_Mazzo_Carte);
     if (found != 2) return false;
     // The other fields keep what the file holds.
-    read_options(false);
-    Tipo_Opzioni& o = program_.settings.Opzioni;
-    o.Mazzo_Carte.assign(FixedText<50>(panel.CMB_Mazzo_Carte).trimmed());
-    o.Mazzo_Dorso.assign(FixedText<50>(panel.CMB_Mazzo_Dorso).trimmed());
-    return write_options();
+    return save_own_fields([&panel](Tipo_Opzioni& o) {
+        o.Mazzo_Carte.assign(FixedText<50>(panel.CMB_Mazzo_Carte).trimmed());
+        o.Mazzo_Dorso.assign(FixedText<50>(panel.CMB_Mazzo_Dorso).trimmed());
+    });
+}
+
+std::optional<std::string> Settings::Mostra_Sfondo() {
+    if (!read_options(true)) return std::nullopt;
+    return program_.settings.Opzioni.Sfondo_Tavolo.text();
 }
 
 bool Settings::Salva_Sfondo(const BackgroundPanel& panel) {
     if (entries_equal(panel.list, panel.CMB_Sfondo_Tavolo) != 1) return false;
-    read_options(false);
     const std::string text = FixedText<50>(panel.CMB_Sfondo_Tavolo).trimmed();
     std::string stored = text;
     if (text == kScelta_Nessuno) stored = "N";
     if (text == kScelta_Casuale) stored = "R";
-    program_.settings.Opzioni.Sfondo_Tavolo.assign(stored);
-    return write_options();
+    return save_own_fields([&stored](Tipo_Opzioni& o) { o.Sfondo_Tavolo.assign(stored); });
 }
 
 AnimationPanel Settings::Mostra_Animazioni() {
@@ -182,20 +201,17 @@ AnimationPanel Settings::Mostra_Animazioni() {
     return panel;
 }
 
-void Settings::Salva_Animazioni(const AnimationPanel& panel) {
-    read_options(false);
-    Tipo_Opzioni& o = program_.settings.Opzioni;
-    for (int i = 1; i <= 5; ++i) store16(o.Animazioni(i), panel.SLD_Movimento(i));
-    if (panel.CHK_Aspetta_Tavolo) o.Animazioni(5) = 0;
-    write_options();
+bool Settings::Salva_Animazioni(const AnimationPanel& panel) {
+    return save_own_fields([&panel](Tipo_Opzioni& o) {
+        for (int i = 1; i <= 5; ++i) store16(o.Animazioni(i), panel.SLD_Movimento(i));
+        if (panel.CHK_Aspetta_Tavolo) o.Animazioni(5) = 0;
+    });
 }
 
-void Settings::Salva_Difficolta(std::optional<int> selected) {
-    read_options(false);
-    if (selected && *selected >= 0 && *selected <= 3) {
-        program_.settings.Opzioni.Difficolta = static_cast<std::int16_t>(*selected);
-    }
-    write_options();
+bool Settings::Salva_Difficolta(std::optional<int> selected) {
+    return save_own_fields([selected](Tipo_Opzioni& o) {
+        if (selected && *selected >= 0 && *selected <= 3) o.Difficolta = static_cast<std::int16_t>(*selected);
+    });
 }
 
 std::optional<RulesShown> Settings::Mostra_Regole_Scopa() {
@@ -211,14 +227,13 @@ std::optional<RulesShown> Settings::Mostra_Regole_Scopa() {
     return shown;
 }
 
-void Settings::Salva_Regole_Scopa(const RulesPanel& panel) {
-    read_options(false);
-    Tipo_Opzioni& o = program_.settings.Opzioni;
-    if (program_.match.Codice_Gioco == 2) {
+bool Settings::Salva_Regole_Scopa(const RulesPanel& panel) {
+    const bool scopa = program_.match.Codice_Gioco == 2;
+    return save_own_fields([&panel, scopa](Tipo_Opzioni& o) {
+        if (!scopa) return;
         for (int i = 1; i <= 13; ++i) o.Regole(i) = panel.CHK_Regole_Scopa(i) == 1 ? 1 : 0;
         store16(o.Regole(20), panel.HSR_Mazzo_Asso);
-    }
-    write_options();
+    });
 }
 
 // --- Match settings ------------------------------------------------------------------
@@ -244,21 +259,24 @@ MatchSettingsShown Settings::show_match_settings(int game) {
 }
 
 void Settings::save_match_settings(const MatchSettingsScreen& screen) {
-    Tipo_Opzioni& o = program_.settings.Opzioni;
-    if (screen.OPT_Numero_Giocatori && *screen.OPT_Numero_Giocatori >= 2 &&
-        *screen.OPT_Numero_Giocatori <= 4) {
-        o.Impostazioni(1) = static_cast<std::int16_t>(*screen.OPT_Numero_Giocatori);
-    }
-    store16(o.Impostazioni(2), screen.SLD_Punteggio);
-    store16(o.Impostazioni(3), screen.SLD_Partite);
-    o.Impostazioni(4) = screen.CHK_Ferma_Punteggio ? 1 : 0;
-    if (screen.OPT_Gioca_Per_Primo && *screen.OPT_Gioca_Per_Primo >= 0 && *screen.OPT_Gioca_Per_Primo <= 3) {
-        o.Impostazioni(5) = static_cast<std::int16_t>(*screen.OPT_Gioca_Per_Primo);
-    }
-    o.Impostazioni(6) = screen.OPT_Verso_Delle_Carte_0 ? 0 : 1;
-    store16(o.Impostazioni(15), basic_val(screen.LBL_Modalita_Tag));
-    for (int k = 1; k <= 3; ++k) o.Nomi_Giocatori(k).assign(screen.TXT_Nome_Giocatore(k));
-    write_options();
+    // "Gioca!" has just loaded this file into `Opzioni`; the record is read again all
+    // the same, so that a caller that did not can never write another file's fields.
+    save_own_fields([&screen](Tipo_Opzioni& o) {
+        if (screen.OPT_Numero_Giocatori && *screen.OPT_Numero_Giocatori >= 2 &&
+            *screen.OPT_Numero_Giocatori <= 4) {
+            o.Impostazioni(1) = static_cast<std::int16_t>(*screen.OPT_Numero_Giocatori);
+        }
+        store16(o.Impostazioni(2), screen.SLD_Punteggio);
+        store16(o.Impostazioni(3), screen.SLD_Partite);
+        o.Impostazioni(4) = screen.CHK_Ferma_Punteggio ? 1 : 0;
+        if (screen.OPT_Gioca_Per_Primo && *screen.OPT_Gioca_Per_Primo >= 0 &&
+            *screen.OPT_Gioca_Per_Primo <= 3) {
+            o.Impostazioni(5) = static_cast<std::int16_t>(*screen.OPT_Gioca_Per_Primo);
+        }
+        o.Impostazioni(6) = screen.OPT_Verso_Delle_Carte_0 ? 0 : 1;
+        store16(o.Impostazioni(15), basic_val(screen.LBL_Modalita_Tag));
+        for (int k = 1; k <= 3; ++k) o.Nomi_Giocatori(k).assign(screen.TXT_Nome_Giocatore(k));
+    });
 }
 
 CamiciaSettingsShown Settings::Mostra_Impostazioni_Camicia() {
@@ -268,11 +286,11 @@ CamiciaSettingsShown Settings::Mostra_Impostazioni_Camicia() {
 }
 
 void Settings::Salva_Impostazioni_Camicia() {
-    read_options(false);
-    Tipo_Opzioni& o = program_.settings.Opzioni;
-    store16(o.Impostazioni(1), program_.match.Modalita_Partita);
-    o.Impostazioni(2) = program_.match.Numero_Carte_Camicia;
-    write_options();
+    const engine::MatchState& m = program_.match;
+    save_own_fields([&m](Tipo_Opzioni& o) {
+        store16(o.Impostazioni(1), m.Modalita_Partita);
+        o.Impostazioni(2) = m.Numero_Carte_Camicia;
+    });
 }
 
 // --- The general options file --------------------------------------------------------
@@ -281,10 +299,10 @@ void Settings::Salva_Opzioni_Generali() {
     SettingsState& s = program_.settings;
     const std::filesystem::path file = general_options_file();
     // Only the last user and game mean anything here; the other fields go back as
-    // they were read (or as they stand in memory when the file has no record).
-    if (const auto bytes = read_file(file); bytes && bytes->size() >= layout::kOptionsLength) {
-        s.Opzioni = decode_options(*bytes);
-    }
+    // they were read, and a file without a record starts from a blank one, never from
+    // a user's options that happen to be in memory.
+    const auto bytes = read_file(file);
+    s.Opzioni = bytes && bytes->size() >= layout::kOptionsLength ? decode_options(*bytes) : Tipo_Opzioni{};
     const setup::MainMenuState& menu = program_.setup.main_menu;
     s.Opzioni.Mazzo_Dorso.assign(FixedText<50>(menu.LBL_Primarie(1).Caption).trimmed_right());
     store16(s.Opzioni.Impostazioni(1), basic_val(menu.LBL_Primarie(2).Tag));

@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -138,17 +139,23 @@ public:
 
     DeckShown Mostra_Mazzo();
     // Saves the deck and the back when both texts are in their lists; returns
-    // whether it wrote.
+    // whether it wrote. Every saver reads the record of its own file (or the
+    // defaults) and changes only its own fields in it.
     bool Salva_Mazzo(const DeckPanel& panel);
+    // The stored background as the file holds it (50 characters, blank-padded), or
+    // nothing when the file does not hold exactly one record.
+    std::optional<std::string> Mostra_Sfondo();
     // Saves the background when its text is exactly one entry of its list.
     bool Salva_Sfondo(const BackgroundPanel& panel);
     AnimationPanel Mostra_Animazioni();
-    void Salva_Animazioni(const AnimationPanel& panel);
+    // Each saver returns whether the file was written.
+    bool Salva_Animazioni(const AnimationPanel& panel);
     // The selected difficulty option (0 to 3), if any.
-    void Salva_Difficolta(std::optional<int> selected);
+    bool Salva_Difficolta(std::optional<int> selected);
     // Scopa only: nothing for another game.
     std::optional<RulesShown> Mostra_Regole_Scopa();
-    void Salva_Regole_Scopa(const RulesPanel& panel);
+    // For another game the record is written back as it is.
+    bool Salva_Regole_Scopa(const RulesPanel& panel);
 
     // --- The match settings of the set-up screen.
 
@@ -200,8 +207,15 @@ private:
     // `require_valid`, a file that does not hold exactly one record fails; without,
     // one that holds no whole record. A failed read leaves the defaults in `Opzioni`.
     bool read_options(bool require_valid);
-    // Writes `Opzioni` as record 1 of the current options file.
+    // Record 1 of the current options file, tested as above; nothing when it fails.
+    std::optional<Tipo_Opzioni> stored_options(bool require_valid) const;
+    // Writes `Opzioni`, or a record, as record 1 of the current options file;
+    // returns whether the file was written.
     bool write_options();
+    bool write_options(const Tipo_Opzioni& record);
+    // A saver's work: record 1 of the current file (the defaults when it has none),
+    // changed by `change` and written; `Opzioni` is left holding it.
+    bool save_own_fields(const std::function<void(Tipo_Opzioni&)>& change);
     // A file that is not valid: the defaults in memory, saved as the deck panel's
     // save would save them.
     void use_defaults();

@@ -50,7 +50,7 @@ void MasterEvents::Q_G_Click() {
 
 void MasterEvents::Q_O_Click() {
     program_.master.PIC_Tavolo.Height = 0;
-    program_.master.screens.Load(Screen::F_06_Opzioni);
+    program_.setup.options_events.load();
 }
 
 void MasterEvents::Q_U_Click() {
