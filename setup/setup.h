@@ -7,6 +7,8 @@
 #include "setup/main_menu.h"
 #include "setup/match_setup.h"
 #include "setup/setup_screen.h"
+#include "setup/help_screen.h"
+#include "setup/credits.h"
 
 namespace tavolora {
 class Program;
@@ -16,7 +18,8 @@ namespace tavolora::setup {
 
 struct Setup {
     explicit Setup(Program& program)
-        : game_setup(program), main_menu_events(program), match_setup(program) {}
+        : game_setup(program), main_menu_events(program), match_setup(program),
+          help_events(program), credits_events(program) {}
     Setup(const Setup&) = delete;
     Setup& operator=(const Setup&) = delete;
 
@@ -28,6 +31,12 @@ struct Setup {
     GameSetup game_setup;
     MainMenu main_menu_events;
     MatchSetup match_setup;
+
+    // The help and credits screens.
+    HelpScreenState help_screen;
+    HelpScreen help_events;
+    CreditsScreenState credits_screen;
+    Credits credits_events;
 };
 
 }  // namespace tavolora::setup
