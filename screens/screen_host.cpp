@@ -5,6 +5,8 @@
 #include "screens/f_02_utenti.h"
 #include "screens/f_040_partita.h"
 #include "screens/f_06_opzioni.h"
+#include "screens/f_08_crediti.h"
+#include "screens/f_12_help.h"
 
 namespace tavolora::screens {
 
@@ -24,6 +26,12 @@ ScreenHost::ScreenHost(const table::ChildScreens& screens, setup::Setup& s, Scre
                         }, nullptr, QRect()});
     entries_.push_back({table::Screen::F_06_Opzioni, [this, &s](QWidget* parent) -> ScreenWidget* {
                             return new F_06_Opzioni(context_, s.options, s.options_events, parent);
+                        }, nullptr, QRect()});
+    entries_.push_back({table::Screen::F_12_Help, [this, &s](QWidget* parent) -> ScreenWidget* {
+                            return new F_12_Help(context_, s.help_screen, s.help_events, parent);
+                        }, nullptr, QRect()});
+    entries_.push_back({table::Screen::F_08_Crediti, [this, &s](QWidget* parent) -> ScreenWidget* {
+                            return new F_08_Crediti(context_, s.credits_screen, s.credits_events, parent);
                         }, nullptr, QRect()});
 }
 

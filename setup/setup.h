@@ -1,9 +1,11 @@
 #pragma once
 
-// The screens' share of a running program: the main menu's and the match set-up's
-// state, as the Qt screens show it, and the handlers that change it.
+// The screens' share of a running program: each screen's state, as its Qt screen
+// shows it, and the handlers that change it.
 
+#include "setup/credits.h"
 #include "setup/game_setup.h"
+#include "setup/help_screen.h"
 #include "setup/main_menu.h"
 #include "setup/match_setup.h"
 #include "setup/new_user.h"
@@ -25,26 +27,30 @@ struct Setup {
           match_setup(program),
           users(program),
           new_user(program),
-          options_events(program) {}
+          options_events(program),
+          help_events(program),
+          credits_events(program) {}
     Setup(const Setup&) = delete;
     Setup& operator=(const Setup&) = delete;
 
-    // State.
+    // State, by screen.
     MainMenuState main_menu;
     SetupScreenState setup_screen;
+    UsersScreenState users_screen;
+    NewUserScreenState new_user_screen;
     OptionsState options;
+    HelpScreenState help_screen;
+    CreditsScreenState credits_screen;
 
     // Handlers.
     GameSetup game_setup;
     MainMenu main_menu_events;
     MatchSetup match_setup;
-
-    // The user screens.
-    UsersScreenState users_screen;
-    NewUserScreenState new_user_screen;
     UserScreen users;
     NewUserScreen new_user;
     Options options_events;
+    HelpScreen help_events;
+    Credits credits_events;
 };
 
 }  // namespace tavolora::setup

@@ -31,12 +31,27 @@ std::vector<HelpNode> Help::Carica_Indice_Guida() {
 }
 
 std::vector<std::string> Help::Mostra_Testo_Guida(std::string_view chapter, std::string_view section) {
-    if (section == "99") return {};
+    std::vector<std::string> topic;
+    Mostra_Testo_Guida(chapter, section, [&topic](std::string line) {
+        topic.push_back(std::move(line));
+        return true;
+    });
+    return topic;
+}
+
+void Help::Mostra_Testo_Guida(std::string_view chapter, std::string_view section,
+                              const std::function<bool(std::string line)>& add) {
+    if (section == "99") return;
     const DisabledScope disabled(TVW_Help_Enabled);
     const auto bytes = read_file(host_path(program_.settings.Percorso_Guida));
-    if (!bytes) return {};
+    if (!bytes) return;
     program_.waits.pump_once();
-    return help_topic(*bytes, chapter, section, [this] { program_.waits.pump_once(); });
+    // The events run after each line is listed, so the line is on screen first.
+    help_topic_lines(*bytes, chapter, section, [this, &add](std::string line) {
+        if (!add(std::move(line))) return false;
+        program_.waits.pump_once();
+        return true;
+    });
 }
 
 }  // namespace tavolora::storage

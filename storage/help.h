@@ -3,6 +3,7 @@
 // The help screen's reading of the help files: the index of the current game's
 // help file and the body of the topic the user picks in it.
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,6 +31,11 @@ public:
     // processes its pending events after the file is read and after each listed
     // line; meanwhile TVW_Help_Enabled is false.
     std::vector<std::string> Mostra_Testo_Guida(std::string_view chapter, std::string_view section);
+    // The same, each line handed to `add` as it is read, before the events run, so a
+    // list on screen grows line by line; `add` says whether to go on (false once the
+    // list's screen has closed during the events of an earlier line).
+    void Mostra_Testo_Guida(std::string_view chapter, std::string_view section,
+                            const std::function<bool(std::string line)>& add);
 
     // Whether the help screen's topic tree takes clicks: not while a topic is listed.
     bool TVW_Help_Enabled = true;

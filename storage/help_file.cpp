@@ -42,10 +42,11 @@ std::vector<std::string_view> help_lines(std::string_view bytes) {
     std::vector<std::string_view> lines;
     std::size_t start = 0;
     while (start < bytes.size()) {
-        const std::size_t end = std::min(bytes.find('\r', start), bytes.size());
+        const std::size_t end = std::min(bytes.find_first_of("\r\n", start), bytes.size());
         lines.push_back(bytes.substr(start, end - start));
         start = end + 1;
-        if (start < bytes.size() && bytes[start] == '\n') ++start;
+        // CR LF is one end; LF CR is two, so an empty line between them counts.
+        if (end < bytes.size() && bytes[end] == '\r' && start < bytes.size() && bytes[start] == '\n') ++start;
     }
     return lines;
 }
@@ -71,29 +72,39 @@ std::vector<HelpNode> help_index(std::string_view bytes) {
     return nodes;
 }
 
-std::vector<std::string> help_topic(std::string_view bytes, std::string_view chapter,
-                                    std::string_view section, const std::function<void()>& after_line) {
-    std::vector<std::string> topic;
-    if (section == "99") return topic;
+void help_topic_lines(std::string_view bytes, std::string_view chapter, std::string_view section,
+                      const std::function<bool(std::string line)>& add) {
+    if (section == "99") return;
     const std::string_view wanted_chapter = trimmed(chapter);
     const std::string_view wanted_section = trimmed(section);
-    // Whether each of the last three listed lines was empty, in a cycle.
+    // Whether each of the last three matching lines was empty, in a cycle.
     std::array<bool, 3> empty{};
     std::size_t position = 0;
+    bool listed = false;
     for (const std::string_view raw : help_lines(bytes)) {
         const HelpLine line = cut(raw);
         const bool matches = line.section == wanted_section && line.chapter == wanted_chapter &&
                              basic_val(line.line_number) != 0;
         if (!matches) {
-            if (topic.empty()) continue;
+            if (!listed) continue;
             break;
         }
         empty[position] = line.text.empty();
         position = (position + 1) % empty.size();
         if (std::ranges::all_of(empty, [](bool e) { return e; })) break;
-        topic.push_back(from_cp1252(line.text));
-        if (after_line) after_line();
+        listed = true;
+        if (!add(from_cp1252(line.text))) break;
     }
+}
+
+std::vector<std::string> help_topic(std::string_view bytes, std::string_view chapter,
+                                    std::string_view section, const std::function<void()>& after_line) {
+    std::vector<std::string> topic;
+    help_topic_lines(bytes, chapter, section, [&](std::string line) {
+        topic.push_back(std::move(line));
+        if (after_line) after_line();
+        return true;
+    });
     return topic;
 }
 

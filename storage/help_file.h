@@ -31,9 +31,11 @@ struct HelpNode {
     friend bool operator==(const HelpNode&, const HelpNode&) = default;
 };
 
-// The lines of the file, without their ends. A CR, alone or followed by a LF, ends a
-// line; a lone LF belongs to the line's text. The last line needs no end, and an
-// end at the very end of the file does not make one more empty line.
+// The lines of the file, without their ends. A CR LF ends a line, and so does a CR
+// or a LF alone: a help file saved by an editor that writes bare LFs reads as the
+// same lines, and no line break is ever shown inside a line of text. The last line
+// needs no end, and an end at the very end of the file does not make one more
+// empty line.
 std::vector<std::string_view> help_lines(std::string_view bytes);
 
 // The index, in file order: every index line with a title. A section whose chapter
@@ -48,5 +50,11 @@ std::vector<HelpNode> help_index(std::string_view bytes);
 // `after_line` runs after each listed line.
 std::vector<std::string> help_topic(std::string_view bytes, std::string_view chapter,
                                     std::string_view section, const std::function<void()>& after_line = {});
+
+// The same body handed over one line at a time, as it is found: `add` takes each
+// line and says whether to go on; listing stops at the first false (whoever shows
+// the lines has gone).
+void help_topic_lines(std::string_view bytes, std::string_view chapter, std::string_view section,
+                      const std::function<bool(std::string line)>& add);
 
 }  // namespace tavolora::storage

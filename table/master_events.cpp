@@ -34,7 +34,7 @@ void MasterEvents::Genera_Costanti() {
 }
 
 void MasterEvents::Q_C_Click() {
-    program_.master.screens.Load(Screen::F_08_Crediti);
+    program_.setup.credits_events.load();
 }
 
 void MasterEvents::Q_E_Click() {
@@ -45,7 +45,7 @@ void MasterEvents::Q_E_Click() {
 
 void MasterEvents::Q_G_Click() {
     program_.master.PIC_Tavolo.Height = 0;
-    program_.master.screens.Load(Screen::F_12_Help);
+    program_.setup.help_events.load();
 }
 
 void MasterEvents::Q_O_Click() {

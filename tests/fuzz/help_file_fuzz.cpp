@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     check(calls == topic.size());
     std::size_t empty_run = 0;
     for (const std::string& line : topic) {
-        check(line.find('\r') == std::string::npos);
+        check(line.find('\r') == std::string::npos && line.find('\n') == std::string::npos);
         empty_run = line.empty() ? empty_run + 1 : 0;
         check(empty_run < 3);
     }

@@ -86,13 +86,16 @@ public:
     std::vector<std::string> opened;
 };
 
-// The program as main() starts it, in a window of the given size.
+// The program as main() starts it, in a window of the given size. Its links are
+// recorded in `links` unless `window_system_links`, when they go to the window
+// system as in the program (a test then catches them there).
 class RunningProgram {
 public:
     explicit RunningProgram(QSize size, bool with_user = true,
-                            const ProgramFolder::Tune& tune = ProgramFolder::quick)
-        : folder(with_user, tune), platform(folder.folder.string()), program(ports_of(platform, links)),
-          window(program, platform) {
+                            const ProgramFolder::Tune& tune = ProgramFolder::quick,
+                            bool window_system_links = false)
+        : folder(with_user, tune), platform(folder.folder.string()),
+          program(ports_of(platform, links, window_system_links)), window(program, platform) {
         program.waits.at_boundary([this] { program.start_up(); });
         window.resize(size);
         window.sync();
@@ -104,8 +107,9 @@ public:
         reader.start(50);
     }
 
-    static platform::Ports ports_of(platform::qt::QtPlatform& qt, RecordedLinks& links) {
+    static platform::Ports ports_of(platform::qt::QtPlatform& qt, RecordedLinks& links, bool window_system_links) {
         const platform::Ports p = qt.ports();
+        if (window_system_links) return p;
         return platform::Ports{p.clock, p.loop, p.images, p.metrics, p.seeds, p.messages, links, p.folder};
     }
 

@@ -59,20 +59,23 @@ TEST(BasicVal, ReadsLeadingDigitsIgnoringBlanks) {
     EXPECT_EQ(basic_val("99999999999999999999999"), LONG_MAX);
 }
 
-TEST(HelpLines, EndAtCarriageReturnsWithOrWithoutLineFeed) {
+TEST(HelpLines, EndAtCarriageReturnsAndLineFeedsAloneOrTogether) {
     using Views = std::vector<std::string_view>;
     EXPECT_EQ(help_lines("a\r\nb\rc"), (Views{"a", "b", "c"}));
-    // A lone LF is part of the line.
-    EXPECT_EQ(help_lines("a\nb\r\nc\n"), (Views{"a\nb", "c\n"}));
-    EXPECT_EQ(help_lines("\n\r\n"), (Views{"\n"}));
+    // A LF alone ends a line too, wherever it stands.
+    EXPECT_EQ(help_lines("a\nb\r\nc\n"), (Views{"a", "b", "c"}));
+    EXPECT_EQ(help_lines("\n\r\n"), (Views{"", ""}));
+    EXPECT_EQ(help_lines("a\n\n\nb"), (Views{"a", "", "", "b"}));
     // One end at the end of the file makes no extra line; empty lines in between count.
     EXPECT_EQ(help_lines("a\r\n"), (Views{"a"}));
     EXPECT_EQ(help_lines("a\r"), (Views{"a"}));
+    EXPECT_EQ(help_lines("a\n"), (Views{"a"}));
     EXPECT_EQ(help_lines("a\r\r\n\r"), (Views{"a", "", ""}));
     EXPECT_EQ(help_lines("\r\n"), (Views{""}));
+    EXPECT_EQ(help_lines("\n"), (Views{""}));
     EXPECT_EQ(help_lines(""), (Views{}));
-    // CR LF is one end, LF CR is a LF in the line and then an end.
-    EXPECT_EQ(help_lines("a\n\rb"), (Views{"a\n", "b"}));
+    // CR LF is one end, LF CR two: an empty line between them.
+    EXPECT_EQ(help_lines("a\n\rb"), (Views{"a", "", "b"}));
 }
 
 TEST(HelpIndex, GivesChaptersAndSectionsInFileOrder) {
@@ -210,13 +213,55 @@ TEST(HelpTopic, PassesOverShortAndNonNumericLinesBeforeIt) {
     EXPECT_EQ(help_topic(bytes, "1", "1"), Lines{"Corpo"});
 }
 
-TEST(HelpTopic, EndsLinesAtCarriageReturnsOnly) {
+TEST(HelpTopic, EndsLinesAtCarriageReturnsAndAtLineFeedsAlone) {
     const std::string cr_only = row(" 1", " 1", "001", "Uno") + "\r" + row(" 1", " 1", "002", "Due") + "\r";
     EXPECT_EQ(help_topic(cr_only, "1", "1"), (Lines{"Uno", "Due"}));
     const std::string lone_lf = row(" 1", " 1", "001", "Uno") + "\n" + row(" 1", " 1", "002", "Due");
-    EXPECT_EQ(help_topic(lone_lf, "1", "1"), Lines{"Uno\n 1 1002 Due"});
+    EXPECT_EQ(help_topic(lone_lf, "1", "1"), (Lines{"Uno", "Due"}));
     // The last line needs no end.
     EXPECT_EQ(help_topic(row(" 1", " 1", "001", "Fine"), "1", "1"), Lines{"Fine"});
+}
+
+// A help file saved with bare LFs reads as the same index and topics as the one
+// written with CR LF, empty lines and the end of a topic included.
+TEST(HelpTopic, AFileWithLineFeedsOnlyReadsAsItsCarriageReturnTwin) {
+    const Lines rows = {
+        row(" 1", "00", "000", "Regole"),
+        row(" 1", " 1", "000", "Il mazzo"),
+        row(" 1", " 2", "000", "La mano"),
+        row(" 1", " 1", "001", "Uno"),
+        row(" 1", " 1", "002"),
+        row(" 1", " 1", "003"),
+        row(" 1", " 1", "004", "Due"),
+        row(" 1", " 1", "005"),
+        row(" 1", " 1", "006"),
+        row(" 1", " 1", "007"),
+        row(" 1", " 1", "008", "Mai"),
+        row(" 1", " 2", "001", "Tre carte."),
+    };
+    std::string lf_only;
+    for (const std::string& line : rows) lf_only += line + "\n";
+    const std::string crlf = file_of(rows);
+    EXPECT_EQ(help_index(lf_only), help_index(crlf));
+    ASSERT_EQ(help_index(lf_only).size(), 3u);
+    EXPECT_EQ(help_topic(lf_only, "1", "1"), (Lines{"Uno", "", "", "Due", "", ""}));
+    EXPECT_EQ(help_topic(lf_only, "1", "1"), help_topic(crlf, "1", "1"));
+    EXPECT_EQ(help_topic(lf_only, "1", "2"), Lines{"Tre carte."});
+}
+
+TEST(HelpTopic, LinesHandedOverOneAtATimeStopWhenTheTakerSaysSo) {
+    Lines taken;
+    help_topic_lines(kTwoChapters, "1", "1", [&taken](std::string line) {
+        taken.push_back(std::move(line));
+        return false;
+    });
+    EXPECT_EQ(taken, Lines{"Quaranta carte."});
+    taken.clear();
+    help_topic_lines(kTwoChapters, "1", "1", [&taken](std::string line) {
+        taken.push_back(std::move(line));
+        return true;
+    });
+    EXPECT_EQ(taken, (Lines{"Quaranta carte.", "Quattro semi."}));
 }
 
 TEST(HelpTopic, ConvertsWindows1252ToUtf8) {
@@ -282,6 +327,34 @@ TEST_F(HelpOnDisk, ListingATopicLetsEventsRunWithTheTreeDisabled) {
     enabled_at_pump.clear();
     EXPECT_TRUE(help.Mostra_Testo_Guida("1", "99").empty());
     EXPECT_TRUE(enabled_at_pump.empty());
+    EXPECT_TRUE(help.TVW_Help_Enabled);
+}
+
+TEST_F(HelpOnDisk, AFileWithLineFeedsOnlyGivesItsIndexAndTopics) {
+    std::string lf_only = kTwoChapters;
+    std::erase(lf_only, '\r');
+    folder.write("languages/ITA_2.TXT", lf_only);
+    EXPECT_EQ(help.Carica_Indice_Guida(), help_index(kTwoChapters));
+    EXPECT_EQ(help.Mostra_Testo_Guida("1", "1"), (Lines{"Quaranta carte.", "Quattro semi."}));
+}
+
+TEST_F(HelpOnDisk, AListingWhoseTakerHasGoneStopsWithoutRunningMoreEvents) {
+    help.Carica_Indice_Guida();
+    int pumps = 0;
+    std::function<void()> count = [&] {
+        ++pumps;
+        h.platform.post(count);
+    };
+    h.platform.post(count);
+    Lines taken;
+    // The list's screen closes during the events that follow the first line.
+    help.Mostra_Testo_Guida("1", "1", [&taken](std::string line) {
+        if (!taken.empty()) return false;
+        taken.push_back(std::move(line));
+        return true;
+    });
+    EXPECT_EQ(taken, Lines{"Quaranta carte."});
+    EXPECT_EQ(pumps, 2);  // after reading the file and after the first line, no more
     EXPECT_TRUE(help.TVW_Help_Enabled);
 }
 
