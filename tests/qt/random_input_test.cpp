@@ -79,6 +79,8 @@ public:
     const QString& fault() const { return fault_; }
     int inputs() const { return inputs_; }
     int matches() const { return matches_; }
+    // How often each screen came up.
+    int screen_openings(Screen s) const { return screens_[static_cast<std::size_t>(s)]; }
     // The hands played out, by game code.
     const std::array<int, 5>& hands() const { return hands_; }
 
@@ -164,6 +166,11 @@ private:
     }
 
     void count_progress() {
+        for (int i = 0; i < static_cast<int>(Screen::Count); ++i) {
+            const bool now = shown(static_cast<Screen>(i));
+            if (now && !screen_was_[static_cast<std::size_t>(i)]) ++screens_[static_cast<std::size_t>(i)];
+            screen_was_[static_cast<std::size_t>(i)] = now;
+        }
         const bool table = p().master.PIC_Tavolo.Visible;
         if (table && !table_was_) {
             ++matches_;
@@ -212,9 +219,24 @@ private:
             QWidget* arrow = set_up->mode_arrow(1 + below(2));
             return QTest::mouseClick(arrow, Qt::LeftButton, {}, arrow->rect().center());
         }
+        // A screen of the main menu's other icons: used anywhere, or left for the menu.
+        for (Screen other : {Screen::F_02_Utenti, Screen::F_022_Utenti_Nuovo, Screen::F_06_Opzioni, Screen::F_12_Help,
+                             Screen::F_08_Crediti}) {
+            QWidget* screen = run_.window.screens().screen(other);
+            if (screen == nullptr || !screen->isVisible() || chance(40)) continue;
+            const QPoint at(below(screen->width()), below(screen->height()));
+            QWidget* target = screen->childAt(at) != nullptr ? screen->childAt(at) : screen;
+            return QTest::mouseClick(target, chance(90) ? Qt::LeftButton : Qt::RightButton, {},
+                                     target->mapFrom(screen, at));
+        }
         if (shown(Screen::F_011_Menu)) {
-            // The next game after the one last played, then its set-up.
             auto* menu = qobject_cast<screens::F_011_Menu*>(run_.window.screens().screen(Screen::F_011_Menu));
+            // Now and then the users, options, help or credits.
+            if (chance(20)) {
+                QWidget* icon = menu->icon_bar().icon(2 + below(4));
+                return QTest::mouseClick(icon, Qt::LeftButton, {}, icon->rect().center());
+            }
+            // The next game after the one last played, then its set-up.
             QWidget* target = p().match.Codice_Gioco == last_game_ ? static_cast<QWidget*>(menu->arrow(4))
                                                                     : static_cast<QWidget*>(menu->icon_bar().icon(1));
             return QTest::mouseClick(target, Qt::LeftButton, {}, target->rect().center());
@@ -278,6 +300,8 @@ private:
     std::array<int, 5> hands_{};
     bool table_was_ = false;
     bool ended_was_ = false;
+    std::array<int, static_cast<std::size_t>(Screen::Count)> screens_{};
+    std::array<bool, static_cast<std::size_t>(Screen::Count)> screen_was_{};
     int last_game_ = 0;
     // A button that leaves the match was pressed since the last input.
     bool left_ = false;
@@ -308,6 +332,10 @@ private slots:
         const auto& hands = monkey.hands();
         qInfo("%d inputs, %d matches begun; hands played out: Briscola %d, Scopa %d, Camicia %d, Tresette %d",
               monkey.inputs(), monkey.matches(), hands[1], hands[2], hands[3], hands[4]);
+        qInfo("screens opened: set-up %d, users %d, new user %d, options %d, help %d, credits %d",
+              monkey.screen_openings(Screen::F_040_Partita), monkey.screen_openings(Screen::F_02_Utenti),
+              monkey.screen_openings(Screen::F_022_Utenti_Nuovo), monkey.screen_openings(Screen::F_06_Opzioni),
+              monkey.screen_openings(Screen::F_12_Help), monkey.screen_openings(Screen::F_08_Crediti));
         QVERIFY2(!monkey.failed(), qPrintable(monkey.fault()));
         QVERIFY(!run.program.waits.finished());
         // The program still answers: a match can be left and the program ended.
