@@ -48,12 +48,10 @@ public:
 
     // The screen's widget while it is shown.
     template <typename Widget>
-    Widget* shown(Screen s) {
-        window.sync();
-        auto* widget = qobject_cast<Widget*>(window.screens().screen(s));
+    Widget* visible(Screen s) {
+        auto* widget = screen<Widget>(s);
         return widget != nullptr && widget->isVisible() ? widget : nullptr;
     }
-    screens::F_011_Menu* menu() { return shown<screens::F_011_Menu>(Screen::F_011_Menu); }
     // The help file of the current game, as the build wrote it, and a topic of it.
     std::string help_file() const {
         const std::string path = folder.folder.string() + "\\Languages\\Ita_" +
@@ -100,7 +98,7 @@ private slots:
             QVERIFY(index.size() >= 5);
 
             click(run.menu()->icon_bar().icon(4));
-            auto* help = run.shown<screens::F_12_Help>(Screen::F_12_Help);
+            auto* help = run.visible<screens::F_12_Help>(Screen::F_12_Help);
             QVERIFY(help != nullptr);
             QCOMPARE(run.program.master.PIC_Tavolo.Height, 0.0F);
             // Right of the main menu, inside the window.
@@ -121,7 +119,7 @@ private slots:
             testing::screenshot(run.window, QStringLiteral("help-%1").arg(game));
             run.program.master.PIC_Tavolo.Height = 1234;
             click(help->icon_bar().icon(3));
-            QTRY_VERIFY(run.shown<screens::F_12_Help>(Screen::F_12_Help) == nullptr);
+            QTRY_VERIFY(run.visible<screens::F_12_Help>(Screen::F_12_Help) == nullptr);
             QCOMPARE(run.program.master.PIC_Tavolo.Height, run.program.master.form.Height);
         }
     }
@@ -129,7 +127,7 @@ private slots:
     void closingTheHelpWhileATopicIsListedEndsTheListing() {
         Running run;
         click(run.menu()->icon_bar().icon(4));
-        QPointer<screens::F_12_Help> help = run.shown<screens::F_12_Help>(Screen::F_12_Help);
+        QPointer<screens::F_12_Help> help = run.visible<screens::F_12_Help>(Screen::F_12_Help);
         QVERIFY(help != nullptr);
         const std::string key = storage::help_index(run.help_file())[1].key;
         QVERIFY(run.topic(key).size() >= 3);
@@ -151,7 +149,7 @@ private slots:
 
         // The help opens again, empty and in use.
         click(run.menu()->icon_bar().icon(4));
-        help = run.shown<screens::F_12_Help>(Screen::F_12_Help);
+        help = run.visible<screens::F_12_Help>(Screen::F_12_Help);
         QVERIFY(help != nullptr);
         QCOMPARE(help->text()->count(), 0);
         QVERIFY(help->tree()->isEnabled());
@@ -165,7 +163,7 @@ private slots:
         for (const QString& scheme : schemes) QDesktopServices::setUrlHandler(scheme, &recorder, "open");
 
         click(run.menu()->icon_bar().icon(5));
-        auto* credits = run.shown<screens::F_08_Crediti>(Screen::F_08_Crediti);
+        auto* credits = run.visible<screens::F_08_Crediti>(Screen::F_08_Crediti);
         QVERIFY(credits != nullptr);
         QVERIFY(credits->x() > run.menu()->geometry().right());
         QCOMPARE(credits->label(QStringLiteral("Label1"))->text(), QStringLiteral("Tavolora"));
@@ -191,7 +189,7 @@ private slots:
 
         run.program.master.PIC_Tavolo.Height = 0;
         click(credits->clickable(QStringLiteral("IMG_Icona_Uscita")));
-        QTRY_VERIFY(run.shown<screens::F_08_Crediti>(Screen::F_08_Crediti) == nullptr);
+        QTRY_VERIFY(run.visible<screens::F_08_Crediti>(Screen::F_08_Crediti) == nullptr);
         QCOMPARE(run.program.master.PIC_Tavolo.Height, run.program.master.form.Height);
     }
 };

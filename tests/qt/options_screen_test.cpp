@@ -34,27 +34,7 @@ class Running : public testing::RunningProgram {
 public:
     using RunningProgram::RunningProgram;
 
-    screens::F_011_Menu* menu() {
-        window.sync();
-        return qobject_cast<screens::F_011_Menu*>(window.screens().screen(Screen::F_011_Menu));
-    }
-    screens::F_06_Opzioni* options() {
-        window.sync();
-        return qobject_cast<screens::F_06_Opzioni*>(window.screens().screen(Screen::F_06_Opzioni));
-    }
-    screens::F_040_Partita* set_up() {
-        window.sync();
-        return qobject_cast<screens::F_040_Partita*>(window.screens().screen(Screen::F_040_Partita));
-    }
-    bool shown(Screen s) {
-        window.sync();
-        QWidget* widget = window.screens().screen(s);
-        return widget != nullptr && widget->isVisible();
-    }
-    void choose_game(int game) {
-        for (int step = 0; step < 4 && program.match.Codice_Gioco != game; ++step) click(menu()->arrow(4));
-        QCOMPARE(int(program.match.Codice_Gioco), game);
-    }
+    screens::F_06_Opzioni* options() { return screen<screens::F_06_Opzioni>(Screen::F_06_Opzioni); }
     storage::Tipo_Opzioni stored(int game) const {
         const auto bytes =
             storage::read_file(folder.folder.path() / "Users" / ("Anna_" + std::to_string(game) + ".opt"));

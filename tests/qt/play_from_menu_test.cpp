@@ -42,27 +42,6 @@ class Running : public testing::RunningProgram {
 public:
     using RunningProgram::RunningProgram;
 
-    screens::F_011_Menu* menu() {
-        window.sync();
-        return qobject_cast<screens::F_011_Menu*>(window.screens().screen(Screen::F_011_Menu));
-    }
-    screens::F_040_Partita* set_up() {
-        window.sync();
-        return qobject_cast<screens::F_040_Partita*>(window.screens().screen(Screen::F_040_Partita));
-    }
-    bool shown(Screen s) {
-        window.sync();
-        QWidget* widget = window.screens().screen(s);
-        return widget != nullptr && widget->isVisible();
-    }
-
-    // The game arrows of the main menu, forward until the game is `game`.
-    void choose_game(int game) {
-        for (int step = 0; step < 4 && program.match.Codice_Gioco != game; ++step) click(menu()->arrow(4));
-        QCOMPARE(int(program.match.Codice_Gioco), game);
-        QCOMPARE(menu()->row_label(2)->text(), QString::fromUtf8(games::find(game)->name));
-    }
-
     // One card the rules let the human play, as the table shows it; 0 when none.
     int legal_card() const {
         const auto& cards = program.match.Tabella_Carte;

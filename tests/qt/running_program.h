@@ -19,8 +19,12 @@
 #include <string_view>
 #include <vector>
 
+#include "core/games.h"
 #include "core/program.h"
 #include "platform/qt/qt_platform.h"
+#include "screens/f_011_menu.h"
+#include "screens/f_040_partita.h"
+#include "screens/screen_host.h"
 #include "storage/default_options.h"
 #include "storage/record_file.h"
 #include "storage/records.h"
@@ -105,6 +109,27 @@ public:
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->accept();
         });
         reader.start(50);
+    }
+
+    // A screen's widget while it is loaded, as its class; nullptr otherwise.
+    template <typename Widget>
+    Widget* screen(table::Screen id) {
+        window.sync();
+        return qobject_cast<Widget*>(window.screens().screen(id));
+    }
+    bool shown(table::Screen id) {
+        window.sync();
+        QWidget* widget = window.screens().screen(id);
+        return widget != nullptr && widget->isVisible();
+    }
+    screens::F_011_Menu* menu() { return screen<screens::F_011_Menu>(table::Screen::F_011_Menu); }
+    screens::F_040_Partita* set_up() { return screen<screens::F_040_Partita>(table::Screen::F_040_Partita); }
+
+    // The main menu's game arrow, forward until the game is `game`.
+    void choose_game(int game) {
+        for (int step = 0; step < 4 && program.match.Codice_Gioco != game; ++step) click(menu()->arrow(4));
+        QCOMPARE(int(program.match.Codice_Gioco), game);
+        QCOMPARE(menu()->row_label(2)->text(), QString::fromUtf8(games::find(game)->name));
     }
 
     static platform::Ports ports_of(platform::qt::QtPlatform& qt, RecordedLinks& links, bool window_system_links) {

@@ -32,20 +32,9 @@ class Running : public testing::RunningProgram {
 public:
     using RunningProgram::RunningProgram;
 
-    template <typename T>
-    T* screen(Screen id) {
-        window.sync();
-        return qobject_cast<T*>(window.screens().screen(id));
-    }
-    screens::F_011_Menu* menu() { return screen<screens::F_011_Menu>(Screen::F_011_Menu); }
     screens::F_02_Utenti* users() { return screen<screens::F_02_Utenti>(Screen::F_02_Utenti); }
     screens::F_022_Utenti_Nuovo* new_user() {
         return screen<screens::F_022_Utenti_Nuovo>(Screen::F_022_Utenti_Nuovo);
-    }
-    bool shown(Screen id) {
-        window.sync();
-        QWidget* widget = window.screens().screen(id);
-        return widget != nullptr && widget->isVisible();
     }
     bool user_file(const char* name) const {
         return std::filesystem::exists(folder.folder.path() / "Users" / (std::string(name) + ".usr"));
