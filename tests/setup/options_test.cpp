@@ -16,21 +16,7 @@ namespace {
 using setup::Saved;
 using table::Screen;
 
-std::string bmp(int width, int height) {
-    std::string bytes(54, '\0');
-    const auto put = [&bytes](std::size_t at, std::uint32_t v) {
-        for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
-    };
-    bytes[0] = 'B';
-    bytes[1] = 'M';
-    put(10, 54);
-    put(14, 40);
-    put(18, static_cast<std::uint32_t>(width));
-    put(22, static_cast<std::uint32_t>(height));
-    bytes[26] = 1;
-    bytes[28] = 24;
-    return bytes;
-}
+std::string bmp(int width, int height) { return bmp_header(width, height); }
 
 class Options : public StartedProgram {
 protected:
