@@ -285,29 +285,6 @@ private slots:
         QVERIFY(shown >= 3);
         screenshot(run.window, QStringLiteral("options-deck-in-play"));
     }
-
-    // A save that cannot write says so and leaves the strip unsaved.
-    void aSaveThatCannotWriteIsNotShownAsSaved() {
-        Running run(QSize(1280, 860));
-        click(run.menu()->icon_bar().icon(3));
-        screens::F_06_Opzioni* o = run.options();
-        click(o->icon_bar().icon(3));
-        click(o->difficulty(2));
-        const std::filesystem::path users = run.folder.folder.path() / "Users";
-        std::filesystem::rename(users, run.folder.folder.path() / "Altrove");
-        run.folder.folder.write("Users", "not a folder");
-        // The message box is read and closed by the player.
-        save(o->strip(3));
-        run.window.sync();
-        QVERIFY(!o->strip(3)->shows_saved());
-        QCOMPARE(o->strip(3)->description()->text(), QStringLiteral("Salva impostazioni"));
-        std::filesystem::remove(users);
-        std::filesystem::rename(run.folder.folder.path() / "Altrove", users);
-        save(o->strip(3));
-        run.window.sync();
-        QVERIFY(o->strip(3)->shows_saved());
-        QCOMPARE(int(run.stored(1).Difficolta), 2);
-    }
 };
 
 int main(int argc, char** argv) {

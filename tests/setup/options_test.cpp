@@ -266,7 +266,7 @@ TEST_F(Options, AnIncompleteDeckLeavesItsListAndAMissingOneIsSearchedOnlyAmongTh
     EXPECT_EQ(o().IMG_Mazzo_Prova(0).Picture, "");
 }
 
-TEST_F(Options, TheChosenDeckIsSavedWithItsBackAndIsTheDeckOfTheNextMatch) {
+TEST_F(Options, TheChosenDeckIsSavedWithItsBackForItsGameOnly) {
     open_for(games::kTresette);
     options().set_deck("Oro");
     save();
@@ -274,19 +274,6 @@ TEST_F(Options, TheChosenDeckIsSavedWithItsBackAndIsTheDeckOfTheNextMatch) {
     EXPECT_EQ(stored(4).Mazzo_Dorso.trimmed(), "Oro");
     EXPECT_EQ(p.settings.Percorso_Mazzo_Carte, cards("Oro"));
     EXPECT_EQ(stored(1).Mazzo_Carte.trimmed(), "Mazzo");  // another game keeps its own
-    close_screen();
-
-    click([this] { menu().IMG_Icona_Click(1); });
-    click([this] { p.setup.match_setup.IMG_Icona_Menu_Click(2); });
-    ASSERT_TRUE(p.master.PIC_Tavolo.Visible);
-    int faces = 0;
-    for (int i = 1; i <= 40; ++i) {
-        const table::Control* card = p.master.P.find(i);
-        if (card == nullptr || !card->Visible) continue;
-        EXPECT_EQ(card->Picture.rfind(cards("Oro\\"), 0), 0U) << card->Picture;
-        ++faces;
-    }
-    EXPECT_GT(faces, 0);
 }
 
 TEST_F(Options, TheAnimationPanelShowsAndSavesItsFiveValuesAndTheWaitForTheClick) {
