@@ -9,6 +9,7 @@
 
 #include "core/numbers.h"
 #include "core/program.h"
+#include "table/master_events.h"
 #include "table/animation.h"
 
 namespace tavolora::table {
@@ -391,7 +392,7 @@ void Animation::Posiziona_Carta_Mazzo() {
 }
 
 void Animation::Adatta_Altezza_Tavolo() {
-    const float height = program_.master.form.Height - 500;
+    const float height = program_.master.form.Height - kCaptionAndBorders;
     // A window too short for a table leaves the height as it was.
     if (height >= 0) program_.master.PIC_Tavolo.Height = height;
 }

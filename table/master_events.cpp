@@ -69,7 +69,11 @@ void MasterEvents::window_resized(float outer_width, float outer_height, float c
     const auto fit = [](float twips) { return std::clamp(twips, 0.0F, 32767.0F); };
     FormGeometry& form = program_.master.form;
     form.Width = fit(outer_width);
-    form.Height = fit(outer_height);
+    // Whatever frame the window system draws, or none, the outer height is read as
+    // the client's plus the caption and borders the layout allows for, so that the
+    // table fills the client area exactly.
+    (void)outer_height;
+    form.Height = fit(client_height + kCaptionAndBorders);
     form.ScaleWidth = fit(client_width);
     form.ScaleHeight = fit(client_height);
     // The table surface is aligned to the top of the client area: it keeps its

@@ -32,7 +32,7 @@ MasterWindow::MasterWindow() {
     const float width = kStartWidthPixels * 15.0F;
     const float height = kStartHeightPixels * 15.0F;
     form.Width = width;
-    form.Height = height;
+    form.Height = height + kCaptionAndBorders;
     form.ScaleWidth = width;
     form.ScaleHeight = height;
 

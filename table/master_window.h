@@ -60,6 +60,12 @@ private:
     std::array<ChildScreen, static_cast<std::size_t>(Screen::Count)> screens_{};
 };
 
+// The height of the window's caption and borders that the table layout leaves
+// above the table: the table's height is the window's outer height less this. The
+// outer height is taken as the client area's plus this, whatever frame the window
+// system draws, so that the table fills the client area.
+inline constexpr float kCaptionAndBorders = 500;
+
 // The table surface's colour when it has no background picture (&HBBGGRR).
 inline constexpr std::uint32_t kTableGreen = 0x008000;
 // The window opens at this size, in pixels.

@@ -162,6 +162,8 @@ void F_01_Master::report_size() {
                 static_cast<float>(client.width() * tx), static_cast<float>(client.height() * ty));
         });
     });
+    // The table laid out for the new size shows at once.
+    sync();
 }
 
 void F_01_Master::closeEvent(QCloseEvent* event) {

@@ -285,7 +285,7 @@ TEST(DeckOnly, PreparesADeckAndGivesNoTurn) {
     p.match.Codice_Gioco = game::kDeckOnly;
     p.match.Numero_Giocatori = 2;
     p.storage.Imposta_Posizioni_Tavolo();
-    p.master_events.window_resized(15360, 11520, 15240, 10800);
+    p.master_events.window_resized(15360, 11520, 15240, 11020);
     p.waits.at_boundary([&p] { p.engine.Prepara_Mazzo(); });
     int cards = 0;
     for (int k = 1; k <= 40; ++k) cards += p.match.Tabella_Carte(list::kDeck, k, attr::kSuit) != 0;

@@ -104,6 +104,9 @@ public:
         window.resize(size);
         window.sync();
         window.show();
+        // The window's first size report, as a person's first look finds it.
+        QApplication::processEvents();
+        window.sync();
         // The player reads each message and presses its button.
         QObject::connect(&reader, &QTimer::timeout, [] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->accept();

@@ -300,6 +300,15 @@ private slots:
         QVERIFY(!reopen->isVisible());
     }
 
+    void theTableFillsTheWindowsClientAreaAtEverySize() {
+        Table t;
+        t.start(1, 2);
+        for (const QSize size : {QSize(1024, 768), QSize(1400, 900), QSize(900, 700)}) {
+            t.window.resize(size);
+            QTRY_COMPARE(t.view().geometry(), t.window.centralWidget()->rect());
+        }
+    }
+
     void theStripsFirstButtonLinesUpScopasTableAndLeavesCamicia() {
         Table scopa;
         scopa.start(2, 2);

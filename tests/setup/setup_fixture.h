@@ -19,7 +19,7 @@ protected:
         for (const char* user : {"Anna", "Bruno", "Carla"}) folder.write(std::string("Users/") + user + ".usr", std::string(20, ' '));
         write_test_deck(folder);
         p.waits.at_boundary([this] { p.start_up(); });
-        p.master_events.window_resized(15360, 11520, 15240, 10800);
+        p.master_events.window_resized(15360, 11520, 15240, 11020);
         // Anna's options files for every game, with their defaults.
         for (int game = 1; game <= 4; ++game) {
             p.match.Codice_Gioco = static_cast<std::int16_t>(game);

@@ -96,7 +96,7 @@ HeadlessMatch::HeadlessMatch(const MatchPlan& plan)
     p.settings.Nome_Utente.assign("Anna");
     p.match.Codice_Gioco = static_cast<std::int16_t>(plan.game);
     p.storage.Imposta_Percorso_Opzioni();
-    p.master_events.window_resized(15360, 11520, 15240, 10800);
+    p.master_events.window_resized(15360, 11520, 15240, 11020);
 }
 
 void HeadlessMatch::start() {

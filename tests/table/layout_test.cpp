@@ -85,7 +85,7 @@ TEST_F(Layout, SideColumnsAndPilesWithFourPlayers) {
 
 TEST_F(Layout, NarrowWindowsAndOneCardHandsOverlapUpToTheRowsEnd) {
     choose(1, {9, 2});
-    program.master_events.window_resized(11000, 11520, 11000, 10620);
+    program.master_events.window_resized(11000, 11520, 11000, 11020);
     ASSERT_EQ(C(34), 8300);
     const float lefts[] = {6080, 6650, 7220};
     for (int i = 1; i <= 3; ++i) EXPECT_EQ(w.P(i).Left, lefts[i - 1]);
@@ -112,7 +112,7 @@ TEST_F(Layout, AScopaTableLinedUpFitsInsideTheTableClosingItsSpacingOnlyWhenItMu
     EXPECT_EQ(w.P(202).Left - w.P(201).Left, 1280);
 
     for (const float table_width : {15240.0F, 12000.0F}) {
-        program.master_events.window_resized(table_width + 120, 11520, table_width, 10800);
+        program.master_events.window_resized(table_width + 120, 11520, table_width, 11020);
         for (int n = 9; n <= 16; ++n) {
             line_up(n);
             const float step = w.P(202).Left - w.P(201).Left;
@@ -152,7 +152,7 @@ TEST_F(Layout, TheBackgroundFollowsItsSetting) {
 
 TEST_F(Layout, OverlaysAndScreensTakeTheirPlaces) {
     // The end panel is centred on the whole window, not on its client area.
-    program.master_events.window_resized(15000, 9000, 14880, 8100);
+    program.master_events.window_resized(15000, 9000, 14880, 8500);
     w.LBL_Parola_Tresette.Visible = true;
     animation.Mostra_Fine_Partita();
     EXPECT_FLOAT_EQ(w.PIC_Fine_Partita.Left, (15000 - 4815) / 2.0F);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "tests/support/headless_program.h"
 
 namespace tavolora::table {
@@ -103,7 +105,7 @@ TEST(MasterWindow, AResizeLaysTheTableOutAndCentresTheMainMenu) {
     HeadlessProgram h;
     MasterWindow& w = h.program.master;
     h.program.match.Codice_Gioco = 1;  // a game lays its table out
-    h.program.master_events.window_resized(15000, 9000, 14880, 8100);
+    h.program.master_events.window_resized(15000, 9000, 14880, 8500);
     EXPECT_EQ(w.form.Height, 9000);
     EXPECT_EQ(w.PIC_Tavolo.Width, 14880);
     EXPECT_EQ(w.PIC_Tavolo.Height, 9000 - 500);
@@ -114,17 +116,33 @@ TEST(MasterWindow, AResizeLaysTheTableOutAndCentresTheMainMenu) {
     EXPECT_EQ(menu.Left, 200);
 
     // A window shorter than the menu puts it partly above the client area.
-    h.program.master_events.window_resized(15000, 6000, 14880, 5100);
+    h.program.master_events.window_resized(15000, 6000, 14880, 5500);
     EXPECT_FLOAT_EQ(menu.Top, (6000.0F - 7115.0F - 600.0F) / 2);
+}
+
+TEST(MasterWindow, TheTableFillsTheClientAreaWhateverFrameTheWindowHasOrNone) {
+    HeadlessProgram h;
+    MasterWindow& w = h.program.master;
+    h.program.match.Codice_Gioco = 1;
+    // Two sizes, each without a frame (an outer size equal to the client's), with a
+    // thin frame and with a tall caption.
+    for (const auto& [client_width, client_height] : {std::pair{15240.0F, 10800.0F}, std::pair{23880.0F, 14520.0F}}) {
+        for (const float frame : {0.0F, 120.0F, 690.0F}) {
+            h.program.master_events.window_resized(client_width + frame, client_height + frame, client_width,
+                                                   client_height);
+            EXPECT_EQ(w.PIC_Tavolo.Width, client_width);
+            EXPECT_EQ(w.PIC_Tavolo.Height, client_height) << "frame " << frame;
+        }
+    }
 }
 
 TEST(MasterWindow, AResizeWhileAHandIsPreparedLeavesTheTableButCentresTheMenu) {
     HeadlessProgram h;
     MasterWindow& w = h.program.master;
     h.program.match.Codice_Gioco = 1;
-    h.program.master_events.window_resized(15000, 9000, 14880, 8100);
+    h.program.master_events.window_resized(15000, 9000, 14880, 8500);
     h.program.anim.Preparazione_In_Corso = true;
-    h.program.master_events.window_resized(12000, 8000, 11880, 7100);
+    h.program.master_events.window_resized(12000, 8000, 11880, 7500);
     EXPECT_EQ(w.PIC_Tavolo.Height, 8500);
     EXPECT_FLOAT_EQ(w.screens(Screen::F_011_Menu).Top, (8000.0F - 7115.0F - 600.0F) / 2);
 }

@@ -53,6 +53,10 @@ protected:
     table::Animation& animation = program.animation;
     static constexpr float kCardWidth = 1080;
 
+    // The figures of these tests are those of a window 11520 twips high over all,
+    // its table 500 less.
+    TableTest() { w.form.Height = 11520; }
+
     // A match of `game` with the seats of `order`: the table steps, the user's
     // options (the folders, every timing 8) and the card pictures.
     void choose(int game, std::initializer_list<int> order, int hand = 3) {

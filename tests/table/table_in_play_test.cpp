@@ -166,7 +166,7 @@ void resize_soon(HeadlessMatch& match, int& resizes, std::function<void()> after
     match.platform().post([&match, &resizes, after = std::move(after)] {
         const bool small = ++resizes % 2 == 1;
         match.program().master_events.window_resized(small ? 13000 : 15360, small ? 10000 : 11520,
-                                                     small ? 12880 : 15240, small ? 9280 : 10800);
+                                                     small ? 12880 : 15240, small ? 9500 : 11020);
         if (after) after();
     });
 }
