@@ -2,6 +2,9 @@
 // written: chapters, topics, wrapped paragraphs, lists and tables.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -129,6 +132,43 @@ TEST(HelpSource, FaultsNameTheirLineAndWriteNothing) {
     std::string accents;
     while (storage::character_count(accents) < kHelpTextWidth) accents += "è";
     EXPECT_EQ(build("= C\n== A\n|" + accents + "\n").topics, 1);
+}
+
+// A guide sends the reader elsewhere by name ("vedi «...»", "il capitolo «...»",
+// "l'argomento «...»"): the name must be a chapter or topic of the same guide, or the
+// reader looks for a part that a renaming left behind.
+TEST(HelpSource, EveryGuideNamesOnlyItsOwnChaptersAndTopics) {
+    int references = 0;
+    for (int game = 1; game <= 4; ++game) {
+        const std::string path =
+            std::string(TAVOLORA_SOURCE_DIR) + "/assets/help/Ita_" + std::to_string(game) + ".txt";
+        SCOPED_TRACE(path);
+        std::ifstream in(path, std::ios::binary);
+        ASSERT_TRUE(in) << "cannot read the guide";
+        std::set<std::string> titles;
+        std::string text;  // the guide's lines, joined by single blanks
+        std::string line;
+        while (std::getline(in, line)) {
+            if (line.ends_with('\r')) line.pop_back();
+            if (line.starts_with("= ") || line.starts_with("== ")) {
+                titles.insert(line.substr(line.find(' ') + 1));
+                continue;
+            }
+            std::istringstream words(line);
+            for (std::string word; words >> word;) text += word + ' ';
+        }
+        for (const std::string lead : {"vedi \xC2\xAB", "capitolo \xC2\xAB", "argomento \xC2\xAB"}) {
+            for (std::size_t at = text.find(lead); at != std::string::npos; at = text.find(lead, at + 1)) {
+                const std::size_t start = at + lead.size();
+                const std::size_t end = text.find("\xC2\xBB", start);
+                ASSERT_NE(end, std::string::npos) << "an unclosed name after " << text.substr(at, 40);
+                const std::string name = text.substr(start, end - start);
+                EXPECT_TRUE(titles.contains(name)) << "no chapter or topic named " << name;
+                ++references;
+            }
+        }
+    }
+    EXPECT_GE(references, 10);  // the scan found the guides' references at all
 }
 
 }  // namespace
