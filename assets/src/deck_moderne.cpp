@@ -313,14 +313,15 @@ void drawEmblem(QPainter& p, const BackColours& colours) {
     fill(p, circle(c, 1.6), colours.field);
 }
 
-// A shade along the lower and right edges: the card seems lifted off the table.
-void drawLiftedShade(QPainter& p) {
+// A shade along the lower and right edges of a card `size` big: the card seems
+// lifted off the table.
+void drawLiftedShade(QPainter& p, QSizeF size) {
     p.setBrush(Qt::NoBrush);
     const std::array<int, 3> alphas{120, 70, 30};
     for (int i = 0; i < 3; ++i) {
         p.setPen(QPen(QColor(0, 0, 0, alphas[i]), 1));
-        const qreal x = kCardWidth - 0.5 - i;
-        const qreal y = kCardHeight - 0.5 - i;
+        const qreal x = size.width() - 0.5 - i;
+        const qreal y = size.height() - 0.5 - i;
         p.drawLine(QPointF(x, 3 + i), QPointF(x, y));
         p.drawLine(QPointF(3 + i, y), QPointF(x - 1, y));
     }
@@ -345,13 +346,21 @@ QImage renderFace(Suit suit, int value) {
 
 QImage renderBack(BackStyle style) {
     QImage image = blankCard();
+    const BackColours colours = backColours(style);
+    {
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
+        drawCardFace(p);
+        drawBackField(p, colours);
+        drawEmblem(p, colours);
+    }
+    if (style == BackStyle::Resting) return image;
+    // Laid on its side, the diamonds run the long way across; the shade stays
+    // along the lower and right edges.
+    image = laidOnSide(image);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    drawCardFace(p);
-    const BackColours colours = backColours(style);
-    drawBackField(p, colours);
-    drawEmblem(p, colours);
-    if (style == BackStyle::Lifted) drawLiftedShade(p);
+    drawLiftedShade(p, image.size());
     return image;
 }
 

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QTransform>
 #include <QTemporaryDir>
 #include <QtEndian>
 
@@ -105,6 +106,46 @@ double visiblyDifferent(const QImage& a, const QImage& b) {
     return double(differ) / (x.width() * x.height());
 }
 
+// A card laid on its side (turned a quarter clockwise), stood up again.
+QImage upright(const QImage& lying) {
+    return lying.transformed(QTransform().rotate(-90));
+}
+
+// Where a picture's colour changes sharply (some channel by more than 40 of 255
+// from the pixel on the right or below): the lines of its design, whatever its
+// colours.
+std::vector<bool> contours(const QImage& picture) {
+    const QImage x = picture.convertToFormat(QImage::Format_RGB32);
+    std::vector<bool> lines(std::size_t(x.width()) * x.height(), false);
+    const auto step = [](QRgb p, QRgb q) {
+        return std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                         std::abs(qBlue(p) - qBlue(q))}) > 40;
+    };
+    for (int row = 0; row + 1 < x.height(); ++row) {
+        for (int col = 0; col + 1 < x.width(); ++col) {
+            const QRgb p = x.pixel(col, row);
+            lines[std::size_t(row) * x.width() + col] =
+                step(p, x.pixel(col + 1, row)) || step(p, x.pixel(col, row + 1));
+        }
+    }
+    return lines;
+}
+
+// The share of two pictures' design lines (of one size) that they have in common:
+// 1 for one design in any colours, near 0 for unrelated ones.
+double sharedContours(const QImage& a, const QImage& b) {
+    if (a.size() != b.size() || a.isNull()) return -1;
+    const std::vector<bool> x = contours(a);
+    const std::vector<bool> y = contours(b);
+    int both = 0;
+    int either = 0;
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        both += x[i] && y[i];
+        either += x[i] || y[i];
+    }
+    return either == 0 ? 0 : double(both) / either;
+}
+
 QStringList entries(const Files& files, const QString& folder, const QString& suffix) {
     std::set<QString> names;
     for (const auto& [path, bytes] : files) {
@@ -157,8 +198,10 @@ TEST_F(Generated, ThreeDecksOfFortyFacesAndTwoBacks) {
             SCOPED_TRACE((deck + QLatin1Char('/') + name).toStdString());
             BmpHeader header;
             ASSERT_TRUE(parseBmp(files[QStringLiteral("Cards/%1/%2").arg(deck, name)], &header));
-            EXPECT_EQ(header.width, 72);
-            EXPECT_EQ(qAbs(header.height), 120);
+            // The faces and the still back stand upright; the flying back lies on its side.
+            const bool lying = name == QStringLiteral("1/00.bmp");
+            EXPECT_EQ(header.width, lying ? 120 : 72);
+            EXPECT_EQ(qAbs(header.height), lying ? 72 : 120);
             EXPECT_EQ(header.bitsPerPixel, 24);
             EXPECT_EQ(header.compression, 0u);
         }
@@ -184,12 +227,30 @@ TEST_F(Generated, DecksDifferCardByCardAndEachBackHasTwoLooks) {
     }
     for (const QString& deck : all) {
         const double d = visiblyDifferent(image(QStringLiteral("Cards/%1/1/0.bmp").arg(deck)),
-                                          image(QStringLiteral("Cards/%1/1/00.bmp").arg(deck)));
+                                          upright(image(QStringLiteral("Cards/%1/1/00.bmp").arg(deck))));
         EXPECT_GT(d, 0.3) << deck.toStdString();
         std::set<QByteArray> faces;
         for (const QString& card : cardPictures())
             faces.insert(files[QStringLiteral("Cards/%1/%2").arg(deck, card)]);
         EXPECT_EQ(faces.size(), 42u) << deck.toStdString() << ": two pictures alike";
+    }
+}
+
+// The flying back is the still back's own design laid on its side, in its
+// other colours: stood up again it shares the still back's lines, which the
+// still back squeezed into the lying card's shape does not.
+TEST_F(Generated, TheFlyingBackIsTheStillBackLaidOnItsSide) {
+    for (const QString& deck : decks()) {
+        SCOPED_TRACE(deck.toStdString());
+        const QImage still = image(QStringLiteral("Cards/%1/1/0.bmp").arg(deck));
+        const QImage flying = image(QStringLiteral("Cards/%1/1/00.bmp").arg(deck));
+        ASSERT_EQ(still.size(), QSize(72, 120));
+        ASSERT_EQ(flying.size(), QSize(120, 72));
+        const double turned = sharedContours(still, upright(flying));
+        const double squeezed =
+            sharedContours(still.scaled(flying.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation), flying);
+        EXPECT_GT(turned, 0.7);
+        EXPECT_LT(squeezed, turned - 0.25);
     }
 }
 
