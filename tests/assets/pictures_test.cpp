@@ -290,6 +290,99 @@ TEST_F(Generated, ModerneIndicesStandOnCleanPaper) {
     }
 }
 
+// What is drawn on a card's paper: the pixels inside its one-pixel edge whose
+// colour differs from the paper's by more than a faint shade of antialiasing.
+struct Ink {
+    int width = 0;
+    int height = 0;
+    std::vector<bool> at;  // row by row
+    bool operator()(int x, int y) const { return at[std::size_t(y) * width + x]; }
+};
+
+Ink inkOn(const QImage& card, QRgb paper) {
+    const QImage x = card.convertToFormat(QImage::Format_RGB32);
+    Ink ink{x.width(), x.height(), std::vector<bool>(std::size_t(x.width()) * x.height(), false)};
+    for (int row = 1; row + 1 < x.height(); ++row) {
+        for (int col = 1; col + 1 < x.width(); ++col) {
+            const QRgb p = x.pixel(col, row);
+            ink.at[std::size_t(row) * x.width() + col] =
+                std::max({std::abs(qRed(p) - qRed(paper)), std::abs(qGreen(p) - qGreen(paper)),
+                          std::abs(qBlue(p) - qBlue(paper))}) > 40;
+        }
+    }
+    return ink;
+}
+
+// How many things are drawn with at least three pixels of paper between them:
+// the parts of the ink that stay apart once every part has grown by a pixel.
+int partsApart(const Ink& ink) {
+    const int w = ink.width;
+    const int h = ink.height;
+    std::vector<bool> grown(ink.at.size(), false);
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            if (!ink(x, y)) continue;
+            for (int dy = -1; dy <= 1; ++dy) {
+                for (int dx = -1; dx <= 1; ++dx) {
+                    if (x + dx >= 0 && x + dx < w && y + dy >= 0 && y + dy < h)
+                        grown[std::size_t(y + dy) * w + x + dx] = true;
+                }
+            }
+        }
+    }
+    std::vector<bool> seen(grown.size(), false);
+    int parts = 0;
+    for (std::size_t start = 0; start < grown.size(); ++start) {
+        if (!grown[start] || seen[start]) continue;
+        ++parts;
+        std::vector<std::size_t> todo{start};
+        seen[start] = true;
+        while (!todo.empty()) {
+            const std::size_t i = todo.back();
+            todo.pop_back();
+            const int x = int(i % w);
+            const int y = int(i / w);
+            for (int dy = -1; dy <= 1; ++dy) {
+                for (int dx = -1; dx <= 1; ++dx) {
+                    if (x + dx < 0 || x + dx >= w || y + dy < 0 || y + dy >= h) continue;
+                    const std::size_t j = std::size_t(y + dy) * w + x + dx;
+                    if (grown[j] && !seen[j]) {
+                        seen[j] = true;
+                        todo.push_back(j);
+                    }
+                }
+            }
+        }
+    }
+    return parts;
+}
+
+// The southern deck has no corner numerals: its signs are counted at a glance.
+// Every face keeps three pixels of paper inside its edge, and the aces and pips
+// are drawn as so many groups with at least three pixels of paper round each:
+// one sign for each cup and coin; batons and swords crossed in pairs, three tied
+// or laid together on the 3, and the 7's middle three standing apart.
+TEST_F(Generated, MeridioneSignsStandApartAndClearOfTheEdge) {
+    const QString deck = QStringLiteral("Cards/Meridione/%1/%2.bmp");
+    const int longGroups[] = {0, 1, 1, 1, 2, 3, 3, 5};
+    for (int suit = 1; suit <= 4; ++suit) {
+        for (int value = 1; value <= 10; ++value) {
+            SCOPED_TRACE(deck.arg(suit).arg(value).toStdString());
+            const QImage card = image(deck.arg(suit).arg(value));
+            const Ink ink = inkOn(card, card.pixel(card.width() / 2, 2));
+            int nearEdge = 0;
+            for (int y = 1; y + 1 < ink.height; ++y) {
+                for (int x = 1; x + 1 < ink.width; ++x)
+                    nearEdge += ink(x, y) && (x <= 3 || y <= 3 || x >= ink.width - 4 || y >= ink.height - 4);
+            }
+            EXPECT_EQ(nearEdge, 0) << "pixels drawn within three of the edge";
+            if (value > 7) continue;
+            const bool isLong = suit == 1 || suit == 4;
+            EXPECT_EQ(partsApart(ink), isLong ? longGroups[value] : value);
+        }
+    }
+}
+
 TEST_F(Generated, TableBackgroundsFillTheWidestWindow) {
     const QStringList tables = entries(files, QStringLiteral("Tables"), QStringLiteral(".jpg"));
     EXPECT_GE(tables.size(), 4);
