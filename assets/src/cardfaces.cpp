@@ -17,8 +17,9 @@ namespace tavolora::art {
 namespace {
 
 const QRectF kCardRect(0, 0, kCardWidth, kCardHeight);
-// Room left for the pips once the corner numerals have their place.
-const QRectF kPipArea(7, 16, 58, 88);
+// Room left for the pips once the corner numerals have their place, with two
+// pixels of paper between the numerals and the nearest pip.
+const QRectF kPipArea(7, 17, 58, 86);
 
 QImage blankCard() {
     QImage image(kCardWidth, kCardHeight, QImage::Format_RGB32);
@@ -155,8 +156,8 @@ void drawPips(QPainter& p, Suit suit, int value) {
 // One large sign framed by two leafy sprigs.
 void drawAce(QPainter& p, Suit suit) {
     const QPointF centre = kPipArea.center();
-    drawSprig(p, centre + QPointF(-3, 36), 17, 165);
-    drawSprig(p, centre + QPointF(3, 36), 17, 15);
+    drawSprig(p, centre + QPointF(-3, 34), 16, 165);
+    drawSprig(p, centre + QPointF(3, 34), 16, 15);
     const qreal size = isLongSign(suit) ? 86 : suit == Suit::Coppe ? 56 : 50;
     drawSuitSign(p, suit, centre + QPointF(0, -4), size, 0);
 }

@@ -383,6 +383,42 @@ TEST_F(Generated, MeridioneSignsStandApartAndClearOfTheEdge) {
     }
 }
 
+// The house deck's faces keep their red inner frame and their corner numerals
+// clear. Nothing drawn crosses the frame's straight sides or touches them from
+// inside: there every face shows what most faces show. And the bottom-right
+// numeral is the top-left one moved down and across, pixel for pixel with the
+// paper round it, so no hoof, leaf or sleeve touches either.
+TEST_F(Generated, TavoloraFramesAndNumeralsStayClear) {
+    const QString deck = QStringLiteral("Cards/Tavolora/%1/%2.bmp");
+    std::vector<QImage> faces;
+    for (int suit = 1; suit <= 4; ++suit) {
+        for (int value = 1; value <= 10; ++value) faces.push_back(image(deck.arg(suit).arg(value)));
+    }
+    // The frame runs along the pixels 3 in from the edge, its corners rounded
+    // off within the 9 pixels next to them; then the pixel inside it.
+    std::vector<QPoint> along;
+    for (const int inset : {3, 4}) {
+        for (int y = 10; y < 110; ++y) along.insert(along.end(), {QPoint(inset, y), QPoint(71 - inset, y)});
+        for (int x = 10; x < 62; ++x) along.insert(along.end(), {QPoint(x, inset), QPoint(x, 119 - inset)});
+    }
+    for (const QPoint& at : along) {
+        std::map<QRgb, int> seen;
+        for (const QImage& face : faces) ++seen[face.pixel(at)];
+        const QRgb usual = std::max_element(seen.begin(), seen.end(), [](const auto& a, const auto& b) {
+                               return a.second < b.second;
+                           })->first;
+        for (std::size_t i = 0; i < faces.size(); ++i) {
+            EXPECT_EQ(faces[i].pixel(at), usual)
+                << deck.arg(i / 10 + 1).arg(i % 10 + 1).toStdString() << " at " << at.x() << ", " << at.y();
+        }
+    }
+    const QRect topNumeral(QPoint(6, 5), QPoint(17, 15));
+    for (std::size_t i = 0; i < faces.size(); ++i) {
+        EXPECT_EQ(pixels(faces[i], topNumeral), pixels(faces[i], topNumeral.translated(48, 99)))
+            << deck.arg(i / 10 + 1).arg(i % 10 + 1).toStdString();
+    }
+}
+
 TEST_F(Generated, TableBackgroundsFillTheWidestWindow) {
     const QStringList tables = entries(files, QStringLiteral("Tables"), QStringLiteral(".jpg"));
     EXPECT_GE(tables.size(), 4);
