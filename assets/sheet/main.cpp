@@ -1,6 +1,8 @@
 // tavolora_sheet: one PNG of every picture in a program folder (each deck with its
 // backs, the table backgrounds small and at full size, the users' pictures, the
 // icons on a light and a dark ground, at their size and doubled), for review.
+// `--scale N` shows the cards N times their size, pixel for pixel, to look at
+// their details.
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
@@ -95,7 +97,7 @@ QStringList sortedEntries(const QDir& dir, QDir::Filters filters, const QStringL
     return names;
 }
 
-void addDecks(const QDir& root, std::vector<Block>& blocks) {
+void addDecks(const QDir& root, int scale, std::vector<Block>& blocks) {
     const QDir cards(root.filePath(QStringLiteral("Cards")));
     for (const QString& deck : sortedEntries(cards, QDir::Dirs)) {
         blocks.push_back(heading(QStringLiteral("Cards/%1").arg(deck)));
@@ -111,7 +113,7 @@ void addDecks(const QDir& root, std::vector<Block>& blocks) {
                 row.emplace_back(QStringLiteral("1/00"),
                                  QImage(cards.filePath(deck + QStringLiteral("/1/00.bmp"))));
             }
-            blocks.push_back(gallery(row, 1, kGround));
+            blocks.push_back(gallery(row, scale, kGround));
         }
     }
 }
@@ -155,15 +157,21 @@ int main(int argc, char** argv) {
                                       QStringLiteral("DIR"));
     const QCommandLineOption outOption(QStringLiteral("out"), QStringLiteral("The sheet to write."),
                                        QStringLiteral("FILE.png"));
-    parser.addOptions({inOption, outOption});
+    const QCommandLineOption scaleOption(QStringLiteral("scale"),
+                                         QStringLiteral("Show the cards N times their size (1 to 6)."),
+                                         QStringLiteral("N"), QStringLiteral("1"));
+    parser.addOptions({inOption, outOption, scaleOption});
     parser.process(app);
     if (!parser.isSet(inOption) || !parser.isSet(outOption))
         return fail(QStringLiteral("--in and --out are required"));
+    bool scaleRead = false;
+    const int scale = parser.value(scaleOption).toInt(&scaleRead);
+    if (!scaleRead || scale < 1 || scale > 6) return fail(QStringLiteral("--scale takes a whole number from 1 to 6"));
     const QDir root(parser.value(inOption));
     if (!root.exists()) return fail(QStringLiteral("no folder %1").arg(parser.value(inOption)));
 
     std::vector<Block> blocks;
-    addDecks(root, blocks);
+    addDecks(root, scale, blocks);
     addTables(root, blocks);
     addFolder(root, QStringLiteral("Photos"), QStringLiteral("*.bmp"), blocks);
     addFolder(root, QStringLiteral("Icons"), QStringLiteral("*.png"), blocks);

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTransform>
 
 #include <algorithm>
 #include <cmath>
@@ -16,8 +17,9 @@ namespace tavolora::art {
 namespace {
 
 const QRectF kCardRect(0, 0, kCardWidth, kCardHeight);
-// Room left for the pips once the corner numerals have their place.
-const QRectF kPipArea(7, 16, 58, 88);
+// Room left for the pips once the corner numerals have their place, with two
+// pixels of paper between the numerals and the nearest pip.
+const QRectF kPipArea(7, 17, 58, 86);
 
 QImage blankCard() {
     QImage image(kCardWidth, kCardHeight, QImage::Format_RGB32);
@@ -154,8 +156,8 @@ void drawPips(QPainter& p, Suit suit, int value) {
 // One large sign framed by two leafy sprigs.
 void drawAce(QPainter& p, Suit suit) {
     const QPointF centre = kPipArea.center();
-    drawSprig(p, centre + QPointF(-3, 36), 17, 165);
-    drawSprig(p, centre + QPointF(3, 36), 17, 15);
+    drawSprig(p, centre + QPointF(-3, 34), 16, 165);
+    drawSprig(p, centre + QPointF(3, 34), 16, 15);
     const qreal size = isLongSign(suit) ? 86 : suit == Suit::Coppe ? 56 : 50;
     drawSuitSign(p, suit, centre + QPointF(0, -4), size, 0);
 }
@@ -234,18 +236,20 @@ void drawBackPattern(QPainter& p, const BackColours& colours) {
 }
 
 // A shade along the lower and right edges and a glint along the upper and
-// left ones: the card seems lifted off the table.
-void drawLiftedEdges(QPainter& p) {
+// left ones of a card `size` big: the card seems lifted off the table.
+void drawLiftedEdges(QPainter& p, QSizeF size) {
+    const qreal w = size.width();
+    const qreal h = size.height();
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(0, 0, 0, 110), 1));
-    p.drawLine(QPointF(kCardWidth - 1.5, 1.5), QPointF(kCardWidth - 1.5, kCardHeight - 1.5));
-    p.drawLine(QPointF(1.5, kCardHeight - 1.5), QPointF(kCardWidth - 1.5, kCardHeight - 1.5));
+    p.drawLine(QPointF(w - 1.5, 1.5), QPointF(w - 1.5, h - 1.5));
+    p.drawLine(QPointF(1.5, h - 1.5), QPointF(w - 1.5, h - 1.5));
     p.setPen(QPen(QColor(0, 0, 0, 45), 1));
-    p.drawLine(QPointF(kCardWidth - 2.5, 2.5), QPointF(kCardWidth - 2.5, kCardHeight - 2.5));
-    p.drawLine(QPointF(2.5, kCardHeight - 2.5), QPointF(kCardWidth - 2.5, kCardHeight - 2.5));
+    p.drawLine(QPointF(w - 2.5, 2.5), QPointF(w - 2.5, h - 2.5));
+    p.drawLine(QPointF(2.5, h - 2.5), QPointF(w - 2.5, h - 2.5));
     p.setPen(QPen(QColor(255, 255, 255, 160), 1));
-    p.drawLine(QPointF(1.5, 1.5), QPointF(kCardWidth - 2.5, 1.5));
-    p.drawLine(QPointF(1.5, 1.5), QPointF(1.5, kCardHeight - 2.5));
+    p.drawLine(QPointF(1.5, 1.5), QPointF(w - 2.5, 1.5));
+    p.drawLine(QPointF(1.5, 1.5), QPointF(1.5, h - 2.5));
 }
 
 }  // namespace
@@ -279,12 +283,23 @@ QImage renderFace(Suit suit, int value) {
 
 QImage renderBack(BackStyle style) {
     QImage image = blankCard();
+    {
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
+        drawBackPattern(p, backColours(style));
+        drawCardEdge(p);
+    }
+    if (style == BackStyle::Resting) return image;
+    // The light still falls from the upper left once the card lies on its side.
+    image = laidOnSide(image);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    drawBackPattern(p, backColours(style));
-    drawCardEdge(p);
-    if (style == BackStyle::Lifted) drawLiftedEdges(p);
+    drawLiftedEdges(p, image.size());
     return image;
+}
+
+QImage laidOnSide(const QImage& upright) {
+    return upright.transformed(QTransform().rotate(90));
 }
 
 }  // namespace tavolora::art

@@ -64,20 +64,32 @@ void addAcross(std::vector<Pip>& pips, QPointF at, qreal size) {
     pips.push_back({at, size, 90, true});
 }
 
+// Three long signs standing side by side, apart, around `at`.
+void addStanding(std::vector<Pip>& pips, QPointF at, qreal size, qreal apart) {
+    for (const qreal dx : {-apart, 0.0, apart}) pips.push_back({at + QPointF(dx, 0), size});
+}
+
 // Batons and swords come in bundles: a saltire for two, then saltires stacked
-// down the card, with one sign laid across when the count is odd; three
-// cudgels are tied in a sheaf instead.
+// down the card, with one sign laid across between them when the count is odd;
+// three cudgels are tied in a sheaf instead. On the 7 the middle three stand
+// apart between two saltires, so that each bundle can be counted. Every sign
+// keeps three pixels of paper from the edge and from the other bundles.
 std::vector<Pip> longLayout(Suit suit, int value) {
     std::vector<Pip> pips;
+    // A cudgel's leafy head reaches further from its middle than its grip, so
+    // one laid across stands a little left of the middle, and stacked cudgels
+    // are a little smaller than swords.
+    const bool cudgels = suit == Suit::Bastoni;
+    const QPointF across = cudgels ? QPointF(33, 60) : kMiddle;
     switch (value) {
         case 2:
-            addCross(pips, suit, kMiddle, 84, 21);
+            addCross(pips, suit, kMiddle, 80, 20);
             break;
         case 3:
             if (suit == Suit::Spade) {
                 // A saltire with a third sword laid across its blades.
                 addCross(pips, suit, QPointF(36, 66), 86, 24);
-                addAcross(pips, QPointF(36, 54), 66);
+                addAcross(pips, QPointF(36, 54), 58);
             } else {
                 for (const qreal angle : {-24.0, 0.0, 24.0})
                     pips.push_back(longPip(kMiddle, 84, angle, 0, angle < 0));
@@ -88,14 +100,22 @@ std::vector<Pip> longLayout(Suit suit, int value) {
             addCross(pips, suit, QPointF(36, 88), 56, 30);
             break;
         case 5:
-            addCross(pips, suit, QPointF(36, 26), 46, 30);
-            addCross(pips, suit, QPointF(36, 94), 46, 30);
-            addAcross(pips, kMiddle, 56);
+            addCross(pips, suit, QPointF(36, 26), 42, 30);
+            addCross(pips, suit, QPointF(36, 94), 42, 30);
+            addAcross(pips, across, 46);
             break;
-        case 6:
+        case 6: {
+            // A saltire of swords reaches lower than one of cudgels: it stands
+            // a pixel higher.
+            const qreal lift = cudgels ? 0 : 1;
+            for (const qreal y : {22.0, 60.0, 98.0})
+                addCross(pips, suit, QPointF(36, y - lift), cudgels ? 36 : 38, 30);
+            break;
+        }
         case 7:
-            for (const qreal y : {23.0, 60.0, 97.0}) addCross(pips, suit, QPointF(36, y), 40, 32);
-            if (value == 7) addAcross(pips, kMiddle, 52);
+            addCross(pips, suit, QPointF(36, 21), cudgels ? 34 : 36, 30);
+            addStanding(pips, QPointF(36, 62), cudgels ? 32 : 34, 21);
+            addCross(pips, suit, QPointF(36, 99), cudgels ? 34 : 36, 30);
             break;
         default:
             break;
@@ -103,8 +123,8 @@ std::vector<Pip> longLayout(Suit suit, int value) {
     return pips;
 }
 
-// Coins run on a diagonal for two and three, then form a lozenge, a cross (the
-// lozenge round a fifth), a ring of six, and the ring round a seventh.
+// Coins run on a diagonal for two and three, then form a lozenge, a quincunx, a
+// ring of six, and the ring round a seventh.
 std::vector<Pip> coinLayout(int value) {
     const auto at = [](std::initializer_list<QPointF> centres, qreal size) {
         std::vector<Pip> pips;
@@ -115,22 +135,22 @@ std::vector<Pip> coinLayout(int value) {
         case 2:
             return at({{23, 35}, {49, 85}}, 37);
         case 3:
-            return at({{19, 27}, {36, 60}, {53, 93}}, 31);
+            return at({{20, 27}, {36, 60}, {52, 93}}, 29);
         case 4:
-            return at({{36, 27}, {17.5, 60}, {54.5, 60}, {36, 93}}, 27);
+            return at({{36, 27}, {19, 60}, {53, 60}, {36, 93}}, 26);
         case 5:
-            return at({{36, 24}, {14.5, 60}, {36, 60}, {57.5, 60}, {36, 96}}, 21);
+            return at({{20, 28}, {52, 28}, {36, 60}, {20, 92}, {52, 92}}, 25);
         case 6:
-            return at({{36, 21}, {15.5, 41}, {56.5, 41}, {15.5, 79}, {56.5, 79}, {36, 99}}, 24);
+            return at({{36, 19}, {16, 40}, {56, 40}, {16, 80}, {56, 80}, {36, 101}}, 22);
         case 7:
-            return at({{36, 21}, {15.5, 41}, {56.5, 41}, {36, 60}, {15.5, 79}, {56.5, 79}, {36, 99}}, 24);
+            return at({{36, 19}, {16, 40}, {56, 40}, {36, 60}, {16, 80}, {56, 80}, {36, 101}}, 22);
         default:
             return {};
     }
 }
 
-// Goblets: a diagonal pair, a triangle, a lozenge, a quincunx, then two rows
-// of three, with the seventh standing between them.
+// Goblets: a diagonal pair, a triangle, a lozenge, a quincunx, three rows of
+// two, then two rows of three with the seventh standing between them.
 std::vector<Pip> cupLayout(int value) {
     const auto at = [](std::initializer_list<QPointF> centres, qreal size) {
         std::vector<Pip> pips;
@@ -139,22 +159,22 @@ std::vector<Pip> cupLayout(int value) {
     };
     switch (value) {
         case 2:
-            return at({{23, 35}, {49, 85}}, 46);
+            return at({{23, 35}, {49, 85}}, 42);
         case 3: {
-            std::vector<Pip> pips = at({{19, 87}, {53, 87}}, 38);
-            pips.push_back({{36, 34}, 44});
+            std::vector<Pip> pips = at({{19, 86}, {53, 86}}, 34);
+            pips.push_back({{36, 35}, 42});
             return pips;
         }
         case 4:
-            return at({{36, 25}, {18, 60}, {54, 60}, {36, 95}}, 34);
+            return at({{36, 22}, {20, 60}, {52, 60}, {36, 98}}, 30);
         case 5:
             return at({{19, 25}, {53, 25}, {36, 60}, {19, 95}, {53, 95}}, 32);
         case 6:
-            return at({{14.5, 33}, {36, 33}, {57.5, 33}, {14.5, 87}, {36, 87}, {57.5, 87}}, 26);
+            return at({{21, 25}, {51, 25}, {21, 60}, {51, 60}, {21, 95}, {51, 95}}, 30);
         case 7: {
             std::vector<Pip> pips =
-                at({{14.5, 27}, {36, 27}, {57.5, 27}, {14.5, 93}, {36, 93}, {57.5, 93}}, 26);
-            pips.push_back({kMiddle, 32});
+                at({{13.5, 24}, {36, 24}, {58.5, 24}, {13.5, 96}, {36, 96}, {58.5, 96}}, 23);
+            pips.push_back({kMiddle, 30});
             return pips;
         }
         default:
@@ -262,16 +282,16 @@ void drawBouquet(QPainter& p, QPointF base) {
 void drawAce(QPainter& p, Suit suit) {
     switch (suit) {
         case Suit::Bastoni:
-            drawCudgel(p, kMiddle + QPointF(0, 3), 96, -8);
-            drawBow(p, kMiddle + QPointF(1, 16));
+            drawCudgel(p, kMiddle + QPointF(0, 5), 96, -8);
+            drawBow(p, kMiddle + QPointF(1, 18));
             break;
         case Suit::Coppe:
             drawBouquet(p, QPointF(36, 48));
             drawGoblet(p, QPointF(36, 72), 66);
             break;
         case Suit::Denari:
-            drawSunburst(p, kMiddle, 27, 32.5);
-            drawFlowerCoin(p, kMiddle, 56);
+            drawSunburst(p, kMiddle, 26, 31);
+            drawFlowerCoin(p, kMiddle, 54);
             break;
         case Suit::Spade:
             drawScimitar(p, kMiddle + QPointF(-4, 2), 100, 0);
@@ -341,17 +361,19 @@ QImage drawBack(const BackColours& colours) {
 // A shade along the lower and right edges and a glint along the upper and left
 // ones: the card seems lifted off the table.
 void drawLiftedEdges(QImage& image) {
+    const qreal w = image.width();
+    const qreal h = image.height();
     QPainter p(&image);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(0, 0, 0, 120), 1));
-    p.drawLine(QPointF(kCardWidth - 1.5, 1.5), QPointF(kCardWidth - 1.5, kCardHeight - 1.5));
-    p.drawLine(QPointF(1.5, kCardHeight - 1.5), QPointF(kCardWidth - 1.5, kCardHeight - 1.5));
+    p.drawLine(QPointF(w - 1.5, 1.5), QPointF(w - 1.5, h - 1.5));
+    p.drawLine(QPointF(1.5, h - 1.5), QPointF(w - 1.5, h - 1.5));
     p.setPen(QPen(QColor(0, 0, 0, 50), 1));
-    p.drawLine(QPointF(kCardWidth - 2.5, 2.5), QPointF(kCardWidth - 2.5, kCardHeight - 2.5));
-    p.drawLine(QPointF(2.5, kCardHeight - 2.5), QPointF(kCardWidth - 2.5, kCardHeight - 2.5));
+    p.drawLine(QPointF(w - 2.5, 2.5), QPointF(w - 2.5, h - 2.5));
+    p.drawLine(QPointF(2.5, h - 2.5), QPointF(w - 2.5, h - 2.5));
     p.setPen(QPen(QColor(255, 255, 255, 170), 1));
-    p.drawLine(QPointF(1.5, 1.5), QPointF(kCardWidth - 2.5, 1.5));
-    p.drawLine(QPointF(1.5, 1.5), QPointF(1.5, kCardHeight - 2.5));
+    p.drawLine(QPointF(1.5, 1.5), QPointF(w - 2.5, 1.5));
+    p.drawLine(QPointF(1.5, 1.5), QPointF(1.5, h - 2.5));
 }
 
 }  // namespace
@@ -384,9 +406,9 @@ QImage renderFace(Suit suit, int value) {
 QImage renderBack(BackStyle style) {
     // Lying still the card shows red bands on white; lifted, the same weave
     // and emblem on a deep wine field with gold threads, so that the two read
-    // apart at a glance.
+    // apart at a glance. The lifted card lies on its side.
     if (style == BackStyle::Resting) return drawBack({tint::white, tint::red, tint::darkGreen, tint::white});
-    QImage image = drawBack({tint::wine, tint::red, tint::yellow, tint::cream});
+    QImage image = laidOnSide(drawBack({tint::wine, tint::red, tint::yellow, tint::cream}));
     drawLiftedEdges(image);
     return image;
 }

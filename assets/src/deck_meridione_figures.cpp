@@ -137,14 +137,16 @@ void drawHead(QPainter& p, QPointF c, const QColor& hair, bool longHair, Beard b
     inked(p, fringe, hair, 0.9);
 
     if (beard == Beard::Full) {
+        // The beard starts at the cheekbones, under a band of bare cheek, so
+        // that the eyes stand out on skin.
         QPainterPath b;
-        b.moveTo(c + QPointF(-rx + 0.2, 0));
+        b.moveTo(c + QPointF(-rx + 0.3, 2));
         b.cubicTo(c + QPointF(-rx, ry + 3), c + QPointF(-2, ry + 6), c + QPointF(0, ry + 7));
-        b.cubicTo(c + QPointF(2, ry + 6), c + QPointF(rx, ry + 3), c + QPointF(rx - 0.2, 0));
-        b.quadTo(c + QPointF(rx * 0.5, 3), c + QPointF(0, 2.2));
-        b.quadTo(c + QPointF(-rx * 0.5, 3), c + QPointF(-rx + 0.2, 0));
+        b.cubicTo(c + QPointF(2, ry + 6), c + QPointF(rx, ry + 3), c + QPointF(rx - 0.3, 2));
+        b.quadTo(c + QPointF(rx * 0.5, 3.8), c + QPointF(0, 3));
+        b.quadTo(c + QPointF(-rx * 0.5, 3.8), c + QPointF(-rx + 0.3, 2));
         inked(p, b, beardColour, 0.9);
-        line(p, c + QPointF(-1.3, 3.6), c + QPointF(1.3, 3.6), tint::darkRed, 0.9);
+        line(p, c + QPointF(-1.3, 4.4), c + QPointF(1.3, 4.4), tint::darkRed, 0.9);
     } else {
         p.setPen(Qt::NoPen);
         QColor cheek = tint::cheek;

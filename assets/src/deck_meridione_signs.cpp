@@ -161,16 +161,23 @@ void drawScimitar(QPainter& p, QPointF centre, qreal size, qreal angle, bool mir
 }
 
 void drawGoblet(QPainter& p, QPointF centre, qreal size, qreal angle) {
-    const UnitFrame frame(p, centre, size, angle, false);
     const QPen pen = inkPen(size);
+    // An upright goblet's lip starts on a whole pixel: an outline that starts
+    // across a row of pixels prints a grey line over the rim.
+    if (angle == 0 && p.deviceTransform().type() <= QTransform::TxTranslate) {
+        const qreal top = p.deviceTransform().map(centre).y() - size * 0.465 - pen.widthF() / 2;
+        centre.ry() += std::round(top) - top;
+    }
+    const UnitFrame frame(p, centre, size, angle, false);
 
-    // Scrolled handles behind the bowl.
+    // Scrolled handles behind the bowl, held close so that goblets can stand
+    // three abreast.
     for (const qreal side : {-1.0, 1.0}) {
         QPainterPath handle;
         handle.moveTo(side * 0.24, -0.34);
-        handle.cubicTo(side * 0.44, -0.38, side * 0.44, -0.14, side * 0.18, -0.1);
+        handle.cubicTo(side * 0.4, -0.38, side * 0.4, -0.14, side * 0.18, -0.1);
         fillAndOutline(p, strokeShape(handle, 0.05), tint::yellow, pen);
-        fillAndOutline(p, ellipsePath(QPointF(side * 0.385, -0.25), 0.035, 0.035), tint::red, pen);
+        fillAndOutline(p, ellipsePath(QPointF(side * 0.35, -0.25), 0.032, 0.032), tint::red, pen);
     }
 
     // Foot and stem with a blue knop.
@@ -216,9 +223,11 @@ void drawGoblet(QPainter& p, QPointF centre, qreal size, qreal angle) {
     p.drawLine(QPointF(-0.25, -0.32), QPointF(0.25, -0.32));
     p.drawLine(QPointF(-0.25, -0.23), QPointF(0.25, -0.23));
 
-    // Lip, with the wine inside.
+    // Lip, with the wine inside; a small goblet's wine has no outline of its
+    // own, which would only darken the rim.
     fillAndOutline(p, ellipsePath(QPointF(0, -0.4), 0.28, 0.065), tint::yellow, pen);
-    fillAndOutline(p, ellipsePath(QPointF(0, -0.4), 0.2, 0.035), tint::wine, outline(pen.widthF() * 0.7));
+    fillAndOutline(p, ellipsePath(QPointF(0, -0.4), 0.2, 0.035), tint::wine,
+                   size < 40 ? QPen(Qt::NoPen) : outline(pen.widthF() * 0.7));
 }
 
 void drawFlowerCoin(QPainter& p, QPointF centre, qreal size) {

@@ -31,8 +31,9 @@ constexpr qreal kIndexInset = 5;
 constexpr qreal kNumeralHeight = 16;
 constexpr qreal kNumeralSqueeze = 0.74;
 constexpr qreal kSignGap = 2.5;
-// The white tabs the indices keep on the figures' panel.
-const QSizeF kTab(22, 39);
+// The white tabs the indices keep on the figures' panel: the tallest index
+// (numeral and baton, 40 pixels from the card's edge) with paper to spare.
+const QSizeF kTab(22, 42);
 
 QImage blankCard() {
     QImage image(kCardWidth, kCardHeight, QImage::Format_RGB32);
@@ -153,8 +154,11 @@ std::vector<Pip> pipLayout(Suit suit, int value) {
     switch (value) {
         case 2:
             if (tall) {
-                add(kMid - 12, 0.5, big);
-                add(kMid + 12, 0.5, big);
+                // Batons close enough together to keep clear of the corner
+                // indices; swords far enough apart for their guards.
+                const qreal apart = suit == Suit::Bastoni ? 10 : 12;
+                add(kMid - apart, 0.5, big);
+                add(kMid + apart, 0.5, big);
             } else {
                 add(kMid, 0.2, big);
                 add(kMid, 0.8, big);
@@ -163,15 +167,28 @@ std::vector<Pip> pipLayout(Suit suit, int value) {
         case 3:
             if (tall) {
                 // The middle one stands higher, so that its hilt clears the others'.
-                add(kMid - 14, 0.55, big - 6);
-                add(kMid, 0.36, big - 6);
-                add(kMid + 14, 0.55, big - 6);
+                // The outer batons' heads start below the top-left index; the
+                // swords' guards stay above the bottom-right one.
+                const qreal sides = suit == Suit::Bastoni ? 0.58 : 0.55;
+                add(kMid - 14, sides, big - 10);
+                add(kMid, 0.36, big - 10);
+                add(kMid + 14, sides, big - 10);
             } else {
                 for (qreal fy : {0.15, 0.5, 0.85}) add(kMid, fy, medium);
             }
             break;
         case 4:
         case 5:
+            if (suit == Suit::Denari) {
+                // Coins are as wide as they are tall: a little smaller, they
+                // gather nearer the middle, clear of the corner indices.
+                for (qreal fy : {0.3, 0.7}) {
+                    add(kMid - 10, fy, medium - 1);
+                    add(kMid + 10, fy, medium - 1);
+                }
+                if (value == 5) add(kMid, 0.5, medium - 1);
+                break;
+            }
             for (qreal fy : {0.2, 0.8}) {
                 add(kLeft, fy, medium);
                 add(kRight, fy, medium);
@@ -203,19 +220,20 @@ void drawPips(QPainter& p, Suit suit, int value) {
 }
 
 // One large sign in white on a disc of the suit's colour, inside a thin ring;
-// batons and swords lie across the disc.
+// batons and swords lie across the disc. The disc leaves paper round the
+// corner indices.
 void drawAce(QPainter& p, Suit suit) {
     const Tones tones = tonesFor(suit);
     const QPointF centre = kCard.center();
-    fill(p, circle(centre, 29), tones.main);
-    fill(p, circle(centre, 27.8), neutral::paper);
-    fill(p, circle(centre, 26.5), tones.main);
+    fill(p, circle(centre, 25.5), tones.main);
+    fill(p, circle(centre, 24.3), neutral::paper);
+    fill(p, circle(centre, 23), tones.main);
     // White sign, its details in the light tone and cut out in the suit's colour.
     const Tones reversed{neutral::paper, tones.light, tones.main, tones.pale};
     if (isLong(suit))
-        drawSign(p, suit, centre, 54, 45, reversed);
+        drawSign(p, suit, centre, 48, 45, reversed);
     else
-        drawSign(p, suit, centre, suit == Suit::Coppe ? 36 : 34, 0, reversed);
+        drawSign(p, suit, centre, suit == Suit::Coppe ? 32 : 30, 0, reversed);
 }
 
 // ---------------------------------------------------------------- figures
@@ -313,14 +331,15 @@ void drawEmblem(QPainter& p, const BackColours& colours) {
     fill(p, circle(c, 1.6), colours.field);
 }
 
-// A shade along the lower and right edges: the card seems lifted off the table.
-void drawLiftedShade(QPainter& p) {
+// A shade along the lower and right edges of a card `size` big: the card seems
+// lifted off the table.
+void drawLiftedShade(QPainter& p, QSizeF size) {
     p.setBrush(Qt::NoBrush);
     const std::array<int, 3> alphas{120, 70, 30};
     for (int i = 0; i < 3; ++i) {
         p.setPen(QPen(QColor(0, 0, 0, alphas[i]), 1));
-        const qreal x = kCardWidth - 0.5 - i;
-        const qreal y = kCardHeight - 0.5 - i;
+        const qreal x = size.width() - 0.5 - i;
+        const qreal y = size.height() - 0.5 - i;
         p.drawLine(QPointF(x, 3 + i), QPointF(x, y));
         p.drawLine(QPointF(3 + i, y), QPointF(x - 1, y));
     }
@@ -345,13 +364,21 @@ QImage renderFace(Suit suit, int value) {
 
 QImage renderBack(BackStyle style) {
     QImage image = blankCard();
+    const BackColours colours = backColours(style);
+    {
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
+        drawCardFace(p);
+        drawBackField(p, colours);
+        drawEmblem(p, colours);
+    }
+    if (style == BackStyle::Resting) return image;
+    // Laid on its side, the diamonds run the long way across; the shade stays
+    // along the lower and right edges.
+    image = laidOnSide(image);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    drawCardFace(p);
-    const BackColours colours = backColours(style);
-    drawBackField(p, colours);
-    drawEmblem(p, colours);
-    if (style == BackStyle::Lifted) drawLiftedShade(p);
+    drawLiftedShade(p, image.size());
     return image;
 }
 

@@ -94,7 +94,8 @@ void drawPageTunic(QPainter& p, const Tones& t) {
     body.closeSubpath();
     fill(p, body, t.main);
     p.save();
-    p.setClipPath(body);
+    // Within the panel too: the sash and the seam never reach the index tab.
+    p.setClipPath(body, Qt::IntersectClip);
     // A light sash across the chest, and the seam of the far sleeve.
     fill(p, limb(QPolygonF({{62, 86}, {20, 124}}), 6), t.light);
     fill(p, limb(QPolygonF({{60, 90}, {62, 120}}), 1.6), t.dark);
@@ -186,7 +187,7 @@ void drawHorse(QPainter& p, const Tones& t) {
     const QPainterPath head = horseHead();
     fill(p, head, neutral::horse);
     p.save();
-    p.setClipPath(head);
+    p.setClipPath(head, Qt::IntersectClip);
     // The round of the cheek, the muzzle, and the throat in shade.
     fill(p, oval(QPointF(31, 77), 7.5, 8.5), neutral::horseShade);
     fill(p, oval(QPointF(31, 76), 6, 7), neutral::horse);

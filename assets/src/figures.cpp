@@ -205,10 +205,11 @@ QPainterPath horseBody() {
     neck.closeSubpath();
     body = body.united(neck);
 
+    // The muzzle stops short of the frame.
     QPainterPath head;
     head.moveTo(18, 41);
-    head.cubicTo(13, 42, 8, 47, 5.5, 52);
-    head.quadTo(4.5, 56, 8, 57);
+    head.cubicTo(13, 42, 9, 47, 7, 52);
+    head.quadTo(6, 56, 9, 57);
     head.lineTo(12, 56);
     head.quadTo(15, 53, 19, 49);
     head.closeSubpath();
@@ -241,7 +242,8 @@ void drawHorse(QPainter& p, const QColor& saddleCloth) {
 
     // Near legs: the front one lifted in a prance.
     drawHorseLeg(p, QPolygonF({{23, 79}, {18, 89}, {22, 96}}), colour::horse);
-    drawHorseLeg(p, QPolygonF({{54, 78}, {56, 93}, {53, 106}}), colour::horse);
+    // The hind hoof stands clear of the bottom-right numeral.
+    drawHorseLeg(p, QPolygonF({{54, 78}, {55, 93}, {50, 105}}), colour::horse);
 
     // Mane, ears and face.
     QPainterPath mane;
@@ -255,12 +257,12 @@ void drawHorse(QPainter& p, const QColor& saddleCloth) {
     p.setPen(Qt::NoPen);
     p.setBrush(colour::ink);
     p.drawEllipse(QPointF(13.2, 45.5), 1.0, 1.0);
-    p.drawEllipse(QPointF(7.2, 54), 0.6, 0.8);
+    p.drawEllipse(QPointF(8.2, 54), 0.6, 0.8);
 
     // Bridle and saddle cloth.
     p.setPen(outline(0.9, colour::darkRed));
     p.setBrush(Qt::NoBrush);
-    p.drawLine(QPointF(8, 51), QPointF(11.5, 54.5));
+    p.drawLine(QPointF(9, 51), QPointF(11.5, 54.5));
     p.drawLine(QPointF(10, 49.5), QPointF(17, 42));
     QPainterPath cloth;
     cloth.moveTo(31, 62);

@@ -164,7 +164,8 @@ void creditiAutore(QPainter& p, QSize) {
 }
 
 // The publisher: an invented emblem, three card shapes fanned inside a laurel
-// wreath and a beaded gold ring, on a dark round badge.
+// wreath and a beaded gold ring, on a dark round badge; the middle card bears a
+// cup, a sign of the Italian deck the publisher's games are played with.
 void creditiEditore(QPainter& p, QSize) {
     const QPointF c(32, 31.5);
     const QColor gold(0xf0, 0xc2, 0x52);
@@ -209,15 +210,8 @@ void creditiEditore(QPainter& p, QSize) {
         p.fillPath(leaf, shade);
         p.strokePath(leaf, pen(hue::navy.edge, 1.1));
     }
-    // A red diamond on the middle card.
-    QPainterPath diamond;
-    const QPointF mid = pivot + QPointF(0, -15);
-    diamond.moveTo(mid + QPointF(0, -4.6));
-    diamond.lineTo(mid + QPointF(3.2, 0));
-    diamond.lineTo(mid + QPointF(0, 4.6));
-    diamond.lineTo(mid + QPointF(-3.2, 0));
-    diamond.closeSubpath();
-    p.fillPath(diamond, kCardRed);
+    // A cup of the Italian deck on the middle card.
+    drawSuitSign(p, Suit::Coppe, pivot + QPointF(0, -15), 13, 0);
 }
 
 // A fan of four cards, one of each suit, with a coin and a cup before it.

@@ -56,7 +56,10 @@ bool writeDeck(const QString& outDir, const DeckDesign& deck, QString* error) {
     for (const auto& back : backs) {
         const QString path = backDir + QLatin1String(back.name);
         const QImage image = deck.back(back.style);
-        if (!checkSize(image, card, path, error) || !writeImage(image, path, "BMP", error)) return false;
+        // The lifted back lies on its side: the table lays the deck stack, the
+        // piles and the side seats' hands out by its turned size.
+        const QSize size = back.style == BackStyle::Lifted ? card.transposed() : card;
+        if (!checkSize(image, size, path, error) || !writeImage(image, path, "BMP", error)) return false;
     }
     return true;
 }

@@ -73,39 +73,53 @@ void drawBaton(QPainter& p, QPointF centre, qreal size, qreal angle) {
     const UnitFrame frame(p, centre, size, angle);
     const QPen pen = signOutline(size);
 
-    // Side branches first, so the trunk hides their roots.
-    drawStub(p, QPointF(-0.07, -0.25), -145, pen);
-    drawStub(p, QPointF(0.065, -0.08), -30, pen);
-    drawStub(p, QPointF(-0.05, 0.12), -150, pen);
+    // Lopped side branches first, so the trunk hides their roots; the leaves
+    // sprout from their cut ends, along the wood, never from the head: a
+    // cudgel with leaves at its thick end reads as a root.
+    drawStub(p, QPointF(-0.06, -0.2), -150, pen);
+    drawStub(p, QPointF(0.06, 0.0), -30, pen);
+    drawStub(p, QPointF(-0.055, 0.18), -150, pen);
+    drawLeaf(p, QPointF(0.17, -0.07), 0.15, -75, pen);
+    drawLeaf(p, QPointF(-0.16, 0.12), 0.13, -110, pen);
 
-    // A club: heavy rounded head, knobbly sides, slender grip.
+    // A club cut from a bough: a heavy sawn-off head, knobbly sides, hardly
+    // thinner at the grip, which ends in a knob.
     QPainterPath trunk;
-    trunk.moveTo(-0.1, -0.38);
-    trunk.cubicTo(-0.12, -0.3, -0.06, -0.2, -0.085, -0.12);
-    trunk.cubicTo(-0.1, -0.04, -0.05, 0.02, -0.07, 0.08);
-    trunk.cubicTo(-0.08, 0.16, -0.04, 0.25, -0.04, 0.46);
-    trunk.quadTo(0, 0.51, 0.04, 0.46);
-    trunk.cubicTo(0.04, 0.3, 0.075, 0.22, 0.065, 0.12);
-    trunk.cubicTo(0.055, 0.04, 0.1, -0.02, 0.085, -0.1);
-    trunk.cubicTo(0.07, -0.2, 0.125, -0.28, 0.1, -0.38);
-    trunk.cubicTo(0.09, -0.52, -0.09, -0.52, -0.1, -0.38);
+    trunk.moveTo(-0.1, -0.42);
+    trunk.cubicTo(-0.115, -0.3, -0.075, -0.2, -0.09, -0.1);
+    trunk.cubicTo(-0.1, -0.02, -0.065, 0.06, -0.075, 0.14);
+    trunk.cubicTo(-0.08, 0.24, -0.06, 0.32, -0.058, 0.43);
+    trunk.lineTo(0.058, 0.43);
+    trunk.cubicTo(0.06, 0.32, 0.08, 0.24, 0.075, 0.14);
+    trunk.cubicTo(0.065, 0.06, 0.1, -0.02, 0.09, -0.1);
+    trunk.cubicTo(0.075, -0.2, 0.115, -0.3, 0.1, -0.42);
+    trunk.closeSubpath();
     fillAndOutline(p, trunk, colour::bark, pen);
 
-    // Light running down one side gives the wood some roundness.
+    // Light down one side gives the wood its roundness; the grain runs along it.
     paintWithin(p, trunk, pen, [&] {
         p.setBrush(colour::lightBark);
-        p.drawPath(QTransform::fromTranslate(-0.05, 0.03).map(trunk));
+        p.drawPath(QTransform::fromTranslate(-0.055, 0.03).map(trunk));
+        p.setPen(outline(pen.widthF() * 0.7, colour::darkBark));
+        p.setBrush(Qt::NoBrush);
+        QPainterPath grain;
+        grain.moveTo(0.035, -0.36);
+        grain.cubicTo(0.05, -0.2, 0.02, 0.0, 0.03, 0.36);
+        p.drawPath(grain);
     });
 
     // Knots on the bark.
     p.setPen(Qt::NoPen);
     p.setBrush(colour::darkBark);
-    p.drawEllipse(QPointF(0.025, -0.32), 0.025, 0.035);
-    p.drawEllipse(QPointF(0.0, 0.27), 0.018, 0.028);
+    p.drawEllipse(QPointF(-0.03, -0.27), 0.022, 0.034);
+    p.drawEllipse(QPointF(-0.01, 0.27), 0.018, 0.028);
 
-    // Fresh leaves sprouting near the head.
-    drawLeaf(p, QPointF(0.08, -0.36), 0.19, -40, pen);
-    drawLeaf(p, QPointF(-0.075, -0.05), 0.16, -150, pen);
+    // The knob of the grip and the sawn head's end grain with its ring.
+    fillAndOutline(p, ellipsePath(QPointF(0, 0.45), 0.075, 0.055), colour::bark, pen);
+    fillAndOutline(p, ellipsePath(QPointF(0, -0.42), 0.1, 0.042), colour::woodCut, pen);
+    p.setPen(outline(pen.widthF() * 0.6, colour::darkBark));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QPointF(0, -0.42), 0.05, 0.02);
 }
 
 void drawCup(QPainter& p, QPointF centre, qreal size, qreal angle) {

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QTransform>
 #include <QTemporaryDir>
 #include <QtEndian>
 
@@ -105,6 +106,46 @@ double visiblyDifferent(const QImage& a, const QImage& b) {
     return double(differ) / (x.width() * x.height());
 }
 
+// A card laid on its side (turned a quarter clockwise), stood up again.
+QImage upright(const QImage& lying) {
+    return lying.transformed(QTransform().rotate(-90));
+}
+
+// Where a picture's colour changes sharply (some channel by more than 40 of 255
+// from the pixel on the right or below): the lines of its design, whatever its
+// colours.
+std::vector<bool> contours(const QImage& picture) {
+    const QImage x = picture.convertToFormat(QImage::Format_RGB32);
+    std::vector<bool> lines(std::size_t(x.width()) * x.height(), false);
+    const auto step = [](QRgb p, QRgb q) {
+        return std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                         std::abs(qBlue(p) - qBlue(q))}) > 40;
+    };
+    for (int row = 0; row + 1 < x.height(); ++row) {
+        for (int col = 0; col + 1 < x.width(); ++col) {
+            const QRgb p = x.pixel(col, row);
+            lines[std::size_t(row) * x.width() + col] =
+                step(p, x.pixel(col + 1, row)) || step(p, x.pixel(col, row + 1));
+        }
+    }
+    return lines;
+}
+
+// The share of two pictures' design lines (of one size) that they have in common:
+// 1 for one design in any colours, near 0 for unrelated ones.
+double sharedContours(const QImage& a, const QImage& b) {
+    if (a.size() != b.size() || a.isNull()) return -1;
+    const std::vector<bool> x = contours(a);
+    const std::vector<bool> y = contours(b);
+    int both = 0;
+    int either = 0;
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        both += x[i] && y[i];
+        either += x[i] || y[i];
+    }
+    return either == 0 ? 0 : double(both) / either;
+}
+
 QStringList entries(const Files& files, const QString& folder, const QString& suffix) {
     std::set<QString> names;
     for (const auto& [path, bytes] : files) {
@@ -157,8 +198,10 @@ TEST_F(Generated, ThreeDecksOfFortyFacesAndTwoBacks) {
             SCOPED_TRACE((deck + QLatin1Char('/') + name).toStdString());
             BmpHeader header;
             ASSERT_TRUE(parseBmp(files[QStringLiteral("Cards/%1/%2").arg(deck, name)], &header));
-            EXPECT_EQ(header.width, 72);
-            EXPECT_EQ(qAbs(header.height), 120);
+            // The faces and the still back stand upright; the flying back lies on its side.
+            const bool lying = name == QStringLiteral("1/00.bmp");
+            EXPECT_EQ(header.width, lying ? 120 : 72);
+            EXPECT_EQ(qAbs(header.height), lying ? 72 : 120);
             EXPECT_EQ(header.bitsPerPixel, 24);
             EXPECT_EQ(header.compression, 0u);
         }
@@ -184,12 +227,195 @@ TEST_F(Generated, DecksDifferCardByCardAndEachBackHasTwoLooks) {
     }
     for (const QString& deck : all) {
         const double d = visiblyDifferent(image(QStringLiteral("Cards/%1/1/0.bmp").arg(deck)),
-                                          image(QStringLiteral("Cards/%1/1/00.bmp").arg(deck)));
+                                          upright(image(QStringLiteral("Cards/%1/1/00.bmp").arg(deck))));
         EXPECT_GT(d, 0.3) << deck.toStdString();
         std::set<QByteArray> faces;
         for (const QString& card : cardPictures())
             faces.insert(files[QStringLiteral("Cards/%1/%2").arg(deck, card)]);
         EXPECT_EQ(faces.size(), 42u) << deck.toStdString() << ": two pictures alike";
+    }
+}
+
+// The flying back is the still back's own design laid on its side, in its
+// other colours: stood up again it shares the still back's lines, which the
+// still back squeezed into the lying card's shape does not.
+TEST_F(Generated, TheFlyingBackIsTheStillBackLaidOnItsSide) {
+    for (const QString& deck : decks()) {
+        SCOPED_TRACE(deck.toStdString());
+        const QImage still = image(QStringLiteral("Cards/%1/1/0.bmp").arg(deck));
+        const QImage flying = image(QStringLiteral("Cards/%1/1/00.bmp").arg(deck));
+        ASSERT_EQ(still.size(), QSize(72, 120));
+        ASSERT_EQ(flying.size(), QSize(120, 72));
+        const double turned = sharedContours(still, upright(flying));
+        const double squeezed =
+            sharedContours(still.scaled(flying.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation), flying);
+        EXPECT_GT(turned, 0.7);
+        EXPECT_LT(squeezed, turned - 0.25);
+    }
+}
+
+// A part of a picture, as its pixels.
+std::vector<QRgb> pixels(const QImage& picture, const QRect& box) {
+    const QImage x = picture.convertToFormat(QImage::Format_RGB32);
+    std::vector<QRgb> found;
+    for (int row = box.top(); row <= box.bottom(); ++row) {
+        for (int col = box.left(); col <= box.right(); ++col) found.push_back(x.pixel(col, row));
+    }
+    return found;
+}
+
+// The modern deck's corner indices stand on clean paper: the bottom-right
+// index is the top-left one moved down and across, pixel for pixel with a few
+// pixels of paper round it. A figure's sleeve, a pip or the ace's disc that
+// strays into either index breaks the likeness. The numeral moves as far on
+// every card; the suit sign below it moves by as much as the sign is short of
+// the numeral's height, found by trying each.
+TEST_F(Generated, ModerneIndicesStandOnCleanPaper) {
+    const QString deck = QStringLiteral("Cards/Moderne/%1/%2.bmp");
+    const QPoint across(49, 94);
+    const QRect topNumeral(QPoint(4, 3), QPoint(18, 21));
+    for (int suit = 1; suit <= 4; ++suit) {
+        for (int value = 1; value <= 10; ++value) {
+            SCOPED_TRACE(deck.arg(suit).arg(value).toStdString());
+            const QImage card = image(deck.arg(suit).arg(value));
+            EXPECT_EQ(pixels(card, topNumeral), pixels(card, topNumeral.translated(across)));
+            bool signAlike = false;
+            for (int down = 55; down <= 65 && !signAlike; ++down) {
+                // From under the top-left numeral to above the bottom-right one.
+                const QRect topSign(QPoint(4, 22), QPoint(18, 97 - down));
+                signAlike = pixels(card, topSign) == pixels(card, topSign.translated(across.x(), down));
+            }
+            EXPECT_TRUE(signAlike) << "the suit signs of the two corners differ";
+        }
+    }
+}
+
+// What is drawn on a card's paper: the pixels inside its one-pixel edge whose
+// colour differs from the paper's by more than a faint shade of antialiasing.
+struct Ink {
+    int width = 0;
+    int height = 0;
+    std::vector<bool> at;  // row by row
+    bool operator()(int x, int y) const { return at[std::size_t(y) * width + x]; }
+};
+
+Ink inkOn(const QImage& card, QRgb paper) {
+    const QImage x = card.convertToFormat(QImage::Format_RGB32);
+    Ink ink{x.width(), x.height(), std::vector<bool>(std::size_t(x.width()) * x.height(), false)};
+    for (int row = 1; row + 1 < x.height(); ++row) {
+        for (int col = 1; col + 1 < x.width(); ++col) {
+            const QRgb p = x.pixel(col, row);
+            ink.at[std::size_t(row) * x.width() + col] =
+                std::max({std::abs(qRed(p) - qRed(paper)), std::abs(qGreen(p) - qGreen(paper)),
+                          std::abs(qBlue(p) - qBlue(paper))}) > 40;
+        }
+    }
+    return ink;
+}
+
+// How many things are drawn with at least three pixels of paper between them:
+// the parts of the ink that stay apart once every part has grown by a pixel.
+int partsApart(const Ink& ink) {
+    const int w = ink.width;
+    const int h = ink.height;
+    std::vector<bool> grown(ink.at.size(), false);
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            if (!ink(x, y)) continue;
+            for (int dy = -1; dy <= 1; ++dy) {
+                for (int dx = -1; dx <= 1; ++dx) {
+                    if (x + dx >= 0 && x + dx < w && y + dy >= 0 && y + dy < h)
+                        grown[std::size_t(y + dy) * w + x + dx] = true;
+                }
+            }
+        }
+    }
+    std::vector<bool> seen(grown.size(), false);
+    int parts = 0;
+    for (std::size_t start = 0; start < grown.size(); ++start) {
+        if (!grown[start] || seen[start]) continue;
+        ++parts;
+        std::vector<std::size_t> todo{start};
+        seen[start] = true;
+        while (!todo.empty()) {
+            const std::size_t i = todo.back();
+            todo.pop_back();
+            const int x = int(i % w);
+            const int y = int(i / w);
+            for (int dy = -1; dy <= 1; ++dy) {
+                for (int dx = -1; dx <= 1; ++dx) {
+                    if (x + dx < 0 || x + dx >= w || y + dy < 0 || y + dy >= h) continue;
+                    const std::size_t j = std::size_t(y + dy) * w + x + dx;
+                    if (grown[j] && !seen[j]) {
+                        seen[j] = true;
+                        todo.push_back(j);
+                    }
+                }
+            }
+        }
+    }
+    return parts;
+}
+
+// The southern deck has no corner numerals: its signs are counted at a glance.
+// Every face keeps three pixels of paper inside its edge, and the aces and pips
+// are drawn as so many groups with at least three pixels of paper round each:
+// one sign for each cup and coin; batons and swords crossed in pairs, three tied
+// or laid together on the 3, and the 7's middle three standing apart.
+TEST_F(Generated, MeridioneSignsStandApartAndClearOfTheEdge) {
+    const QString deck = QStringLiteral("Cards/Meridione/%1/%2.bmp");
+    const int longGroups[] = {0, 1, 1, 1, 2, 3, 3, 5};
+    for (int suit = 1; suit <= 4; ++suit) {
+        for (int value = 1; value <= 10; ++value) {
+            SCOPED_TRACE(deck.arg(suit).arg(value).toStdString());
+            const QImage card = image(deck.arg(suit).arg(value));
+            const Ink ink = inkOn(card, card.pixel(card.width() / 2, 2));
+            int nearEdge = 0;
+            for (int y = 1; y + 1 < ink.height; ++y) {
+                for (int x = 1; x + 1 < ink.width; ++x)
+                    nearEdge += ink(x, y) && (x <= 3 || y <= 3 || x >= ink.width - 4 || y >= ink.height - 4);
+            }
+            EXPECT_EQ(nearEdge, 0) << "pixels drawn within three of the edge";
+            if (value > 7) continue;
+            const bool isLong = suit == 1 || suit == 4;
+            EXPECT_EQ(partsApart(ink), isLong ? longGroups[value] : value);
+        }
+    }
+}
+
+// The house deck's faces keep their red inner frame and their corner numerals
+// clear. Nothing drawn crosses the frame's straight sides or touches them from
+// inside: there every face shows what most faces show. And the bottom-right
+// numeral is the top-left one moved down and across, pixel for pixel with the
+// paper round it, so no hoof, leaf or sleeve touches either.
+TEST_F(Generated, TavoloraFramesAndNumeralsStayClear) {
+    const QString deck = QStringLiteral("Cards/Tavolora/%1/%2.bmp");
+    std::vector<QImage> faces;
+    for (int suit = 1; suit <= 4; ++suit) {
+        for (int value = 1; value <= 10; ++value) faces.push_back(image(deck.arg(suit).arg(value)));
+    }
+    // The frame runs along the pixels 3 in from the edge, its corners rounded
+    // off within the 9 pixels next to them; then the pixel inside it.
+    std::vector<QPoint> along;
+    for (const int inset : {3, 4}) {
+        for (int y = 10; y < 110; ++y) along.insert(along.end(), {QPoint(inset, y), QPoint(71 - inset, y)});
+        for (int x = 10; x < 62; ++x) along.insert(along.end(), {QPoint(x, inset), QPoint(x, 119 - inset)});
+    }
+    for (const QPoint& at : along) {
+        std::map<QRgb, int> seen;
+        for (const QImage& face : faces) ++seen[face.pixel(at)];
+        const QRgb usual = std::max_element(seen.begin(), seen.end(), [](const auto& a, const auto& b) {
+                               return a.second < b.second;
+                           })->first;
+        for (std::size_t i = 0; i < faces.size(); ++i) {
+            EXPECT_EQ(faces[i].pixel(at), usual)
+                << deck.arg(i / 10 + 1).arg(i % 10 + 1).toStdString() << " at " << at.x() << ", " << at.y();
+        }
+    }
+    const QRect topNumeral(QPoint(6, 5), QPoint(17, 15));
+    for (std::size_t i = 0; i < faces.size(); ++i) {
+        EXPECT_EQ(pixels(faces[i], topNumeral), pixels(faces[i], topNumeral.translated(48, 99)))
+            << deck.arg(i / 10 + 1).arg(i % 10 + 1).toStdString();
     }
 }
 

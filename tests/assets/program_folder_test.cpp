@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "storage/folders.h"
@@ -23,6 +24,7 @@ using testing::HeadlessProgram;
 using testing::TempFolder;
 
 constexpr platform::PixelSize kCard{72, 120};
+constexpr platform::PixelSize kLyingCard{120, 72};
 
 // The full picture, decoded as the window decodes it; a null image when it fails.
 QImage decoded(const std::string& path) {
@@ -48,19 +50,21 @@ protected:
     }
 
     // The faces the table loads from the deck folder and the two backs it loads from
-    // the back folder: all of one size, the one the layout measures from the first.
+    // the back folder: the faces and the still back of one size, the one the layout
+    // measures from the first, and the flying back that size laid on its side.
     void expect_deck(const std::string& faces, const std::string& backs) {
-        std::vector<std::string> paths;
+        std::vector<std::pair<std::string, platform::PixelSize>> pictures;
         for (int suit = 1; suit <= 4; ++suit) {
             for (int value = 1; value <= 10; ++value)
-                paths.push_back(faces + "\\" + std::to_string(suit) + "\\" + std::to_string(value) + ".bmp");
+                pictures.emplace_back(
+                    faces + "\\" + std::to_string(suit) + "\\" + std::to_string(value) + ".bmp", kCard);
         }
-        paths.push_back(backs + "\\1\\0.bmp");
-        paths.push_back(backs + "\\1\\00.bmp");
-        for (const std::string& path : paths) {
+        pictures.emplace_back(backs + "\\1\\0.bmp", kCard);
+        pictures.emplace_back(backs + "\\1\\00.bmp", kLyingCard);
+        for (const auto& [path, size] : pictures) {
             SCOPED_TRACE(path);
-            EXPECT_EQ(h.platform.picture_size(storage::host_path(path)), kCard);
-            EXPECT_EQ(decoded(path).size(), QSize(kCard.width, kCard.height));
+            EXPECT_EQ(h.platform.picture_size(storage::host_path(path)), size);
+            EXPECT_EQ(decoded(path).size(), QSize(size.width, size.height));
         }
     }
 
