@@ -21,6 +21,9 @@ QRegion button_region(int style, int w, int h) {
         case 9:
             return polygon_region(region_polygon2(w, h));
         case 10:
+            // A pixel past the surface on the right and at the bottom; the window
+            // clips that column and row, so the two far corners are cut a little
+            // less than the near ones.
             return round_rect_region(0, 0, w + 1, h + 1, 18, 18);
         default:
             return rect_region(0, 0, w, h);

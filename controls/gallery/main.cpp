@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "controls/button/about_box.h"
+#include "controls/button/button_region.h"
 #include "controls/button/painter.h"
 #include "controls/button/theme_button.h"
 #include "controls/button/tooltip.h"
@@ -91,9 +92,15 @@ int draw_buttons(QPainter& p, const SystemColours& colours, int top, bool custom
     top += 18;
     for (int style = 0; style <= 10; ++style) {
         label(p, kGap, top, kLabelWidth, kButtonHeight, QStringLiteral("Style %1").arg(style));
-        for (int c = 0; c < 6; ++c)
-            p.drawImage(kGap + kLabelWidth + c * (kButtonWidth + kGap), top,
-                        button_face(colours, style, kColumns[c], custom));
+        for (int c = 0; c < 6; ++c) {
+            // Cut to the style's window outline, so that the sheet shows through the
+            // corners as the form does.
+            const QPoint at(kGap + kLabelWidth + c * (kButtonWidth + kGap), top);
+            p.save();
+            p.setClipRegion(button_region(style, kButtonWidth, kButtonHeight).translated(at));
+            p.drawImage(at, button_face(colours, style, kColumns[c], custom));
+            p.restore();
+        }
         top += kButtonHeight + 8;
     }
     return top + kGap;
@@ -202,7 +209,15 @@ int main(int argc, char** argv) {
     }
     holder.show();
     QApplication::processEvents();
-    for (const auto& [widget, at] : placed) p.drawPixmap(at, widget->grab());
+    for (const auto& [widget, at] : placed) {
+        // A grab ignores the window's outline (which the grab's own repaint may
+        // give first); the sheet shows where the form would.
+        const QPixmap picture = widget->grab();
+        p.save();
+        if (!widget->mask().isEmpty()) p.setClipRegion(widget->mask().translated(at));
+        p.drawPixmap(at, picture);
+        p.restore();
+    }
     top += 250;
 
     // The About box and a tooltip's two shapes.

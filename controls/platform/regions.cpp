@@ -62,11 +62,12 @@ bool in_rounded_box(int x, int y, int left, int top, int right, int bottom, int 
 }
 
 QRegion round_rect_region(int left, int top, int right, int bottom, int ellipse_width, int ellipse_height) {
-    const int last_x = right - 2;
-    const int last_y = bottom - 2;
-    if (last_x < left || last_y < top) return {};
-    return region_of(left, top, last_x + 1, last_y + 1, [&](int x, int y) {
-        return in_rounded_box(x, y, left, top, last_x, last_y, ellipse_width, ellipse_height);
+    // The same pixels as the rectangle region of these corners, less what the
+    // corner ellipses cut: a panel or container of W x H with square corners keeps
+    // every one of its W x H pixels, and the four corners are cut alike.
+    if (right <= left || bottom <= top) return {};
+    return region_of(left, top, right, bottom, [&](int x, int y) {
+        return in_rounded_box(x, y, left, top, right - 1, bottom - 1, ellipse_width, ellipse_height);
     });
 }
 

@@ -13,9 +13,10 @@ namespace tavolora::controls {
 // CreateRectRgn: the pixels (left..right - 1) x (top..bottom - 1).
 QRegion rect_region(int left, int top, int right, int bottom);
 
-// CreateRoundRectRgn: like the window system, one pixel short of the rectangle
-// region on the right and at the bottom (pixels left..right - 2, top..bottom - 2),
-// each corner rounded on an ellipse of the given width and height.
+// CreateRoundRectRgn: the pixels of the rectangle region of the same corners
+// (left..right - 1, top..bottom - 1), each corner rounded on an ellipse of the given
+// width and height laid over that rectangle. Ellipses of 1 pixel or less leave it
+// a plain rectangle.
 QRegion round_rect_region(int left, int top, int right, int bottom, int ellipse_width, int ellipse_height);
 
 // CreatePolygonRgn with the alternate (even-odd) rule: pixel (x, y) belongs to the

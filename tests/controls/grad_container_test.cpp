@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QStringList>
 
+#include <algorithm>
 #include <initializer_list>
 #include <memory>
 #include <utility>
@@ -16,6 +17,7 @@
 #include "controls/gradient_container/gradient_engine.h"
 #include "controls/platform/fonts.h"
 #include "controls/platform/regions.h"
+#include "tests/controls/outline_checks.h"
 
 namespace tavolora::controls {
 namespace {
@@ -72,35 +74,42 @@ TEST(GradContainer, NewInstanceShowsItsShadedBodyBandAndRoundedBorder) {
     auto c = shown(host, 200, 151);
     const Surface& s = c->surface();
     // The body, middle-out at 180 degrees: BackColor1 across the middle, BackColor2
-    // at the bottom. The band: HeaderColor1 across its middle, HeaderColor2 on its
-    // lowest row, the ramp's position 1 on its top row, the caption at the left.
+    // at the bottom (under the ring; the row above is the ramp's position 1). The
+    // band: HeaderColor1 across its middle, HeaderColor2 on its lowest row, the
+    // ramp's position 1 on its top row, the caption at the left.
     EXPECT_EQ(s.pixel(100, 75), kBody1);
-    EXPECT_EQ(s.pixel(100, 150), kBody2);
+    EXPECT_EQ(s.pixel(100, 149), gradient_table(kBody2, kBody1, 150, true)[1]);
     EXPECT_EQ(s.pixel(190, 12), rgb(167, 197, 237));
     EXPECT_EQ(s.pixel(190, 24), rgb(211, 224, 247));
     EXPECT_EQ(s.pixel(190, 1), gradient_table(rgb(211, 224, 247), rgb(167, 197, 237), 24, true)[23]);
     EXPECT_GT(dark_pixels(s, 5, 2, 120, 23), 20);
     EXPECT_EQ(dark_pixels(s, 130, 2, 195, 23), 0);
-    // A one-pixel ring along the outline, which ends a pixel short on the right and
-    // bottom; the window is cut to it.
-    expect_at(s, {{0, 75}, {198, 75}, {100, 0}, {100, 149}, {1, 1}}, rgb(173, 193, 220));
-    EXPECT_NE(s.pixel(1, 75), rgb(173, 193, 220));
+    // A one-pixel ring along the outline, on the first and last column and row; the
+    // window is cut to it, the four corners alike.
+    expect_at(s, {{0, 75}, {199, 75}, {100, 0}, {100, 150}, {1, 1}, {198, 149}}, rgb(173, 193, 220));
+    EXPECT_TRUE(s.pixel(1, 75) != rgb(173, 193, 220) && s.pixel(198, 75) != rgb(173, 193, 220));
     EXPECT_EQ(c->mask(), round_rect_region(0, 0, 200, 151, 10, 10));
-    EXPECT_FALSE(c->mask().contains(QPoint(0, 0)));
+    EXPECT_TRUE(corners_cut_alike(c->mask(), 200, 151, 5));
 
-    // A thick border without curvature is a square frame; without thickness, no ring
-    // but the window still cut.
-    c->resize(60, 40);
+    // Without curvature the window keeps all of its 120 x 60 pixels and a thick
+    // border is a square frame as wide on all four sides; without thickness, no
+    // ring but the window still whole.
+    c->resize(120, 60);
     c->set_BorderColor(kRed);
     c->set_BorderThickness(4);
     c->set_Curvature(0);
-    for (int d = 0; d < 4; ++d) expect_at(s, {{d, 20}, {58 - d, 20}, {30, d}, {30, 38 - d}, {d, d}}, kRed);
-    for (const QPoint p : {QPoint(4, 20), QPoint(54, 20), QPoint(30, 4), QPoint(30, 34)})
-        EXPECT_NE(s.pixel(p.x(), p.y()), kRed) << p.x() << "," << p.y();
-    EXPECT_EQ(c->mask(), QRegion(0, 0, 59, 39));
+    EXPECT_EQ(c->mask(), QRegion(0, 0, 120, 60));
+    EXPECT_EQ(pixel_count(c->mask()), 7200);
+    for (int y = 0; y < 60; ++y) {
+        for (int x = 0; x < 120; ++x) {
+            const bool frame = std::min({x, y, 119 - x, 59 - y}) < 4;
+            ASSERT_EQ(s.pixel(x, y) == kRed, frame) << x << "," << y;
+        }
+    }
     c->set_BorderThickness(0);
-    EXPECT_NE(s.pixel(0, 20), kRed);
-    EXPECT_EQ(c->mask(), QRegion(0, 0, 59, 39));
+    for (const QPoint p : {QPoint(0, 30), QPoint(119, 30), QPoint(60, 0), QPoint(60, 59)})
+        EXPECT_NE(s.pixel(p.x(), p.y()), kRed) << p.x() << "," << p.y();
+    EXPECT_EQ(pixel_count(c->mask()), 7200);
 }
 
 TEST(GradContainer, OutlineIsGivenOnlyWhenSizeOrCurvatureChange) {
@@ -209,7 +218,7 @@ TEST(GradContainer, SettersTellTheFormRepaintAndClampTheBodyAngle) {
     QStringList told;
     QObject::connect(c.get(), &GradContainer::PropertyChanged, [&](const QString& name) { told << name; });
     c->set_BackColor2(rgb(10, 20, 30));
-    EXPECT_EQ(c->surface().pixel(40, 59), rgb(10, 20, 30));
+    EXPECT_EQ(c->surface().pixel(40, 58), gradient_table(rgb(10, 20, 30), kBody1, 59, true)[1]);
     c->set_HeaderVisible(false);  // the body where the band was: row 10 is position 49, backwards
     EXPECT_EQ(c->surface().pixel(40, 10), gradient_table(rgb(10, 20, 30), kBody1, 59, true)[49]);
     // Enabled, ScaleLeft and ScaleTop are only kept: nothing repaints, nothing is disabled.
@@ -287,15 +296,24 @@ TEST(GradContainer, HeaderIconAndGradientsOfNoLength) {
     EXPECT_EQ(s.pixel(3, 2), kRed);
     EXPECT_GT(dark_pixels(s, 30, 0, 140, 8), 5);  // the caption, cut by the top edge
 
-    // One pixel wide with upright lines: neither body nor band, and nothing of the
-    // window shows (an empty mask would show all of it).
+    // One pixel wide with upright lines: neither body nor band. The window keeps its
+    // one column, which the border ring covers; without a border it shows the bare
+    // surface.
     auto thin = shown(host, 1, 60);
     thin->set_BackAngle(90);
     thin->set_HeaderAngle(270);
+    const Colour ring = thin->surface().pixel(0, 0);
+    EXPECT_NE(ring, kShown);
+    for (int y = 0; y < 60; ++y) EXPECT_EQ(thin->surface().pixel(0, y), ring) << y;
+    EXPECT_EQ(thin->mask(), QRegion(0, 0, 1, 60));
+    thin->set_BorderThickness(0);
     for (int y = 0; y < 60; ++y) EXPECT_EQ(thin->surface().pixel(0, y), kShown) << y;
-    EXPECT_FALSE(thin->mask().isEmpty());
-    EXPECT_TRUE(thin->mask().intersected(thin->rect()).isEmpty());
     EXPECT_EQ(thin->outlines_applied(), 1);
+    // No width at all: an outline with no pixels, given as a mask outside the
+    // window, since an empty mask would show all of it.
+    thin->resize(0, 60);
+    EXPECT_FALSE(thin->mask().isEmpty());
+    EXPECT_TRUE(thin->mask().intersected(QRect(0, 0, 1, 60)).isEmpty());
 }
 
 TEST(GradContainer, TransparentShowsTheFormBehindIt) {
@@ -355,22 +373,24 @@ TEST(GradContainer, CardTableStripAndMainMenuBackground) {
     EXPECT_EQ(s.pixel(190, 1), rgb(240, 246, 253));
     EXPECT_EQ(s.pixel(190, 17), rgb(0, 108, 217));
     expect_at(s, {{100, 18}, {100, 100}, {5, 166}}, rgb(0, 64, 0));
-    expect_at(s, {{0, 100}, {199, 100}, {100, 0}, {100, 167}, {1, 1}, {198, 166}}, rgb(0, 0, 0));
-    EXPECT_FALSE(strip->mask().contains(QPoint(0, 0)) || strip->mask().contains(QPoint(199, 167)));
+    expect_at(s, {{0, 100}, {200, 100}, {100, 0}, {100, 168}, {1, 1}, {199, 167}}, rgb(0, 0, 0));
+    EXPECT_TRUE(corners_cut_alike(strip->mask(), 201, 169, 3));
     EXPECT_GT(dark_pixels(s, 60, 2, 141, 17), 20);  // the caption in the middle, none near the ends
     EXPECT_EQ(dark_pixels(s, 2, 2, 40, 17) + dark_pixels(s, 161, 2, 198, 17), 0);
 
     auto menu = shown(host, 296, 474, &menu_values);
     const Surface& m = menu->surface();
-    // 474 / 1.7320509 = 273.67: every line starts on the bottom row, 274 along the run.
+    EXPECT_TRUE(red_of(m.pixel(5, 5)) < 40 && red_of(m.pixel(290, 468)) < 40);  // deep blue corners
+    for (int d = 0; d < 4; ++d)
+        expect_at(m, {{d, 200}, {295 - d, 200}, {150, d}, {150, 473 - d}}, rgb(255, 255, 255));
+    EXPECT_NE(m.pixel(4, 10), rgb(255, 255, 255));
+    EXPECT_EQ(menu->mask(), QRegion(0, 0, 296, 474));
+    // Under the frame, 474 / 1.7320509 = 273.67: every line starts on the bottom
+    // row, 274 along the run.
+    menu->set_BorderThickness(0);
     const std::vector<Colour> run = gradient_table(rgb(0, 0, 192), rgb(255, 255, 255), 274 + 295, true);
     for (const int x : {0, 10, 100, 200, 295}) EXPECT_EQ(m.pixel(x, 473), run[x + 274]) << x;
     EXPECT_EQ(m.pixel(11, 473), rgb(255, 255, 255));  // the middle of the run, position 285
-    EXPECT_TRUE(red_of(m.pixel(5, 5)) < 40 && red_of(m.pixel(290, 468)) < 40);  // deep blue corners
-    for (int d = 0; d < 4; ++d)
-        expect_at(m, {{d, 200}, {294 - d, 200}, {150, d}, {150, 472 - d}}, rgb(255, 255, 255));
-    EXPECT_NE(m.pixel(4, 10), rgb(255, 255, 255));
-    EXPECT_EQ(menu->mask(), QRegion(0, 0, 295, 473));
 }
 
 }  // namespace

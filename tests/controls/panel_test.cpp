@@ -16,6 +16,7 @@
 
 #include "controls/panel/panel.h"
 #include "controls/platform/fonts.h"
+#include "tests/controls/outline_checks.h"
 
 namespace tavolora::controls {
 namespace {
@@ -73,9 +74,9 @@ TEST(PanelPicture, BackgroundBandOutlineAndLineUnderTheBand) {
     }
     EXPECT_TRUE(red_of(s.pixel(60, 9)) < red_of(kStart) && red_of(s.pixel(60, 9)) > red_of(s.pixel(60, 17)));
     EXPECT_EQ(s.pixel(60, 19), kBack);
-    // The outline on columns 0 and W-2 and rows 0 and H-2 (the last column and row
-    // lie outside the window's outline); the band's lower edge on row TitleHeight
-    // across the whole width.
+    // The outline on columns 0 and W-2 and rows 0 and H-2: it leaves out its right
+    // and bottom boundary, so the last column and row, inside the window, show the
+    // background. The band's lower edge on row TitleHeight across the whole width.
     for (int y = 0; y <= 78; ++y) EXPECT_TRUE(s.pixel(0, y) == kBorder && s.pixel(118, y) == kBorder) << y;
     for (int x = 0; x <= 118; ++x) EXPECT_TRUE(s.pixel(x, 0) == kBorder && s.pixel(x, 78) == kBorder) << x;
     for (int x = 0; x < 120; ++x) EXPECT_EQ(s.pixel(x, 18), kBorder) << x;
@@ -181,32 +182,64 @@ TEST(PanelOutline, FollowsTheRoundedEdgeAndIsGivenOncePerChangeOfShape) {
     b.panel->set_RoundedCorners(5);
     QApplication::processEvents();
     EXPECT_EQ(b.panel->outlines_applied(), first + 1);
-    // The corners are cut from the window and left unpainted; on every row the
-    // outermost pixels the window keeps are the outline's.
+    // The window loses the same few pixels at each corner and keeps all the others.
     const QRegion& outline = b.panel->outline();
     EXPECT_EQ(b.panel->mask(), outline);
-    for (const QPoint corner : {QPoint(0, 0), QPoint(118, 0), QPoint(0, 78), QPoint(118, 78)}) {
-        EXPECT_FALSE(outline.contains(corner)) << corner.x() << "," << corner.y();
-        EXPECT_EQ(s.pixel(corner.x(), corner.y()), kBack);
+    EXPECT_TRUE(corners_cut_alike(outline, 120, 80, 3));
+    for (const QPoint corner : {QPoint(0, 0), QPoint(119, 0), QPoint(0, 79), QPoint(119, 79)})
+        EXPECT_EQ(s.pixel(corner.x(), corner.y()), kBack) << corner.x() << "," << corner.y();
+    // The drawn outline, over (0, 0)-(W - 1, H - 1), meets the window's edge at the
+    // top left: there the first pixel the window keeps on each row and column is
+    // the outline's. The other corners are that one turned over, a pixel inside the
+    // window on the right and at the bottom.
+    for (int i = 0; i < 10; ++i) {
+        int x = 0;
+        while (!outline.contains(QPoint(x, i))) ++x;
+        int y = 0;
+        while (!outline.contains(QPoint(i, y))) ++y;
+        EXPECT_TRUE(s.pixel(x, i) == kBorder && s.pixel(i, y) == kBorder) << i;
     }
-    for (int y = 0; y <= 78; ++y) {
-        int first_x = -1;
-        int last_x = -1;
-        for (int x = 0; x < 120; ++x) {
-            if (!outline.contains(QPoint(x, y))) continue;
-            if (first_x < 0) first_x = x;
-            last_x = x;
+    const auto border = [&](int x, int y) { return s.pixel(x, y) == kBorder; };
+    for (int y = 0; y < 10; ++y) {
+        for (int x = 0; x < 10; ++x) {
+            EXPECT_TRUE(border(x, y) == border(118 - x, y) && border(x, y) == border(x, 78 - y) &&
+                        border(x, y) == border(118 - x, 78 - y))
+                << x << "," << y;
         }
-        ASSERT_GE(first_x, 0) << y;
-        EXPECT_TRUE(s.pixel(first_x, y) == kBorder && s.pixel(last_x, y) == kBorder) << y;
     }
-    // Square corners: a rectangle one pixel short on the right and bottom.
+    // Between the outline and the window's last column and row the background
+    // shows, but where the band's lower edge (row 22) runs across the whole width.
+    for (int y = 0; y < 80; ++y) {
+        if (y != 22 && outline.contains(QPoint(119, y))) {
+            EXPECT_EQ(s.pixel(119, y), kBack) << y;
+        }
+    }
+    for (int x = 0; x < 120; ++x) {
+        if (outline.contains(QPoint(x, 79))) {
+            EXPECT_EQ(s.pixel(x, 79), kBack) << x;
+        }
+    }
+    // Square corners: the whole rectangle.
     b.panel->resize(130, 80);
     EXPECT_EQ(b.panel->outlines_applied(), first + 2);
     b.panel->set_RoundedCorners(0);
     EXPECT_EQ(b.panel->outlines_applied(), first + 3);
-    EXPECT_EQ(b.panel->mask(), QRegion(0, 0, 129, 79));
+    EXPECT_EQ(b.panel->mask(), QRegion(0, 0, 130, 80));
     EXPECT_EQ(s.pixel(0, 0), kBorder);
+}
+
+// A panel of 120 x 60 without rounded corners keeps all its 7,200 pixels; with
+// them, only the corners are cut, each the mirror image of the others.
+TEST(PanelOutline, SquareCornersKeepEveryPixelRoundedOnesCutTheCornersAlike) {
+    Bench b(120, 60);
+    EXPECT_EQ(b.panel->RoundedCorners(), 0);
+    EXPECT_EQ(b.panel->mask(), QRegion(0, 0, 120, 60));
+    EXPECT_EQ(pixel_count(b.panel->mask()), 7200);
+    for (const int corners : {5, 12, 19}) {
+        b.panel->set_RoundedCorners(corners);
+        EXPECT_TRUE(corners_cut_alike(b.panel->mask(), 120, 60, (corners + 1) / 2)) << corners;
+        EXPECT_LT(pixel_count(b.panel->mask()), 7200);
+    }
 }
 
 // The stored names, in their order.

@@ -8,6 +8,7 @@
 #include "controls/button/button_region.h"
 #include "controls/button/primitives.h"
 #include "controls/platform/regions.h"
+#include "tests/controls/outline_checks.h"
 
 namespace tavolora::controls {
 namespace {
@@ -209,36 +210,62 @@ TEST(Outlines, ButtonPolygonsCutTheirCorners) {
     EXPECT_FALSE(eight.contains(QPoint(99, 2)));
     EXPECT_TRUE(eight.contains(QPoint(99, 3)));
 
-    // Style 10: a rounded rectangle one pixel larger than the surface, so that it
-    // covers the whole W x H but its rounded corners.
+    // Style 10: a rounded rectangle one pixel larger than the surface each way.
+    // The window clips the column and row past the surface; within it only the
+    // rounded corners are missing, the two far ones a little less than the near.
     const QRegion ten = button_region(10, 100, 30);
-    EXPECT_EQ(ten.boundingRect(), QRect(0, 0, 100, 30));
-    EXPECT_FALSE(ten.contains(QPoint(0, 0)));
-    EXPECT_TRUE(ten.contains(QPoint(50, 0)));
-    EXPECT_TRUE(ten.contains(QPoint(0, 15)));
+    EXPECT_EQ(ten.boundingRect(), QRect(0, 0, 101, 31));
+    for (const QPoint corner : {QPoint(0, 0), QPoint(99, 0), QPoint(0, 29), QPoint(99, 29)})
+        EXPECT_FALSE(ten.contains(corner)) << corner.x() << "," << corner.y();
+    for (const QPoint edge : {QPoint(50, 0), QPoint(0, 15), QPoint(99, 15), QPoint(50, 29), QPoint(100, 15)})
+        EXPECT_TRUE(ten.contains(edge)) << edge.x() << "," << edge.y();
+    const QRegion on_surface = ten.intersected(QRect(0, 0, 100, 30));
+    EXPECT_LT(pixel_count(on_surface.intersected(QRect(0, 0, 9, 9))),
+              pixel_count(on_surface.intersected(QRect(91, 21, 9, 9))));
     EXPECT_EQ(button_region(0, 100, 30), QRegion(0, 0, 100, 30));
 }
 
-TEST(Outlines, RoundRectRegionsStopOnePixelShortAndRoundOnTheirEllipse) {
-    const QRegion square = round_rect_region(0, 0, 50, 40, 0, 0);
-    EXPECT_EQ(square, QRegion(0, 0, 49, 39));
-    const QRegion five = round_rect_region(0, 0, 50, 40, 5, 5);
-    EXPECT_FALSE(five.contains(QPoint(0, 0)));
-    EXPECT_TRUE(five.contains(QPoint(1, 0)));
-    EXPECT_TRUE(five.contains(QPoint(0, 1)));
-    EXPECT_FALSE(five.contains(QPoint(48, 38)));
-    EXPECT_TRUE(five.contains(QPoint(47, 38)));
+// A rounded rectangle region holds the pixels of the rectangle region of the same
+// corners, less what the corner ellipses cut, alike at all four corners; the
+// outline drawn over the same corners runs along its edge.
+TEST(Outlines, RoundRectRegionsKeepTheirRectangleButTheCorners) {
+    // Square corners: every pixel of the rectangle, wherever it lies.
+    for (const int ellipse : {0, 1, -1})
+        EXPECT_EQ(round_rect_region(0, 0, 50, 40, ellipse, ellipse), rect_region(0, 0, 50, 40)) << ellipse;
+    EXPECT_EQ(pixel_count(round_rect_region(0, 0, 50, 40, 0, 0)), 2000);
+    EXPECT_EQ(round_rect_region(4, 4, 56, 36, 0, 0), QRegion(4, 4, 52, 32));
+    EXPECT_TRUE(round_rect_region(5, 5, 5, 40, 0, 0).isEmpty());
+    // One pixel wide: no ellipse can cut more than half a pixel, so the column stays.
+    EXPECT_EQ(round_rect_region(0, 0, 1, 60, 10, 10), QRegion(0, 0, 1, 60));
 
-    // The outline of the same rounded box follows the region's edge.
+    // Rounded: the same cut at every corner, at even and odd sizes and ellipses,
+    // an ellipse larger than the box taken at the box's size, a negative one at its
+    // own size.
+    struct Box {
+        int w, h, ellipse, reach;
+    };
+    for (const Box b : {Box{50, 40, 5, 3}, Box{51, 39, 6, 3}, Box{120, 60, 18, 9}, Box{101, 31, 18, 9},
+                        Box{20, 20, 18, 9}, Box{30, 24, 100, 15}, Box{40, 30, -10, 5}}) {
+        const QRegion rounded = round_rect_region(0, 0, b.w, b.h, b.ellipse, b.ellipse);
+        EXPECT_TRUE(corners_cut_alike(rounded, b.w, b.h, b.reach))
+            << b.w << " x " << b.h << ", " << b.ellipse;
+    }
+    // A 5 x 5 ellipse takes exactly the four corner pixels.
+    const QRegion five = round_rect_region(0, 0, 50, 40, 5, 5);
+    EXPECT_EQ(pixel_count(five), 2000 - 4);
+    EXPECT_TRUE(five.contains(QPoint(48, 39)) && five.contains(QPoint(49, 38)));
+
+    // The outline of the same rounded box: exactly the region's pixels that touch
+    // a pixel outside it.
     Surface s = fresh(50, 40);
-    s.round_rect(0, 0, 49, 39, 5, 5, kInk);
-    EXPECT_EQ(s.pixel(0, 0), kGround);
-    EXPECT_EQ(s.pixel(1, 0), kInk);
-    EXPECT_EQ(s.pixel(25, 0), kInk);
-    EXPECT_EQ(s.pixel(48, 20), kInk);
-    EXPECT_EQ(s.pixel(25, 38), kInk);
-    EXPECT_EQ(s.pixel(49, 20), kGround);
-    EXPECT_EQ(s.pixel(25, 20), kGround);
+    s.round_rect(0, 0, 50, 40, 5, 5, kInk);
+    for (int y = 0; y < 40; ++y) {
+        for (int x = 0; x < 50; ++x) {
+            const auto in = [&](int px, int py) { return five.contains(QPoint(px, py)); };
+            const bool edge = in(x, y) && !(in(x - 1, y) && in(x + 1, y) && in(x, y - 1) && in(x, y + 1));
+            ASSERT_EQ(s.pixel(x, y) == kInk, edge) << x << "," << y;
+        }
+    }
 }
 
 TEST(TextFormats, SingleLineCaptionsStayWithinTheirRectangle) {
