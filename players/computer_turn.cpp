@@ -83,8 +83,8 @@ void Players::camicia_turn() {
     slot.Stato(1) = 'N';
     if (table::Control* picture = program_.master.P.find(40 + top)) {
         picture->Visible = false;
-        store16(slot.Coordinate(1), static_cast<long long>(round_half_even(picture->Top)));
-        store16(slot.Coordinate(2), static_cast<long long>(round_half_even(picture->Left)));
+        slot.Coordinate(1) = table::Animation::whole_twips(picture->Top);
+        slot.Coordinate(2) = table::Animation::whole_twips(picture->Left);
     }
     slot.Carta(1) = static_cast<std::int16_t>(top);
     engine.Gioca_Carta();
@@ -217,8 +217,8 @@ void Players::play_chosen_card() {
                                                     cards(seat, position, engine::attr::kValue));
     slot.Stato(1) = 'N';
     table::Control& picture = program_.master.P(seat * 40 + position);
-    store16(slot.Coordinate(1), static_cast<long long>(round_half_even(picture.Top)));
-    store16(slot.Coordinate(2), static_cast<long long>(round_half_even(picture.Left)));
+    slot.Coordinate(1) = table::Animation::whole_twips(picture.Top);
+    slot.Coordinate(2) = table::Animation::whole_twips(picture.Left);
     slot.Carta(1) = static_cast<std::int16_t>(position);
 
     program_.engine.Conta_Carte_Tavolo();

@@ -14,10 +14,7 @@ void Animation::fill_flight_slot(int index, int picture, std::string image, std:
                                  int steps) {
     Tipo_Animazione& slot = program_.anim.Animazioni_Carte(index);
     const int ticks = std::max(steps, 1);
-    const auto step = [ticks](int from, int to) {
-        const double quotient = round_half_even(static_cast<double>(to - from) / ticks);
-        return static_cast<std::int16_t>(std::clamp(quotient, -32768.0, 32767.0));
-    };
+    const auto step = [ticks](int from, int to) { return whole_twips(static_cast<double>(to - from) / ticks); };
     slot.Stato(1) = 'N';
     slot.Carta(1) = static_cast<std::int16_t>(picture);
     slot.Immagine = std::move(image);

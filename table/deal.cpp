@@ -17,9 +17,6 @@ bool is_seat(int code) {
     return code == 1 || code == 2 || code == 3 || code == engine::seat::kHuman;
 }
 
-std::int16_t twips16(long value) {
-    return static_cast<std::int16_t>(std::clamp<long>(value, INT16_MIN, INT16_MAX));
-}
 
 // Camicia's two piles: list 2 the human's, list 3 the computer's, 20 cards each.
 constexpr int kHumanPile = 2;
@@ -139,8 +136,8 @@ void Animation::fill_camicia_deal_flights() {
     for (int k = 1; k <= 2 * kCamiciaPile; ++k) {
         const bool human = k <= kCamiciaPile;
         const int picture = human ? k : 40 + (k - kCamiciaPile);
-        fill_flight_slot(k, picture, back, twips16(C(1) + a.Passo_Top(1) * k),
-                         twips16(C(2) + a.Passo_Left(1) * k), human ? C(3) : C(5), human ? C(4) : C(6),
+        fill_flight_slot(k, picture, back, whole_twips(C(1) + a.Passo_Top(1) * k),
+                         whole_twips(C(2) + a.Passo_Left(1) * k), human ? C(3) : C(5), human ? C(4) : C(6),
                          steps);
     }
 }
@@ -161,8 +158,8 @@ void Animation::fill_deal_flights() {
         ++slot;
         // Beyond the places of the cards that stay in the deck.
         const long stack = slot + deck;
-        fill_flight_slot(slot, picture, back, twips16(C(1) + a.Passo_Top(1) * stack),
-                         twips16(C(2) + a.Passo_Left(1) * stack), whole_twips(card->Top),
+        fill_flight_slot(slot, picture, back, whole_twips(C(1) + a.Passo_Top(1) * stack),
+                         whole_twips(C(2) + a.Passo_Left(1) * stack), whole_twips(card->Top),
                          whole_twips(card->Left), a.Animazioni_Carte(1).Passi);
     };
 

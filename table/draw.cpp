@@ -16,9 +16,6 @@ namespace game = engine::game;
 namespace list = engine::list;
 namespace attr = engine::attr;
 
-std::int16_t twips16(long value) {
-    return static_cast<std::int16_t>(std::clamp<long>(value, INT16_MIN, INT16_MAX));
-}
 }  // namespace
 
 void Animation::Pesca_Carte_Mazzo() {
@@ -110,8 +107,8 @@ void Animation::deal_new_hands() {
         if (target == nullptr) continue;
         ++slot;
         const long stack = slot + deck;
-        fill_flight_slot(slot, picture, back, twips16(C(1) + a.Passo_Top(1) * stack),
-                         twips16(C(2) + a.Passo_Left(1) * stack), whole_twips(target->Top),
+        fill_flight_slot(slot, picture, back, whole_twips(C(1) + a.Passo_Top(1) * stack),
+                         whole_twips(C(2) + a.Passo_Left(1) * stack), whole_twips(target->Top),
                          whole_twips(target->Left), a.Animazioni_Carte(1).Passi);
     }
 }

@@ -44,7 +44,7 @@ void MasterEvents::register_floating_panels() {
             AnimationState& a = program_.anim;
             a.Trascinamento_Attivo = true;
             a.Trascinamento_X = args.X;
-            a.Trascinamento_Y = static_cast<std::int16_t>(round_half_even(args.Y));
+            a.Trascinamento_Y = Animation::whole_twips(args.Y);
         });
         input.on(f.handle, InputEvent::MouseMove, [this, element](ControlKey, const MouseArgs& args) {
             if (program_.anim.Trascinamento_Attivo) drag_by(element(program_.master), program_.anim, args);

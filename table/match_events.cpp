@@ -346,8 +346,10 @@ void MasterEvents::P_Click(int index) {
     Control& card = w.P(p);
     card.Visible = false;
     slot.Stato(1) = 'N';
-    slot.Coordinate(1) = static_cast<std::int16_t>(round_half_even(card.Top));
-    slot.Coordinate(2) = static_cast<std::int16_t>(round_half_even(card.Left));
+    // A card of a big deck can lie beyond what a 16-bit twip holds: its flight then
+    // starts from the nearest point that does.
+    slot.Coordinate(1) = Animation::whole_twips(card.Top);
+    slot.Coordinate(2) = Animation::whole_twips(card.Left);
     slot.Carta(1) = static_cast<std::int16_t>(p);
 
     program_.engine.Gioca_Carta();

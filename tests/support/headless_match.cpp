@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
+#include <map>
+#include <utility>
 #include <vector>
 
 #include "platform/random.h"
@@ -39,22 +41,39 @@ void write_test_deck(const TempFolder& folder) {
     folder.write("Cards/Mazzo/1/00.bmp", card);
 }
 
+void write_test_deck(const TempFolder& folder, int width, int height) {
+    const std::string card = bmp_header(width, height);
+    for (int suit = 1; suit <= 4; ++suit) {
+        for (int value = 1; value <= 10; ++value) {
+            folder.write("Cards/Mazzo/" + std::to_string(suit) + "/" + std::to_string(value) + ".bmp", card);
+        }
+    }
+    folder.write("Cards/Mazzo/1/0.bmp", card);
+    folder.write("Cards/Mazzo/1/00.bmp", bmp_header(height, width));
+}
+
 namespace {
 // The deck's pictures, written once for every match of the process: each match's
-// folder links to them, so a soak of thousands of matches writes one deck.
-const std::filesystem::path& shared_cards() {
+// folder links to them, so a soak of thousands of matches writes one deck. A deck
+// of another card size is written once too, beside it.
+std::filesystem::path shared_cards(int width, int height) {
     static const TempFolder folder;
     static const std::filesystem::path cards = [] {
         write_test_deck(folder);
         return folder.path() / "Cards";
     }();
-    return cards;
+    if (width == 0 || height == 0) return cards;
+    static std::map<std::pair<int, int>, TempFolder> sized;
+    const auto [at, made] = sized.try_emplace({width, height});
+    if (made) write_test_deck(at->second, width, height);
+    return at->second.path() / "Cards";
 }
 }  // namespace
 
 HeadlessMatch::HeadlessMatch(const MatchPlan& plan)
     : plan_(plan), h_(folder_.string(), plan.seed), choices_(plan.seed * 7919 + 17) {
-    std::filesystem::create_directory_symlink(shared_cards(), folder_.path() / "Cards");
+    std::filesystem::create_directory_symlink(shared_cards(plan.card_width, plan.card_height),
+                                             folder_.path() / "Cards");
     folder_.write("Users/Anna.usr", std::string(20, ' '));
 
     storage::Tipo_Opzioni options;

@@ -22,6 +22,9 @@ std::string bmp_header(int width, int height);
 // Writes the header of a 72 x 120 BMP for every card face and back of a deck
 // named "Mazzo" under `folder`\Cards: enough for the layout, which measures them.
 void write_test_deck(const TempFolder& folder);
+// The same deck with cards of `width` x `height` pixels, its flying back "00" on
+// its side (`height` x `width`), as the program's own decks have it.
+void write_test_deck(const TempFolder& folder, int width, int height);
 
 struct MatchPlan {
     int game = 1;  // game code
@@ -46,6 +49,10 @@ struct MatchPlan {
     // number of takes) and its number of cards.
     int camicia_kind = 0;
     int camicia_cards = 30;
+    // The size of the deck's card pictures, in pixels; 0 for the small test deck
+    // whose backs are all upright.
+    int card_width = 0;
+    int card_height = 0;
 };
 
 class HeadlessMatch {
