@@ -70,7 +70,10 @@ std::vector<std::string> user_names(const std::string& program_folder) {
         const bool known = std::any_of(users.begin(), users.end(), [&stem](const std::string& user) {
             return same_ignoring_case(user, stem);
         });
-        if (!known && is_single_component(stem)) users.push_back(stem);
+        // Only a name the new-user screen would take is a user: a longer one would be
+        // cut to the 14 characters of the current user and share another's options
+        // files, and the delete would remove that other user's files.
+        if (!known && is_user_file_stem(stem)) users.push_back(stem);
     }
     return users;
 }

@@ -14,7 +14,8 @@ std::vector<std::string> deck_folders(const std::string& program_folder);
 // The ".jpg" pictures under "<folder>\Tables", with their extension.
 std::vector<std::string> background_pictures(const std::string& program_folder);
 // The users: the stems of the ".usr" files under "<folder>\Users", each name once
-// whatever its letter case.
+// whatever its letter case, leaving out the stems that are not names the program
+// accepts for a new user (too long, blanks around them, a device name...).
 std::vector<std::string> user_names(const std::string& program_folder);
 // The photos a user can choose: the ".bmp" files under "<folder>\Photos", leaving
 // out the names that would not fit the 20 characters of the user record's field (a

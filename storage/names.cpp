@@ -20,22 +20,37 @@ bool has_separator(std::string_view name) {
     return name.find_first_of("\\/") != std::string_view::npos;
 }
 
+// The name without the blanks around it.
+std::string_view trimmed(std::string_view name) {
+    const auto first = name.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    return name.substr(first, name.find_last_not_of(' ') - first + 1);
+}
+
 bool reserved_device_name(std::string_view name) {
-    // Windows reserves these names with any extension, in any letter case.
-    const std::string stem(name.substr(0, name.find('.')));
-    static constexpr std::array<std::string_view, 4> kPlain = {"CON", "PRN", "AUX", "NUL"};
+    // Windows reserves these names with any extension, in any letter case, and also
+    // with blanks between the name and the extension ("CON .txt" is the console).
+    std::string_view stem = name.substr(0, name.find('.'));
+    stem = stem.substr(0, stem.find_last_not_of(' ') + 1);
+    static constexpr std::array<std::string_view, 7> kPlain = {"CON",    "PRN",     "AUX",   "NUL",
+                                                               "CONIN$", "CONOUT$", "CLOCK$"};
     for (std::string_view reserved : kPlain) {
         if (same_ignoring_case(stem, reserved)) return true;
     }
-    if (stem.size() == 4 && stem[3] >= '1' && stem[3] <= '9') {
-        const std::string_view prefix(stem.data(), 3);
-        return same_ignoring_case(prefix, "COM") || same_ignoring_case(prefix, "LPT");
-    }
-    return false;
+    if (stem.size() < 4) return false;
+    const std::string_view prefix = stem.substr(0, 3);
+    if (!same_ignoring_case(prefix, "COM") && !same_ignoring_case(prefix, "LPT")) return false;
+    // The ports 1 to 9, and 1 to 3 written with the superscript digits of the code
+    // page (the names here are UTF-8), which Windows takes for ports as well.
+    const std::string_view port = stem.substr(3);
+    if (port.size() == 1 && port[0] >= '1' && port[0] <= '9') return true;
+    return port == "\xC2\xB9" || port == "\xC2\xB2" || port == "\xC2\xB3";  // ¹ ² ³ in UTF-8
 }
 }  // namespace
 
-NameProblem check_user_name(std::string_view name) {
+NameProblem check_user_name(std::string_view typed) {
+    // Blanks around a name are not part of it; a name of blanks only is no name.
+    const std::string_view name = trimmed(typed);
     if (name.empty()) return NameProblem::Empty;
     if (character_count(name) > kUserNameLength) return NameProblem::TooLong;
     if (has_separator(name)) return NameProblem::PathSeparator;
@@ -46,6 +61,10 @@ NameProblem check_user_name(std::string_view name) {
     if (name.find_first_of("<>:\"|?*") != std::string_view::npos) return NameProblem::ForbiddenCharacter;
     if (reserved_device_name(name)) return NameProblem::ReservedDeviceName;
     return NameProblem::None;
+}
+
+bool is_user_file_stem(std::string_view stem) {
+    return check_user_name(stem) == NameProblem::None && trimmed(stem).size() == stem.size();
 }
 
 bool is_single_component(std::string_view name) {

@@ -14,7 +14,7 @@ inline constexpr std::size_t kUserNameLength = 14;
 
 enum class NameProblem {
     None,
-    Empty,
+    Empty,  // nothing but blanks
     TooLong,        // more than 14 characters
     PathSeparator,  // "\" or "/"
     DotDot,         // ".."
@@ -22,12 +22,17 @@ enum class NameProblem {
     LeadingOrTrailingDot,
     NotInCodePage,       // a character Windows-1252 cannot store
     ForbiddenCharacter,  // one of < > : " | ? *, which a file name may not hold
-    ReservedDeviceName,  // CON, PRN, AUX, NUL, COM1..COM9, LPT1..LPT9
+    ReservedDeviceName,  // CON, PRN, AUX, NUL, CONIN$, CONOUT$, CLOCK$, COM1..COM9, LPT1..LPT9, COM¹..COM³, LPT¹..LPT³
 };
 
-// Whether a name, as the user typed it and without surrounding blanks, can name a
-// user.
+// Whether a name, as the user typed it, can name a user: the blanks around it are
+// left out first, and the rest is checked.
 NameProblem check_user_name(std::string_view name);
+
+// Whether the stem of a file found in the users folder is a user the program could
+// have made: a name it accepts, with no blanks around it (such a file would share
+// its options files with the user named without them).
+bool is_user_file_stem(std::string_view stem);
 
 // Whether a name read from a record or a folder is one path component that stays
 // inside its folder (not empty, no separator, no control character, not "." or

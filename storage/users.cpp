@@ -27,6 +27,8 @@ bool write_user(const std::string& program_folder, std::string_view name, const 
 }
 
 bool remove_user(const std::string& program_folder, std::string_view name) {
+    // Only a name the program could have made names this user's files alone.
+    if (!is_user_file_stem(name)) return false;
     const std::filesystem::path file = host_path(user_file(program_folder, name));
     if (!remove_file(file)) {
         // Gone already is as good as removed; still there is not.

@@ -159,7 +159,10 @@ TEST_F(Users, ANameThatCannotNameAFileIsRefusedBeforeAnyFileIsTouched) {
     click([this] { users().IMG_Icona_Click(2); });
     const std::set<std::string> before = users_folder();
     const char* refused[] = {"..",   "../Anna", "a\\b", "a/b",       "CON",   "lpt1",     "Nul.txt", "a:b",
-                             "chi?", "a*",      "<io>", ".nascosto", "fine.", "tab\tbed", "日本語"};
+                             "chi?", "a*",      "<io>", ".nascosto", "fine.", "tab\tbed", "日本語",
+                             // Windows' other devices, also with blanks before an extension
+                             "COM¹", "com²", "COM³.txt", "LPT¹", "lpt²", "LPT³", "CONIN$", "conout$",
+                             "Clock$", "CON .txt", "  aux  .a", " . Anna", "Anna . "};
     for (const char* name : refused) {
         SCOPED_TRACE(name);
         const std::size_t shown_before = messages().size();
@@ -182,6 +185,35 @@ TEST_F(Users, ANameThatCannotNameAFileIsRefusedBeforeAnyFileIsTouched) {
     // as one each.
     new_user().set_name("Massimilianòne!");
     EXPECT_EQ(form().TXT_022_Nome_Utente, "Massimilianòne");
+}
+
+TEST_F(Users, OnlyNamesTheProgramWouldMakeAreListedAndADeleteRemovesThatUsersFilesAlone) {
+    // Files put there from outside the program: a 15-character name the current
+    // user's 14 characters would cut to another user's, names with blanks around
+    // them and a device name.
+    for (const char* file : {"Quattordici ab.usr", "Quattordici ab_1.opt", "Quattordici abc.usr",
+                             "Quattordici abc_1.opt", " Bruno.usr", "Carla .usr", "COM¹.usr", "CON .usr"}) {
+        folder.write(std::string("Users/") + file, std::string(20, ' '));
+    }
+    open_users();
+    EXPECT_EQ(names_listed(), (std::vector<std::string>{"Anna", "Bruno", "Carla", "Quattordici ab"}));
+
+    const std::set<std::string> before = users_folder();
+    delete_row(3, true);
+    ASSERT_EQ(h.platform.questions().size(), 1U);
+    EXPECT_EQ(h.platform.questions()[0].text, "Sei sicuro di voler eliminare l'utente Quattordici ab?");
+    std::set<std::string> expected = before;
+    expected.erase("Quattordici ab.usr");
+    expected.erase("Quattordici ab_1.opt");
+    EXPECT_EQ(users_folder(), expected);
+    EXPECT_EQ(names_listed(), (std::vector<std::string>{"Anna", "Bruno", "Carla"}));
+    // The main menu's names, rebuilt from the folder, are the same users.
+    for (int i = 1; i <= 3; ++i) EXPECT_EQ(p.settings.Utenti_Giochi(1, i).trimmed(), names_listed()[i - 1]);
+    EXPECT_EQ(p.settings.Utenti_Giochi(1, 4).trimmed(), "");
+    // The eight-user bound counts the users, not the files that are none.
+    for (const char* name : {"Dario", "Elena", "Franco", "Gina", "Ugo"}) create(name);
+    EXPECT_EQ(list().rows.size(), 8U);
+    EXPECT_TRUE(messages().empty());
 }
 
 TEST_F(Users, AFailedWriteSaysErroreAndLeavesEveryFileAsItWas) {
