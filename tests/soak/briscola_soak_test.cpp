@@ -175,7 +175,8 @@ struct SoakTotals {
 // least `hands_wanted` hands have been played.
 SoakTotals soak(int players, bool variant_151, int hands_wanted) {
     SoakTotals totals;
-    std::uint64_t seed = 1000 * static_cast<std::uint64_t>(players) + (variant_151 ? 500 : 0);
+    hands_wanted *= testing::soak_scale();
+    std::uint64_t seed = testing::soak_seed() + 1000 * static_cast<std::uint64_t>(players) + (variant_151 ? 500 : 0);
     const std::vector<int> modes = variant_151 ? std::vector<int>{4} : std::vector<int>{1, 2, 3};
     for (int round = 0; totals.hands < hands_wanted; ++round) {
         const int difficulty = round % 4;

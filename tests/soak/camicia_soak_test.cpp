@@ -61,10 +61,12 @@ struct SoakTotals {
 
 SoakTotals soak(int kind, int deals_wanted) {
     SoakTotals totals;
+    deals_wanted *= testing::soak_scale();
     for (int deal = 0; deal < deals_wanted; ++deal) {
         MatchPlan plan;
         plan.game = 3;
-        plan.seed = 30000 + static_cast<std::uint64_t>(kind) * 10000 + static_cast<std::uint64_t>(deal);
+        plan.seed = testing::soak_seed() + 30000 + static_cast<std::uint64_t>(kind) * 10000 +
+                    static_cast<std::uint64_t>(deal);
         plan.camicia_kind = kind;
         plan.camicia_cards = 21 + static_cast<int>(plan.seed % 19);
         plan.flight_steps = 1;
@@ -117,7 +119,7 @@ TEST_P(CamiciaSoak, EveryCardOnceAndEveryDealEndsOrReachesTheCap) {
               << totals.capped << " stopped at " << kCardCap << " cards; " << totals.turned
               << " cards turned, the longest deal " << totals.longest << "; " << totals.checks
               << " checks of the whole deck\n";
-    EXPECT_EQ(totals.deals, 1250);
+    EXPECT_EQ(totals.deals, 1250 * testing::soak_scale());
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, CamiciaSoak, ::testing::Values(0, 1, 2, 3),

@@ -266,7 +266,8 @@ struct SoakTotals {
 // switch, until at least `hands_wanted` hands have been played out.
 SoakTotals soak(int players, int hands_wanted) {
     SoakTotals totals;
-    std::uint64_t seed = 2000 + 1000 * static_cast<std::uint64_t>(players);
+    hands_wanted *= testing::soak_scale();
+    std::uint64_t seed = testing::soak_seed() + 2000 + 1000 * static_cast<std::uint64_t>(players);
     for (int round = 0; totals.hands < hands_wanted; ++round) {
         MatchPlan plan = testing::varied_plan(2, players, round, ++seed);
         plan.rules = rules_of_round(round, seed);

@@ -240,7 +240,8 @@ struct SoakTotals {
 // least `hands_wanted` hands have been played out.
 SoakTotals soak(int players, int hands_wanted) {
     SoakTotals totals;
-    std::uint64_t seed = 7000 + 1000 * static_cast<std::uint64_t>(players);
+    hands_wanted *= testing::soak_scale();
+    std::uint64_t seed = testing::soak_seed() + 7000 + 1000 * static_cast<std::uint64_t>(players);
     for (int round = 0; totals.hands < hands_wanted; ++round) {
         MatchPlan plan = testing::varied_plan(4, players, round, ++seed);
         plan.target_points = 11 + static_cast<int>(seed % 3) * 5;

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdint>
+#include <cstdlib>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -15,6 +17,28 @@
 #include "tests/support/headless_match.h"
 
 namespace tavolora::testing {
+
+// A longer soak with seeds never tried before is run by hand through the
+// environment: TAVOLORA_SOAK_SCALE multiplies what every soak plays (a whole number
+// from 1 to 10000; 1 when unset or not such a number), TAVOLORA_SOAK_SEED is added
+// to every soak's first seed (0 when unset or not a number). The failure messages
+// name the seed of the match, which replays it with the same two settings.
+inline long soak_setting(const char* name, long fallback, long least, long most) {
+    const char* text = std::getenv(name);
+    if (text == nullptr || *text == '\0') return fallback;
+    char* end = nullptr;
+    const long value = std::strtol(text, &end, 10);
+    return *end == '\0' && value >= least && value <= most ? value : fallback;
+}
+
+inline int soak_scale() {
+    return static_cast<int>(soak_setting("TAVOLORA_SOAK_SCALE", 1, 1, 10000));
+}
+
+inline std::uint64_t soak_seed() {
+    // Kept below 2^40 so that no soak's seeds wrap round.
+    return static_cast<std::uint64_t>(soak_setting("TAVOLORA_SOAK_SEED", 0, 0, (1L << 40)));
+}
 
 // The first players a match can have: the human (0) and the computer seats in play.
 inline std::vector<int> possible_leaders(int players) {
