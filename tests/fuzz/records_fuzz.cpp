@@ -35,9 +35,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // The name checks.
     const std::string name = from_cp1252(bytes.substr(0, 20));
     if (check_user_name(name) == NameProblem::None) {
-        check(is_single_component(name));
-        check(character_count(name) <= kUserNameLength);
-        check(name.find("..") == std::string::npos);
+        // The check leaves out the blanks around a name; what is left is the name.
+        const auto first = name.find_first_not_of(' ');
+        check(first != std::string::npos);
+        const std::string kept = name.substr(first, name.find_last_not_of(' ') - first + 1);
+        check(is_single_component(kept));
+        check(character_count(kept) <= kUserNameLength);
+        check(kept.find("..") == std::string::npos);
+        check(is_user_file_stem(kept));
+        check(is_user_file_stem(name) == (kept == name));
     }
     const std::string_view raw = bytes.substr(0, 30);
     if (check_user_name(raw) == NameProblem::None) check(to_cp1252(raw).has_value());
