@@ -29,7 +29,7 @@ class ScreenHost;
 }
 
 namespace tavolora::setup {
-class Setup;
+struct Setup;
 }
 
 namespace tavolora::table {
