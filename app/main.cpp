@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "app/master_context.h"
 #include "core/program.h"
 #include "platform/qt/qt_platform.h"
 #include "table/qt/main_window.h"
@@ -12,7 +13,7 @@ int main(int argc, char* argv[]) {
 
     tavolora::platform::qt::QtPlatform platform;
     tavolora::Program program(platform.ports());
-    tavolora::table::qt::F_01_Master window(program, platform);
+    tavolora::table::qt::F_01_Master window(tavolora::app::master_context(program), platform);
 
     program.waits.at_boundary([&program] { program.start_up(); });
     window.sync();

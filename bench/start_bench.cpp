@@ -10,6 +10,7 @@
 
 #include <filesystem>
 
+#include "app/master_context.h"
 #include "core/program.h"
 #include "platform/qt/qt_platform.h"
 #include "table/qt/main_window.h"
@@ -28,7 +29,7 @@ void BM_StartToMainMenuDrawn(benchmark::State& state) {
     for (auto _ : state) {
         tavolora::platform::qt::QtPlatform platform(folder.string());
         tavolora::Program program(platform.ports());
-        tavolora::table::qt::F_01_Master window(program, platform);
+        tavolora::table::qt::F_01_Master window(tavolora::app::master_context(program), platform);
         program.waits.at_boundary([&program] { program.start_up(); });
         window.resize(1024, 768);
         window.sync();

@@ -10,6 +10,7 @@
 
 #include <memory>
 
+#include "app/master_context.h"
 #include "core/program.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/random.h"
@@ -24,7 +25,7 @@ using tavolora::table::Control;
 struct Table {
     tavolora::platform::qt::QtPlatform platform{TAVOLORA_PROGRAM_DIR};
     Program program{platform.ports()};
-    tavolora::table::qt::F_01_Master window{program, platform};
+    tavolora::table::qt::F_01_Master window{tavolora::app::master_context(program), platform};
 
     Table() {
         tavolora::platform::Rng rng(1);

@@ -21,9 +21,9 @@
 #include "controls/gradient_container/grad_container.h"
 #include "controls/panel/panel.h"
 #include "controls/platform/fonts.h"
-#include "core/program.h"
 #include "platform/qt/qt_platform.h"
 #include "storage/icons.h"
+#include "table/master_window.h"
 #include "table/qt/picture_cache.h"
 
 namespace tavolora::table::qt {
@@ -195,11 +195,11 @@ controls::PropertyBag stored_values(const Control& control) {
 
 }  // namespace
 
-ControlWidgets::ControlWidgets(Program& program, QWidget* surface, PictureCache& pictures, Twips twips,
-                               controls::ControlHost& host)
-    : program_(program), surface_(surface), pictures_(pictures), twips_(twips), host_(host) {
-    program_.master.for_each([this](Control& control) {
-        if (&control == &program_.master.PIC_Tavolo || painted_on_surface(control)) return;
+ControlWidgets::ControlWidgets(MasterWindow& master, InputDispatcher& input, QWidget* surface,
+                               PictureCache& pictures, Twips twips, controls::ControlHost& host)
+    : master_(master), input_(input), surface_(surface), pictures_(pictures), twips_(twips), host_(host) {
+    master_.for_each([this](Control& control) {
+        if (&control == &master_.PIC_Tavolo || painted_on_surface(control)) return;
         if (control.kind == ControlKind::Timer || control.kind == ControlKind::MenuItem) return;
         mirrors_.push_back(Mirror{&control, nullptr, {}});
     });
@@ -213,7 +213,7 @@ ControlWidgets::Mirror* ControlWidgets::mirror_of(const Control* control) {
 }
 
 void ControlWidgets::deliver(ControlKey key, InputEvent event, const MouseArgs& args) {
-    platform::qt::guarded([&] { program_.input.deliver(key, event, args); });
+    platform::qt::guarded([&] { input_.deliver(key, event, args); });
     if (after_input_) after_input_();
 }
 
@@ -229,7 +229,7 @@ QWidget* ControlWidgets::parent_widget(const Control& control) {
     // table background holding the signal word) have none, so their content goes
     // on the surface.
     for (const Control* c = control.container; c != nullptr; c = c->container) {
-        if (c == &program_.master.PIC_Tavolo) return surface_;
+        if (c == &master_.PIC_Tavolo) return surface_;
         if (Mirror* mirror = mirror_of(c))
             return mirror->widget != nullptr ? mirror->widget : create(*mirror);
     }

@@ -22,8 +22,8 @@
 class QCursor;
 class QWidget;
 
-namespace tavolora {
-class Program;
+namespace tavolora::table {
+class MasterWindow;
 }
 
 namespace tavolora::table::qt {
@@ -55,8 +55,10 @@ QCursor pointer_of(int mouse_pointer, const std::string& mouse_icon, PictureCach
 
 class ControlWidgets {
 public:
-    ControlWidgets(Program& program, QWidget* surface, PictureCache& pictures, Twips twips,
-                   controls::ControlHost& host);
+    // The widgets of the controls of `master`'s table, on `surface`; their events go
+    // to `input`.
+    ControlWidgets(MasterWindow& master, InputDispatcher& input, QWidget* surface, PictureCache& pictures,
+                   Twips twips, controls::ControlHost& host);
     ControlWidgets(const ControlWidgets&) = delete;
     ControlWidgets& operator=(const ControlWidgets&) = delete;
 
@@ -109,7 +111,8 @@ private:
     void apply(Mirror& mirror, const Shown& now);
     void restack(QWidget* parent);
 
-    Program& program_;
+    MasterWindow& master_;
+    InputDispatcher& input_;
     QWidget* surface_;
     PictureCache& pictures_;
     Twips twips_;

@@ -7,11 +7,14 @@
 #include <QMenuBar>
 #include <QTimer>
 
-#include "core/program.h"
 #include "platform/qt/qt_platform.h"
+#include "platform/waits.h"
 #include "screens/screen_host.h"
 #include "storage/host_path.h"
 #include "storage/icons.h"
+#include "table/input_dispatcher.h"
+#include "table/master_events.h"
+#include "table/master_window.h"
 #include "table/qt/table_view.h"
 
 namespace tavolora::table::qt {
@@ -43,21 +46,28 @@ QIcon program_icon(const std::string& program_folder) {
     }
     return icon;
 }
+
+Twips twips_of(const platform::WindowMetrics& metrics) {
+    return Twips{metrics.twips_per_pixel_x(), metrics.twips_per_pixel_y()};
+}
 }  // namespace
 
-F_01_Master::F_01_Master(Program& program, platform::qt::QtPlatform& platform)
-    : program_(program), platform_(platform) {
+F_01_Master::F_01_Master(MasterContext context, platform::qt::QtPlatform& platform)
+    : master_(context.master),
+      events_(context.events),
+      input_(context.input),
+      waits_(context.waits),
+      metrics_(context.metrics),
+      platform_(platform) {
     setObjectName(QStringLiteral("F_01_Master"));
     setWindowIcon(program_icon(platform_.program_folder()));
     client_ = new ClientArea(this, [this] { schedule_size_report(); });
     setCentralWidget(client_);
-    table_ = new TableView(program_, host_, client_);
+    table_ = new TableView(master_, input_, twips_of(metrics_), host_, client_);
     table_->set_after_input([this] { sync(); });
     screens_ = std::make_unique<screens::ScreenHost>(
-        program_.master.screens, program_.setup,
-        screens::ScreenContext{program_.input, host_, platform_.program_folder(),
-                               Twips{program_.ports.metrics.twips_per_pixel_x(),
-                                     program_.ports.metrics.twips_per_pixel_y()},
+        master_.screens, context.setup,
+        screens::ScreenContext{input_, host_, platform_.program_folder(), twips_of(metrics_),
                                [this] { sync(); }},
         client_);
     build_menu();
@@ -84,12 +94,12 @@ F_01_Master::~F_01_Master() {
 }
 
 void F_01_Master::build_menu() {
-    MasterWindow& w = program_.master;
+    MasterWindow& w = master_;
     QMenuBar* bar = menuBar();
     const auto add = [this](ControlId id, QAction* action) {
         menu_.push_back({id, action});
         connect(action, &QAction::triggered, this, [this, id] {
-            platform::qt::guarded([&] { program_.input.deliver({id}, InputEvent::Click); });
+            platform::qt::guarded([&] { input_.deliver({id}, InputEvent::Click); });
         });
     };
     QMenu* nuova = bar->addMenu(QString::fromStdString(w.Q_N.Caption));
@@ -106,7 +116,7 @@ void F_01_Master::build_menu() {
 void F_01_Master::sync_menu() {
     bool any_title = false;
     for (const MenuItem& item : menu_) {
-        const Control* control = program_.master.find({item.id});
+        const Control* control = master_.find({item.id});
         if (control == nullptr) continue;
         if (item.action->isVisible() != control->Visible) item.action->setVisible(control->Visible);
         if (item.action->isEnabled() != control->Enabled) item.action->setEnabled(control->Enabled);
@@ -117,7 +127,7 @@ void F_01_Master::sync_menu() {
 }
 
 void F_01_Master::sync() {
-    const QString title = QString::fromStdString(program_.master.form.Caption);
+    const QString title = QString::fromStdString(master_.form.Caption);
     if (windowTitle() != title) setWindowTitle(title);
     sync_menu();
     table_->sync();
@@ -151,13 +161,13 @@ void F_01_Master::schedule_size_report() {
 
 void F_01_Master::report_size() {
     size_report_pending_ = false;
-    const int tx = program_.ports.metrics.twips_per_pixel_x();
-    const int ty = program_.ports.metrics.twips_per_pixel_y();
+    const int tx = metrics_.twips_per_pixel_x();
+    const int ty = metrics_.twips_per_pixel_y();
     const QSize outer = frameGeometry().size();
     const QSize client = client_->size();
     platform::qt::guarded([&] {
-        program_.waits.at_boundary([&] {
-            program_.master_events.window_resized(
+        waits_.at_boundary([&] {
+            events_.window_resized(
                 static_cast<float>(outer.width() * tx), static_cast<float>(outer.height() * ty),
                 static_cast<float>(client.width() * tx), static_cast<float>(client.height() * ty));
         });
@@ -170,7 +180,7 @@ void F_01_Master::closeEvent(QCloseEvent* event) {
     // Closing asks the program to end: the waits unwind, the exit-time save runs
     // once, and the event loop ends.
     event->ignore();
-    platform::qt::guarded([this] { program_.waits.request_quit(); });
+    platform::qt::guarded([this] { waits_.request_quit(); });
 }
 
 }  // namespace tavolora::table::qt

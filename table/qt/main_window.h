@@ -15,9 +15,10 @@
 class QAction;
 class QMenu;
 
-namespace tavolora {
-class Program;
-}
+namespace tavolora::platform {
+class Waits;
+class WindowMetrics;
+}  // namespace tavolora::platform
 
 namespace tavolora::platform::qt {
 class QtPlatform;
@@ -27,15 +28,38 @@ namespace tavolora::screens {
 class ScreenHost;
 }
 
+namespace tavolora::setup {
+struct Setup;
+}
+
+namespace tavolora::table {
+class InputDispatcher;
+class MasterEvents;
+class MasterWindow;
+}  // namespace tavolora::table
+
 namespace tavolora::table::qt {
 
 class TableView;
+
+// What the window is given of the running program, and no more: the window and its
+// table as data, the window's own handlers (its size), the input dispatcher every
+// click goes through, the waits (their boundary and the quit request), the window
+// metrics, and the screens' state and handlers for the screen host.
+struct MasterContext {
+    MasterWindow& master;
+    MasterEvents& events;
+    InputDispatcher& input;
+    platform::Waits& waits;
+    const platform::WindowMetrics& metrics;
+    setup::Setup& setup;
+};
 
 class F_01_Master : public QMainWindow {
     Q_OBJECT
 
 public:
-    F_01_Master(Program& program, platform::qt::QtPlatform& platform);
+    F_01_Master(MasterContext context, platform::qt::QtPlatform& platform);
     ~F_01_Master() override;
 
     // Shows the table data as it stands now.
@@ -62,7 +86,11 @@ private:
     void schedule_size_report();
     void report_size();
 
-    Program& program_;
+    MasterWindow& master_;
+    MasterEvents& events_;
+    InputDispatcher& input_;
+    platform::Waits& waits_;
+    const platform::WindowMetrics& metrics_;
     platform::qt::QtPlatform& platform_;
     // What the window gives the program's own controls on it and on its screens.
     controls::ControlHost host_;

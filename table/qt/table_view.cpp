@@ -8,8 +8,8 @@
 #include <algorithm>
 
 #include "controls/platform/exposed.h"
-#include "core/program.h"
 #include "platform/qt/qt_platform.h"
+#include "table/master_window.h"
 
 namespace tavolora::table::qt {
 
@@ -45,21 +45,19 @@ struct Edges {
                 std::min(bottom, o.bottom)};
     }
 };
-
-Twips twips_of(const Program& program) {
-    return Twips{program.ports.metrics.twips_per_pixel_x(), program.ports.metrics.twips_per_pixel_y()};
-}
 }  // namespace
 
-TableView::TableView(Program& program, controls::ControlHost& host, QWidget* parent)
+TableView::TableView(MasterWindow& master, InputDispatcher& input, Twips twips, controls::ControlHost& host,
+                     QWidget* parent)
     : QWidget(parent),
-      program_(program),
-      twips_(twips_of(program)),
-      widgets_(program, this, pictures_, twips_, host) {
+      master_(master),
+      input_(input),
+      twips_(twips),
+      widgets_(master, input, this, pictures_, twips_, host) {
     setObjectName(QStringLiteral("PIC_Tavolo"));
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    program_.master.for_each([this](Control& control) {
+    master_.for_each([this](Control& control) {
         if (painted_on_surface(control)) painted_.push_back(&control);
     });
     items_.resize(painted_.size());
@@ -78,7 +76,7 @@ TableView::Item TableView::item_of(const Control& control) const {
 }
 
 void TableView::sync() {
-    const Control& surface = program_.master.PIC_Tavolo;
+    const Control& surface = master_.PIC_Tavolo;
     const QRect geometry = twips_.rect(surface.Left, surface.Top, surface.Width, surface.Height);
     if (geometry != this->geometry()) setGeometry(geometry);
     const QColor colour = colour_of(surface.BackColor);
@@ -124,7 +122,7 @@ QRect TableView::picture_rect(ControlKey key) const {
 
 ControlKey TableView::control_at(QPoint point) const {
     const Item* best = nullptr;
-    ControlKey key = program_.master.PIC_Tavolo.key;
+    ControlKey key = master_.PIC_Tavolo.key;
     for (std::size_t i = 0; i < items_.size(); ++i) {
         const Item& item = items_[i];
         if (item.shown && item.rect.contains(point) && (best == nullptr || item.z > best->z)) {
@@ -206,16 +204,16 @@ void TableView::deliver(ControlKey key, InputEvent event, QMouseEvent* mouse) {
     if (const int i = index_of(key); i >= 0) origin = items_[static_cast<std::size_t>(i)].rect.topLeft();
     args.X = twips_.to_twips_x(mouse->position().x() - origin.x());
     args.Y = twips_.to_twips_y(mouse->position().y() - origin.y());
-    platform::qt::guarded([&] { program_.input.deliver(key, event, args); });
+    platform::qt::guarded([&] { input_.deliver(key, event, args); });
     if (after_input_) after_input_();
 }
 
 void TableView::show_pointer(QPoint point) {
     const ControlKey key = control_at(point);
-    const Control* control = program_.master.find(key);
+    const Control* control = master_.find(key);
     // A picture that takes no mouse now shows the table's pointer.
     const std::pair<int, std::string> wanted =
-        control != nullptr && control != &program_.master.PIC_Tavolo && program_.master.accepts_input(key)
+        control != nullptr && control != &master_.PIC_Tavolo && master_.accepts_input(key)
             ? std::pair<int, std::string>{control->MousePointer, control->MouseIcon}
             : std::pair<int, std::string>{pointer::kDefault, {}};
     if (wanted == pointer_) return;

@@ -19,8 +19,8 @@
 #include "table/qt/control_widgets.h"
 #include "table/qt/picture_cache.h"
 
-namespace tavolora {
-class Program;
+namespace tavolora::table {
+class MasterWindow;
 }
 
 namespace tavolora::table::qt {
@@ -29,7 +29,9 @@ class TableView : public QWidget {
     Q_OBJECT
 
 public:
-    TableView(Program& program, controls::ControlHost& host, QWidget* parent);
+    // The view of `master`'s table at `twips` to a pixel; its mouse events go to `input`.
+    TableView(MasterWindow& master, InputDispatcher& input, Twips twips, controls::ControlHost& host,
+              QWidget* parent);
 
     // Mirrors the table data: the surface itself, its pictures and its widgets.
     void sync();
@@ -67,7 +69,8 @@ private:
     // The pointer of the card picture under the mouse, or the table's own.
     void show_pointer(QPoint point);
 
-    Program& program_;
+    MasterWindow& master_;
+    InputDispatcher& input_;
     Twips twips_;
     PictureCache pictures_;
     ControlWidgets widgets_;

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "core/games.h"
+#include "app/master_context.h"
 #include "core/program.h"
 #include "platform/qt/qt_platform.h"
 #include "screens/f_011_menu.h"
@@ -99,7 +100,8 @@ public:
                             const ProgramFolder::Tune& tune = ProgramFolder::quick,
                             bool window_system_links = false)
         : folder(with_user, tune), platform(folder.folder.string()),
-          program(ports_of(platform, links, window_system_links)), window(program, platform) {
+          program(ports_of(platform, links, window_system_links)),
+          window(app::master_context(program), platform) {
         program.waits.at_boundary([this] { program.start_up(); });
         window.resize(size);
         window.sync();

@@ -14,6 +14,7 @@
 #include "controls/button/theme_button.h"
 #include "controls/gradient_container/grad_container.h"
 #include "controls/panel/panel.h"
+#include "app/master_context.h"
 #include "core/program.h"
 #include "platform/qt/qt_platform.h"
 #include "setup/setup_screen.h"
@@ -68,7 +69,7 @@ private slots:
         Folder folder;
         platform::qt::QtPlatform platform(folder.folder.string());
         Program program(platform.ports());
-        table::qt::F_01_Master window(program, platform);
+        table::qt::F_01_Master window(app::master_context(program), platform);
         program.waits.at_boundary([&program] { program.start_up(); });
         window.resize(1024, 768);
         window.sync();

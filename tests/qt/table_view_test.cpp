@@ -1,6 +1,8 @@
 // The table view's pictures on screen: where each one's pixels go, which one lies on
 // top, and that repainting only what changed leaves the screen as a whole redraw
-// would, without piling up scaled copies of a background that changes size.
+// would, without piling up scaled copies of a background that changes size. And a
+// view made from the table data alone, with no program behind it, placing and
+// passing on what it is given.
 
 #include <QApplication>
 #include <QPainter>
@@ -8,10 +10,16 @@
 #include <QtTest>
 
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "app/master_context.h"
 #include "core/program.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/random.h"
+#include "platform/waits.h"
+#include "table/input_dispatcher.h"
+#include "table/master_window.h"
 #include "table/qt/main_window.h"
 #include "table/qt/table_view.h"
 
@@ -26,7 +34,7 @@ const QRgb kGreen = qRgb(0, 128, 0);  // the table's colour
 struct Table {
     platform::qt::QtPlatform platform{TAVOLORA_PROGRAM_DIR};
     Program program{platform.ports()};
-    table::qt::F_01_Master window{program, platform};
+    table::qt::F_01_Master window{app::master_context(program), platform};
     table::MasterWindow& w = program.master;
     table::qt::TableView& view = window.table();
 
@@ -75,6 +83,29 @@ struct Table {
             for (QImage* image : {&screen, &redrawn}) QPainter(image).fillRect(covered, Qt::black);
         }
         QCOMPARE(screen, redrawn);
+    }
+};
+
+// The view given only what it uses: the table data, an input dispatcher, and twips
+// that differ across and down, so that the one taken for the other shows.
+struct BareTable {
+    platform::qt::QtPlatform platform{TAVOLORA_PROGRAM_DIR};
+    platform::Ports ports = platform.ports();
+    platform::Waits waits{ports.loop, ports.clock};
+    table::MasterWindow w;
+    table::InputDispatcher input{waits, w};
+    // The controls on the table use the host until they go: it goes last.
+    controls::ControlHost host;
+    QWidget area;
+    table::qt::TableView view{w, input, table::qt::Twips{10, 20}, host, &area};
+
+    static void place(Control& control, float left, float top, float width, float height) {
+        control.Left = left;
+        control.Top = top;
+        control.Width = width;
+        control.Height = height;
+        control.Visible = true;
+        control.Enabled = true;
     }
 };
 
@@ -151,6 +182,63 @@ private slots:
             t.expect_screen_is_a_full_redraw();
             if (QTest::currentTestFailed()) return;
         }
+    }
+
+    void aViewOfTheTableDataAloneShowsItAtItsTwipsAndPassesTheMouseOn() {
+        BareTable t;
+        t.area.resize(400, 400);
+        t.area.show();
+        BareTable::place(t.w.PIC_Tavolo, 0, 0, 4000, 8000);
+        t.w.P.Load(1);
+        Control& card = t.w.P(1);
+        card.Picture = std::string(TAVOLORA_PROGRAM_DIR) + "\\Cards\\Tavolora\\1\\1.bmp";
+        BareTable::place(card, 600, 1200, 500, 1000);
+        BareTable::place(t.w.FRM_M_Menu, 2000, 4000, 1500, 2000);
+        BareTable::place(t.w.CMD_M_Briscola, 200, 400, 1000, 400);
+        t.w.CMD_M_Briscola.Caption = "Briscola";
+
+        std::vector<std::pair<table::ControlKey, table::MouseArgs>> clicks;
+        const auto record = [&clicks](table::ControlKey key, const table::MouseArgs& args) {
+            clicks.emplace_back(key, args);
+        };
+        for (table::ControlId id :
+             {table::ControlId::P, table::ControlId::PIC_Tavolo, table::ControlId::CMD_M_Briscola})
+            t.input.on(id, table::InputEvent::Click, record);
+        int shown_after_input = 0;
+        t.view.set_after_input([&shown_after_input] { ++shown_after_input; });
+        t.view.sync();
+        QApplication::processEvents();
+
+        QVERIFY(t.view.isVisible());
+        QCOMPARE(t.view.geometry(), QRect(0, 0, 400, 400));
+        QCOMPARE(t.view.picture_rect(card.key), QRect(60, 60, 50, 50));
+        QWidget* button = t.view.widgets().widget(t.w.CMD_M_Briscola.key);
+        QVERIFY(button != nullptr);
+        QCOMPARE(button->mapTo(&t.view, QPoint(0, 0)), QPoint(220, 220));
+        QCOMPARE(button->size(), QSize(100, 20));
+
+        // A click on the card, in the card's own twips; one beside it, on the table.
+        QTest::mouseClick(&t.view, Qt::LeftButton, {}, QPoint(70, 90));
+        QTest::mouseClick(&t.view, Qt::RightButton, Qt::ShiftModifier, QPoint(200, 10));
+        QCOMPARE(clicks.size(), std::size_t{2});
+        QCOMPARE(clicks[0].first, card.key);
+        QCOMPARE(clicks[0].second.Button, 1);
+        QCOMPARE(clicks[0].second.X, 100.0F);
+        QCOMPARE(clicks[0].second.Y, 600.0F);
+        QCOMPARE(clicks[1].first, t.w.PIC_Tavolo.key);
+        QCOMPARE(clicks[1].second.Button, 2);
+        QCOMPARE(clicks[1].second.Shift, 1);
+        QCOMPARE(clicks[1].second.X, 2000.0F);
+        QCOMPARE(clicks[1].second.Y, 200.0F);
+        QVERIFY(shown_after_input > 0);
+
+        // The button on the strip goes to the same dispatcher, and the window is told.
+        const int before = shown_after_input;
+        QTest::mouseMove(button, button->rect().center());
+        QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+        QCOMPARE(clicks.size(), std::size_t{3});
+        QCOMPARE(clicks[2].first, t.w.CMD_M_Briscola.key);
+        QVERIFY(shown_after_input > before);
     }
 };
 

@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "controls/button/theme_button.h"
+#include "app/master_context.h"
 #include "core/program.h"
 #include "platform/qt/qt_platform.h"
 #include "table/qt/main_window.h"
@@ -48,7 +49,7 @@ CheckedApplication* application() {
 struct Windowed {
     platform::qt::QtPlatform platform{TAVOLORA_PROGRAM_DIR};
     Program program{platform.ports()};
-    table::qt::F_01_Master window{program, platform};
+    table::qt::F_01_Master window{app::master_context(program), platform};
 
     Windowed() {
         program.waits.at_boundary([this] { program.master_events.start_up(); });
