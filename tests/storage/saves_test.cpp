@@ -142,17 +142,25 @@ TEST(TwoProgramsSavingAtOnce, NeitherLeavesAnEmptyFileNorLetsAStartWriteTheDefau
     ASSERT_EQ(::pipe(answer), 0);
     const pid_t first = in_child(saver(11));
     const pid_t second = in_child(saver(12));
-    const pid_t starter = in_child([&folder, until, &answer] {
+    const pid_t starter = in_child([&folder, &file, until, &answer] {
         long starts = 0;
         long bad = 0;
+        long reads = 0;
+        long short_reads = 0;
         while (Clock::now() < until) {
             Started run(folder);
             run.p.storage.Carica_Opzioni_Utente();
             const std::int16_t timing = run.p.settings.Tempi_Animazione(1);
             ++starts;
             if ((timing != 11 && timing != 12) || run.p.settings.Difficolta != 2) ++bad;
+            // Between two starts, a closer look at what a reader finds.
+            for (int look = 0; look < 50; ++look, ++reads) {
+                const auto stored = read_record(file, layout::kOptionsLength);
+                if (!stored || stored->size != layout::kOptionsLength) ++short_reads;
+            }
         }
-        const std::string line = std::to_string(starts) + " " + std::to_string(bad) + "\n";
+        const std::string line = std::to_string(starts) + " " + std::to_string(bad) + " " + std::to_string(reads) +
+                                 " " + std::to_string(short_reads) + "\n";
         return ::write(answer[1], line.data(), line.size()) == static_cast<ssize_t>(line.size()) ? 0 : 1;
     });
     ::close(answer[1]);
@@ -165,10 +173,14 @@ TEST(TwoProgramsSavingAtOnce, NeitherLeavesAnEmptyFileNorLetsAStartWriteTheDefau
     ASSERT_GT(got, 0);
     long starts = 0;
     long bad = 0;
-    std::istringstream(text) >> starts >> bad;
-    std::printf("two programs saving at once: %ld starts, %ld without Anna's options\n", starts, bad);
+    long reads = 0;
+    long short_reads = 0;
+    std::istringstream(text) >> starts >> bad >> reads >> short_reads;
+    std::printf("two programs saving at once: %ld starts, %ld without Anna's options; %ld reads, %ld short\n",
+                starts, bad, reads, short_reads);
     EXPECT_GT(starts, 0);
     EXPECT_EQ(bad, 0);
+    EXPECT_EQ(short_reads, 0);
 
     // The file holds one saver's record whole, Anna's other fields as they were.
     const std::string stored = bytes_of(file);
@@ -232,7 +244,7 @@ TEST(AKilledSave, LeavesTheOldOrTheNewFileAndTheNextStartIgnoresWhatItLeft) {
 
 // Options and general files too long to be valid: a start, a load and a computer
 // turn's difficulty cost one record of reading each, whatever the size, and leave the
-// files as they are.
+// files as they are. (The 100 MB and 4 GB files are sparse: only their size counts.)
 TEST(HugeOptionsFiles, CostOneRecordToReadAndAreNeverRewritten) {
     struct Case {
         const char* name;
@@ -298,6 +310,20 @@ TEST(HugeOptionsFiles, CostOneRecordToReadAndAreNeverRewritten) {
         const auto front = read_record(options, 298);
         ASSERT_TRUE(front);
         EXPECT_EQ(front->bytes, record_bytes(users_options(11)));
+
+        // A save the player asks for writes record 1 and keeps the rest, holes and
+        // all: the sparse tail is passed over, not read or written out.
+        const auto save_before = bytes_read_so_far();
+        ASSERT_TRUE(write_record(general, record_bytes(users_options(12))));
+        ::stat(general.c_str(), &after);
+        EXPECT_EQ(static_cast<std::uintmax_t>(after.st_size), c.size);
+        EXPECT_LE(after.st_blocks, before_general.st_blocks + 64);
+        EXPECT_EQ(read_record(general, 298)->bytes, record_bytes(users_options(12)));
+        if (save_before) {
+            const std::uint64_t read = *bytes_read_so_far() - *save_before;
+            std::printf("%s: a save read %llu bytes\n", c.name, static_cast<unsigned long long>(read));
+            EXPECT_LT(read, 256U * 1024U);
+        }
     }
 }
 
