@@ -275,8 +275,10 @@ TEST(HugeOptionsFiles, CostOneRecordToReadAndAreNeverRewritten) {
         last.Impostazioni(1) = 1;
         folder.write("Users/Anna_1.opt", record_bytes(users_options(11)));
         folder.write("Options/TVQ.opt", record_bytes(last));
+        // The user list reads each user's record too.
+        const fs::path user = folder.path() / "Users" / "Anna.usr";
         bool sized = true;
-        for (const fs::path& f : {options, general}) {
+        for (const fs::path& f : {options, general, user}) {
             const int fd = ::open(f.c_str(), O_WRONLY);
             sized = sized && fd >= 0 && ::ftruncate(fd, static_cast<off_t>(c.size)) == 0;
             if (fd >= 0) ::close(fd);
