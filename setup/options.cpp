@@ -234,6 +234,18 @@ Saved Options::outcome(bool written) const {
     return written ? Saved::Written : Saved::NotWritten;
 }
 
+Saved Options::told_by_the_panel(const std::function<Saved()>& save) {
+    // The panel tells of its own failed save (after_save); the reload that follows a
+    // save, which may try to write the defaults into the same file, adds no second
+    // message. A save that could not write counts as told for the rest of the run.
+    storage::SettingsState& settings = program_.settings;
+    const bool reported = settings.options_save_reported;
+    settings.options_save_reported = true;
+    const Saved saved = save();
+    settings.options_save_reported = reported || saved == Saved::NotWritten;
+    return saved;
+}
+
 void Options::after_save(Saved saved) {
     const int panel = s().Pannello_Attivo;
     if (panel < 1 || panel > 6) return;
@@ -263,35 +275,35 @@ void Options::IMG_Icona_SubMenu_Opzioni_Click(int index) {
                 CMD_06_Mazzo_Chiudi_Click();
                 return;
             }
-            saved = CMD_Opzioni_Mazzo_UtilizzaMazzo_Click();
+            saved = told_by_the_panel([this] { return CMD_Opzioni_Mazzo_UtilizzaMazzo_Click(); });
             break;
         case 2:
             if (!save) {
                 CMD_06_Animazioni_Chiudi_Click();
                 return;
             }
-            saved = CMD_Animazioni_Utilizza_Click();
+            saved = told_by_the_panel([this] { return CMD_Animazioni_Utilizza_Click(); });
             break;
         case 3:
             if (!save) {
                 CMD_06_Difficolta_Chiudi_Click();
                 return;
             }
-            saved = CMD_Opzioni_Difficolta_Seleziona_Click();
+            saved = told_by_the_panel([this] { return CMD_Opzioni_Difficolta_Seleziona_Click(); });
             break;
         case 4:
             if (!save) {
                 CMD_Sfondo_Tavolo_Chiudi_Click();
                 return;
             }
-            saved = CMD_Opzioni_Sfondo_Tavolo_Utilizza_Click();
+            saved = told_by_the_panel([this] { return CMD_Opzioni_Sfondo_Tavolo_Utilizza_Click(); });
             break;
         case 6:
             if (!save) {
                 Invisibilita_06();
                 return;
             }
-            saved = Salva_Regole_Scopa();
+            saved = told_by_the_panel([this] { return Salva_Regole_Scopa(); });
             break;
         default:
             return;
@@ -300,7 +312,7 @@ void Options::IMG_Icona_SubMenu_Opzioni_Click(int index) {
 }
 
 void Options::save_from_button() {
-    if (s().Pannello_Attivo == 3) after_save(CMD_Opzioni_Difficolta_Seleziona_Click());
+    if (s().Pannello_Attivo == 3) after_save(told_by_the_panel([this] { return CMD_Opzioni_Difficolta_Seleziona_Click(); }));
 }
 
 void Options::IMG_Icona_SubMenu_Opzioni_MouseMove(int index) {

@@ -8,6 +8,7 @@
 // current game, and only a panel's save writes it. Setting a control from code runs
 // its handler at once, as the screen's own controls do; the set_ routines are that.
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -134,6 +135,8 @@ private:
     void opening_touch(int panel);
     // The strip of the open panel after a save: the check picture only for a
     // written file; otherwise the plain picture, and the user is told why.
+    // Runs a panel's save, which tells of its own failure.
+    Saved told_by_the_panel(const std::function<Saved()>& save);
     void after_save(Saved saved);
     Saved outcome(bool written) const;
     // Whether the picture file loads, and its size in pixels.

@@ -6,6 +6,7 @@
 #include "core/games.h"
 #include "core/numbers.h"
 #include "core/program.h"
+#include "platform/waits.h"
 #include "storage/basic_text.h"
 #include "storage/code_page.h"
 #include "storage/default_options.h"
@@ -67,21 +68,28 @@ void Settings::Imposta_Percorso_Opzioni() {
     s.Estensioni(2) = ".jpg";
 }
 
-std::optional<Tipo_Opzioni> Settings::stored_options(bool require_valid) const {
+std::optional<Tipo_Opzioni> Settings::stored_options(bool require_valid, Read* why) const {
     const std::filesystem::path file = options_file();
-    std::optional<std::string> bytes;
-    if (!file.empty()) bytes = read_file(file);
-    const bool readable = bytes && (require_valid ? valid_options_file_size(bytes->size())
-                                                  : bytes->size() >= layout::kOptionsLength);
+    std::optional<StoredRecord> stored;
+    // The validity rule needs only the size: a file of any size costs one record.
+    if (!file.empty()) stored = read_record(file, layout::kOptionsLength);
+    const bool readable = stored && (require_valid ? valid_options_file_size(stored->size)
+                                                   : stored->size >= layout::kOptionsLength);
+    if (why != nullptr) {
+        *why = readable ? Read::Record
+               : stored && stored->size >= 2 * layout::kOptionsLength ? Read::TooLong
+                                                                      : Read::Short;
+    }
     if (!readable) return std::nullopt;
-    return decode_options(*bytes);
+    return decode_options(stored->bytes);
 }
 
-bool Settings::read_options(bool require_valid) {
-    std::optional<Tipo_Opzioni> stored = stored_options(require_valid);
+Settings::Read Settings::read_options(bool require_valid) {
+    Read why = Read::Short;
+    std::optional<Tipo_Opzioni> stored = stored_options(require_valid, &why);
     program_.settings.Opzioni =
         stored ? *stored : default_options(program_folder(), program_.match.Codice_Gioco);
-    return stored.has_value();
+    return why;
 }
 
 bool Settings::write_options() {
@@ -105,11 +113,35 @@ bool Settings::save_own_fields(const std::function<void(Tipo_Opzioni&)>& change)
     return write_options(record);
 }
 
-void Settings::use_defaults() {
+void Settings::use_defaults(Read why) {
     // The defaults are in `Opzioni` after the failed read. They are saved when there
     // is a deck to save, as the deck panel saves a deck and a back from its lists:
-    // that makes a missing or short file valid.
-    if (!program_.settings.Opzioni.Mazzo_Carte.trimmed().empty()) write_options();
+    // that makes a missing or short file valid. A file of two records or more stays
+    // as the user left it, and the defaults serve in memory only: writing them over
+    // its first record would lose the user's settings and still not make it valid.
+    if (why == Read::TooLong) return;
+    if (program_.settings.Opzioni.Mazzo_Carte.trimmed().empty()) return;
+    if (!write_options()) report_options_not_saved("le opzioni predefinite");
+}
+
+void Settings::report_options_not_saved(std::string_view what) {
+    // Without a user there is no file, and nothing that could have been saved.
+    if (options_file().empty()) return;
+    report_failed_save(SavedFile::Options, std::string(what) + " per " + program_.settings.Nome_Utente.trimmed() +
+                                               " (file " + options_file().string() + ")");
+}
+
+void Settings::report_failed_save(SavedFile kind, std::string_view what) {
+    SettingsState& s = program_.settings;
+    bool& reported = kind == SavedFile::General ? s.general_save_reported : s.options_save_reported;
+    if (reported) return;
+    reported = true;
+    try {
+        program_.show_message("Attenzione!", "Non è stato possibile salvare " + std::string(what) +
+                                                 ". Il gioco continua: ciò che non è stato salvato vale solo fino all'uscita.");
+    } catch (const platform::QuitRequested&) {
+        // The quit flag stays set: the next wait unwinds, outside the save.
+    }
 }
 
 void Settings::apply_options(bool background_only) {
@@ -137,17 +169,17 @@ void Settings::apply_options(bool background_only) {
 }
 
 void Settings::Carica_Opzioni_Utente() {
-    if (!read_options(true)) use_defaults();
+    if (const Read read = read_options(true); read != Read::Record) use_defaults(read);
     apply_options(false);
 }
 
 void Settings::Carica_Sfondo() {
-    if (!read_options(true)) use_defaults();
+    if (const Read read = read_options(true); read != Read::Record) use_defaults(read);
     apply_options(true);
 }
 
 void Settings::Leggi_Difficolta() {
-    if (read_options(false)) {
+    if (read_options(false) == Read::Record) {
         program_.settings.Difficolta = usable_difficulty(program_.settings.Opzioni.Difficolta);
     }
 }
@@ -161,7 +193,7 @@ void Settings::Carica_Regole_Partita() {
 // --- The options screen's panels ---------------------------------------------------
 
 DeckShown Settings::Mostra_Mazzo() {
-    if (!read_options(true)) use_defaults();
+    if (const Read read = read_options(true); read != Read::Record) use_defaults(read);
     const Tipo_Opzioni& o = program_.settings.Opzioni;
     return {o.Mazzo_Carte.text(), o.Mazzo_Dorso.text()};
 }
@@ -178,7 +210,7 @@ bool Settings::Salva_Mazzo(const DeckPanel& panel) {
 }
 
 std::optional<std::string> Settings::Mostra_Sfondo() {
-    if (!read_options(true)) return std::nullopt;
+    if (read_options(true) != Read::Record) return std::nullopt;
     return program_.settings.Opzioni.Sfondo_Tavolo.text();
 }
 
@@ -261,7 +293,7 @@ MatchSettingsShown Settings::show_match_settings(int game) {
 void Settings::save_match_settings(const MatchSettingsScreen& screen) {
     // "Gioca!" has just loaded this file into `Opzioni`; the record is read again all
     // the same, so that a caller that did not can never write another file's fields.
-    save_own_fields([&screen](Tipo_Opzioni& o) {
+    const bool written = save_own_fields([&screen](Tipo_Opzioni& o) {
         if (screen.OPT_Numero_Giocatori && *screen.OPT_Numero_Giocatori >= 2 &&
             *screen.OPT_Numero_Giocatori <= 4) {
             o.Impostazioni(1) = static_cast<std::int16_t>(*screen.OPT_Numero_Giocatori);
@@ -277,6 +309,7 @@ void Settings::save_match_settings(const MatchSettingsScreen& screen) {
         store16(o.Impostazioni(15), basic_val(screen.LBL_Modalita_Tag));
         for (int k = 1; k <= 3; ++k) o.Nomi_Giocatori(k).assign(screen.TXT_Nome_Giocatore(k));
     });
+    if (!written) report_options_not_saved("le impostazioni della partita");
 }
 
 CamiciaSettingsShown Settings::Mostra_Impostazioni_Camicia() {
@@ -287,38 +320,43 @@ CamiciaSettingsShown Settings::Mostra_Impostazioni_Camicia() {
 
 void Settings::Salva_Impostazioni_Camicia() {
     const engine::MatchState& m = program_.match;
-    save_own_fields([&m](Tipo_Opzioni& o) {
+    const bool written = save_own_fields([&m](Tipo_Opzioni& o) {
         store16(o.Impostazioni(1), m.Modalita_Partita);
         o.Impostazioni(2) = m.Numero_Carte_Camicia;
     });
+    if (!written) report_options_not_saved("le impostazioni della partita");
 }
 
 // --- The general options file --------------------------------------------------------
 
-void Settings::Salva_Opzioni_Generali() {
+bool Settings::Salva_Opzioni_Generali() {
     SettingsState& s = program_.settings;
     const std::filesystem::path file = general_options_file();
     // Only the last user and game mean anything here; the other fields go back as
     // they were read, and a file without a record starts from a blank one, never from
     // a user's options that happen to be in memory.
-    const auto bytes = read_file(file);
-    s.Opzioni = bytes && bytes->size() >= layout::kOptionsLength ? decode_options(*bytes) : Tipo_Opzioni{};
+    const auto stored = read_record(file, layout::kOptionsLength);
+    s.Opzioni = stored && stored->bytes.size() >= layout::kOptionsLength ? decode_options(stored->bytes)
+                                                                        : Tipo_Opzioni{};
     const setup::MainMenuState& menu = program_.setup.main_menu;
     s.Opzioni.Mazzo_Dorso.assign(FixedText<50>(menu.LBL_Primarie(1).Caption).trimmed_right());
     store16(s.Opzioni.Impostazioni(1), basic_val(menu.LBL_Primarie(2).Tag));
     const OptionsBytes record = encode(s.Opzioni);
-    write_record(file, std::string_view(record.data(), record.size()));
+    if (write_record(file, std::string_view(record.data(), record.size()))) return true;
+    report_failed_save(SavedFile::General, "l'ultimo utente e l'ultimo gioco (file " + file.string() + ")");
+    return false;
 }
 
 std::optional<CurrentChoice> Settings::Carica_Opzioni_Generali() {
     SettingsState& s = program_.settings;
     setup::MainMenuState& menu = program_.setup.main_menu;
-    // A missing or damaged file is written from the labels once and read again; a
-    // file that stays damaged (two records or more) is left at that.
+    // A missing or short file is written from the labels once and read again. A file
+    // of two records or more is left as the user has it: the labels as they stand
+    // serve for this run.
     for (int attempt = 0; attempt < 2; ++attempt) {
-        const auto bytes = read_file(general_options_file());
-        if (bytes && valid_options_file_size(bytes->size())) {
-            s.Opzioni = decode_options(*bytes);
+        const auto stored = read_record(general_options_file(), layout::kOptionsLength);
+        if (stored && valid_options_file_size(stored->size)) {
+            s.Opzioni = decode_options(stored->bytes);
             // The last user is looked up among the users, so that the arrows step on
             // from where it stands; one that is no longer there (or whose name cannot
             // be a user's) gives way to the first user.
@@ -335,7 +373,8 @@ std::optional<CurrentChoice> Settings::Carica_Opzioni_Generali() {
             program_.setup.main_menu_events.IMG_Icona_Primarie_Click(4);
             return CurrentChoice{s.Nome_Utente.trimmed_right(), program_.match.Codice_Gioco};
         }
-        if (attempt == 0) Salva_Opzioni_Generali();
+        if (stored && stored->size >= 2 * layout::kOptionsLength) break;
+        if (attempt == 0 && !Salva_Opzioni_Generali()) break;
     }
     return std::nullopt;
 }

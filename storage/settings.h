@@ -106,6 +106,9 @@ struct CamiciaSettingsShown {
     std::string LBL_Modalita_Tag;
 };
 
+// The kinds of file whose failed save the player is told of, once each per run.
+enum class SavedFile { Options, General };
+
 // The user and game the main menu shows after a restore.
 struct CurrentChoice {
     std::string user;
@@ -125,7 +128,8 @@ public:
     void Imposta_Percorso_Opzioni();
 
     // Reads the file, or takes the defaults when it is not valid (and saves them, as
-    // the options screen's deck panel would), then copies the deck and back
+    // the options screen's deck panel would, unless the file is too long: that one is
+    // left as the user has it), then copies the deck and back
     // folders, the difficulty, the timings and the background for the program.
     void Carica_Opzioni_Utente();
     // The same test, for the background only.
@@ -164,7 +168,8 @@ public:
     MatchSettingsShown Mostra_Impostazioni_Partita_4() { return show_match_settings(4); }
     CamiciaSettingsShown Mostra_Impostazioni_Camicia();
     // These save what is in `Opzioni`, which "Gioca!" has just loaded, changed by
-    // the screen's controls.
+    // the screen's controls. A save that fails is reported (once a run) and the
+    // match goes on with the settings in memory.
     void Salva_Impostazioni_Partita_1(const MatchSettingsScreen& screen) { save_match_settings(screen); }
     void Salva_Impostazioni_Partita_2(const MatchSettingsScreen& screen) { save_match_settings(screen); }
     void Salva_Impostazioni_Partita_4(const MatchSettingsScreen& screen) { save_match_settings(screen); }
@@ -173,10 +178,12 @@ public:
 
     // --- The general options file: the last user and game.
 
-    void Salva_Opzioni_Generali();
+    // Returns whether the file was written; a failure is reported once a run.
+    bool Salva_Opzioni_Generali();
     // Restores the last user and game on the main menu's labels and makes them
-    // current; a missing or damaged file is written from the labels first. Returns
-    // the user and game it restored, or nothing when the file could not be used.
+    // current; a missing or short file is written from the labels first, a file too
+    // long to be valid is left as it is. Returns the user and game it restored, or
+    // nothing when the file could not be used (the labels then stay as they are).
     std::optional<CurrentChoice> Carica_Opzioni_Generali();
 
     // --- Start-up.
@@ -198,17 +205,30 @@ public:
     // "Errore" message is shown and nothing is touched.
     bool accept_user_name(std::string_view name);
 
+    // Tells the player, the first time in a run for each kind of file, that a save
+    // failed and what it did not save. Never unwinds: a quit asked for meanwhile is
+    // left to the next wait, so that a save inside a match cannot break it.
+    void report_failed_save(SavedFile kind, std::string_view what);
+
     // Host paths of the files, for the tests and the screens.
     std::filesystem::path options_file() const;
     std::filesystem::path general_options_file() const;
 
 private:
+    // What a read of the current options file found.
+    enum class Read {
+        Record,   // record 1 was read
+        Short,    // no file, an unreadable one, or one shorter than a record
+        TooLong,  // two records or more: not valid, and not to be written over
+    };
     // Reads record 1 of the current options file into `Opzioni`. With
     // `require_valid`, a file that does not hold exactly one record fails; without,
     // one that holds no whole record. A failed read leaves the defaults in `Opzioni`.
-    bool read_options(bool require_valid);
-    // Record 1 of the current options file, tested as above; nothing when it fails.
-    std::optional<Tipo_Opzioni> stored_options(bool require_valid) const;
+    // Only the record's bytes are read, whatever the file's size.
+    Read read_options(bool require_valid);
+    // Record 1 of the current options file, tested as above; nothing when it fails,
+    // with the reason in `why` when given.
+    std::optional<Tipo_Opzioni> stored_options(bool require_valid, Read* why = nullptr) const;
     // Writes `Opzioni`, or a record, as record 1 of the current options file;
     // returns whether the file was written.
     bool write_options();
@@ -217,11 +237,13 @@ private:
     // changed by `change` and written; `Opzioni` is left holding it.
     bool save_own_fields(const std::function<void(Tipo_Opzioni&)>& change);
     // A file that is not valid: the defaults in memory, saved as the deck panel's
-    // save would save them.
-    void use_defaults();
+    // save would save them when the file is missing or short.
+    void use_defaults(Read why);
     void apply_options(bool background_only);
     MatchSettingsShown show_match_settings(int game);
     void save_match_settings(const MatchSettingsScreen& screen);
+    // Reports a failed save of the current options file (not when there is no file).
+    void report_options_not_saved(std::string_view what);
     std::string program_folder() const;
 
     Program& program_;

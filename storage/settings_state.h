@@ -49,6 +49,11 @@ struct SettingsState {
     FixedArray<FixedText<50>, 0, 99> Testi{};
     std::int16_t Lingua = 0;
     std::string Percorso_Guida;
+
+    // Whether the player has been told this run that a save of the options files or
+    // of the general file failed: once is enough, a message at every click is not.
+    bool options_save_reported = false;
+    bool general_save_reported = false;
 };
 
 }  // namespace tavolora::storage

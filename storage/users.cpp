@@ -15,9 +15,10 @@ std::string user_file(const std::string& program_folder, std::string_view name) 
 }
 
 std::optional<Tipo_Utente> read_user(const std::string& program_folder, std::string_view name) {
-    const auto bytes = read_file(host_path(user_file(program_folder, name)));
-    if (!bytes) return std::nullopt;
-    return decode_user(*bytes);
+    // The record alone: a user file of any size costs 20 bytes to read.
+    const auto stored = read_record(host_path(user_file(program_folder, name)), layout::kUserLength);
+    if (!stored) return std::nullopt;
+    return decode_user(stored->bytes);
 }
 
 bool write_user(const std::string& program_folder, std::string_view name, const Tipo_Utente& record) {
