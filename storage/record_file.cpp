@@ -6,9 +6,11 @@
 
 #include <algorithm>
 #include <array>
-#include <atomic>
 #include <cerrno>
+#include <cstdint>
 #include <fstream>
+#include <random>
+#include <string>
 #include <system_error>
 
 namespace tavolora::storage {
@@ -109,12 +111,14 @@ bool copy_tail(int from, int to, off_t begin, off_t end) {
 
 constexpr std::string_view kTemporarySuffix = ".tmp";
 
-// A name of its own for each save: the process and a count make it unique among
-// the programs running now; a leftover of a crashed one with the same process
-// number only moves the count on (the file is created exclusively).
+// A name of its own for each save: the process and a random tag make it unique
+// among the programs running now, without a count shared by the whole process; a
+// leftover of a crashed one with the same name only costs another draw (the file
+// is created exclusively).
 std::string temporary_name(const std::string& file_name) {
-    static std::atomic<unsigned long> count{0};
-    return "." + file_name + "." + std::to_string(::getpid()) + "-" + std::to_string(count++) +
+    std::random_device entropy;
+    const std::uint64_t tag = (std::uint64_t{entropy()} << 32) | entropy();
+    return "." + file_name + "." + std::to_string(::getpid()) + "-" + std::to_string(tag) +
            std::string(kTemporarySuffix);
 }
 
