@@ -4,8 +4,9 @@
 // table: the name, the main menu's colour, the kinds of match in the order the
 // set-up screen steps through them and the new-match handler of each, which panel of
 // players the set-up screen shows and which player counts it offers, and the range
-// of its points slider, and which panels the options screen offers. Code reads this
-// table instead of switching on the game.
+// of its points slider, which panels the options screen offers, the hand a new
+// match deals and what "Gioca!" sets apart for it. Code reads this table instead of
+// switching on the game.
 
 #include <array>
 #include <cstdint>
@@ -19,6 +20,10 @@ inline constexpr int kScopa = 2;
 inline constexpr int kCamicia = 3;
 inline constexpr int kTresette = 4;
 inline constexpr int kCount = 4;
+// The codes no game button sets, which the new-match handlers still treat: 5 lays
+// seven rows of one face, 6 is Briscola with five cards.
+inline constexpr int kDeckOnly = 5;
+inline constexpr int kBriscolaVariant = 6;
 
 // Which new-match handler a kind of match opens the set-up screen with.
 enum class Kind { None, Singola, Partite, Punteggio, Centocinquantuno };
@@ -39,6 +44,23 @@ struct OptionPanels {
     bool wait_for_click = true;
 };
 
+// What "Gioca!" sets apart for a game before its first hand. Camicia has no hand
+// starter: the click deals and lays out its two piles itself, and reads none of this.
+struct MatchStart {
+    bool hand_starter = true;
+    bool lock_trick_buttons = false;   // "Tiri" and "Continua" start disabled
+    std::string_view summary_caption;  // the captured-cards summary's title; "" leaves it
+    bool score_panel = false;          // the score panel's seats are named from the screen
+    // Carte_In_Mano and Scopa's Carte_Tavola_Iniziali with 2, 3 and 4 players; a
+    // negative entry leaves the value, so Briscola keeps the new-match handler's hand.
+    std::array<int, 3> hand{-1, -1, -1};
+    std::array<int, 3> table_cards{-1, -1, -1};
+    // Scopa clears the piles' score cells a second time, after the seats.
+    bool clear_scores_again = false;
+    // The point target's unit: Tresette keeps its scores in thirds of a point.
+    int target_factor = 1;
+};
+
 struct Game {
     int code = 0;
     std::string_view name;
@@ -52,6 +74,10 @@ struct Game {
     int players_at_load = 0;              // the count selected as the set-up screen loads, 0 none
     PointsSlider points;                  // the points slider's maximum, ticks and large step
     OptionPanels options;                 // the options screen's panels
+    // The hand the new-match handlers deal, 0 to leave it to "Gioca!" (by the number
+    // of players) or to a game without hands; the 151 kind deals five in any case.
+    int new_match_hand = 0;
+    MatchStart start;                     // what "Gioca!" sets apart for the game
 };
 
 inline constexpr std::array<Game, kCount> kGames{{
@@ -64,7 +90,9 @@ inline constexpr std::array<Game, kCount> kGames{{
      {true, true, true},
      0,
      {1200, 60, 120},
-     {true, false, true}},
+     {true, false, true},
+     3,
+     {true, true, "", false, {-1, -1, -1}, {-1, -1, -1}, false, 1}},
     {kScopa,
      "Scopa",
      0x00A000,
@@ -74,7 +102,9 @@ inline constexpr std::array<Game, kCount> kGames{{
      {true, false, true},
      4,
      {50, 1, 5},
-     {true, true, true}},
+     {true, true, true},
+     0,
+     {true, true, "Riepilogo delle scope", true, {3, 3, 10}, {4, 4, 0}, true, 1}},
     {kCamicia,
      "Camicia",
      0xC000C0,
@@ -84,7 +114,9 @@ inline constexpr std::array<Game, kCount> kGames{{
      {false, false, false},
      0,
      {1200, 60, 120},
-     {false, false, false}},
+     {false, false, false},
+     0,
+     {false, false, "", false, {-1, -1, -1}, {-1, -1, -1}, false, 1}},
     {kTresette,
      "Tresette",
      0x0080C0,
@@ -94,12 +126,25 @@ inline constexpr std::array<Game, kCount> kGames{{
      {true, true, true},
      0,
      {220, 11, 11},
-     {true, false, true}},
+     {true, false, true},
+     0,
+     {true, false, "Riepilogo degli accusi", true, {10, 13, 10}, {-1, -1, -1}, false, 3}},
 }};
 
 // The game of a code, or nullptr for a code that names none.
 constexpr const Game* find(int code) {
     return code >= 1 && code <= kCount ? &kGames[static_cast<std::size_t>(code - 1)] : nullptr;
+}
+
+// The hand the new-match handlers deal for a code, the two codes without a game
+// button included (seven cards for 5, five for 6); 0 leaves the hand as it is.
+constexpr int new_match_hand(int code) {
+    if (const Game* game = find(code)) return game->new_match_hand;
+    constexpr std::array<std::array<int, 2>, 2> kOtherCodes{{{kDeckOnly, 7}, {kBriscolaVariant, 5}}};
+    for (const auto& [other, hand] : kOtherCodes) {
+        if (other == code) return hand;
+    }
+    return 0;
 }
 
 // The handler of the kind of match at a position (1 to 5) of a game; None outside.

@@ -154,4 +154,11 @@ private:
     MatchState& m_;
 };
 
+// Tresette's duty to follow suit, the one rule both the human's click and the
+// computer's choice obey: while cards lie on the table (Carte_In_Tavola as last
+// counted), the card at hand position `position` (1 to 40) of `seat` may be played
+// when it is of the first table card's suit, or when the hand, positions 1 to
+// Carte_In_Mano, holds no card of that suit. A seat that leads plays any card.
+bool may_play_tresette(const MatchState& m, int seat, int position);
+
 }  // namespace tavolora::engine

@@ -44,8 +44,8 @@ inline constexpr int kBriscola = games::kBriscola;
 inline constexpr int kScopa = games::kScopa;
 inline constexpr int kCamicia = games::kCamicia;
 inline constexpr int kTresette = games::kTresette;
-inline constexpr int kDeckOnly = 5;
-inline constexpr int kBriscolaVariant = 6;
+inline constexpr int kDeckOnly = games::kDeckOnly;
+inline constexpr int kBriscolaVariant = games::kBriscolaVariant;
 }  // namespace game
 
 // Seat codes: 9 the human, 1..3 the computer seats (2 in front).

@@ -1,6 +1,9 @@
 // The trick: which card takes it under the Briscola rule (codes 1 and 6) or the
 // Tresette rule (code 4), the seat that leads next, the partnerships of four
-// players, and the computer players' look-ahead on a trick not yet complete.
+// players, the computer players' look-ahead on a trick not yet complete, and
+// Tresette's duty to follow suit.
+
+#include <algorithm>
 
 #include "core/program.h"
 #include "engine/engine.h"
@@ -109,6 +112,20 @@ void Engine::Mappa_Compagno() {
     if (winner == 1 && last == 3) m_.Vincitore_Mano = 3;
     if (winner == 3 && last == 1) m_.Vincitore_Mano = 1;
     if (winner == 9 && last == 2) m_.Vincitore_Mano = 2;
+}
+
+bool may_play_tresette(const MatchState& m, int seat, int position) {
+    if (m.Carte_In_Tavola <= 0) return true;
+    const auto& cards = m.Tabella_Carte;
+    const int led = cards(list::kTable, 1, attr::kSuit);
+    if (cards(seat, position, attr::kSuit) == led) return true;
+    // The hand's positions end at its size: three players hold 13 cards, and no
+    // card lies beyond the size in any game.
+    const int hand = std::clamp(m.Carte_In_Mano, 0, 40);
+    for (int p = 1; p <= hand; ++p) {
+        if (cards(seat, p, attr::kSuit) == led) return false;
+    }
+    return true;
 }
 
 }  // namespace tavolora::engine

@@ -1,15 +1,13 @@
 // The turn of a computer seat: the game's choosers by difficulty, the chosen card
-// moved from the hand to the table with its flight prepared, the play, and the
+// played from the hand by the step every seat shares, the play, and the
 // turn handed on. A Tresette leader of four players also shows its signal word.
 
 #include <cstdint>
 #include <string>
 
 #include "core/fatal.h"
-#include "core/numbers.h"
 #include "core/program.h"
 #include "players/players.h"
-#include "table/pictures.h"
 
 namespace tavolora::players {
 
@@ -72,21 +70,11 @@ void Players::camicia_turn() {
     const int top = m.Carte_Mazzo_3;
     if (m.Partita_Finita || top < 1 || top > 40) return;
 
-    table::Tipo_Animazione& slot = program_.anim.Animazioni_Carte(1);
-    slot.Immagine = program_.animation.face_picture(cards(kPile, top, engine::attr::kSuit),
-                                                    cards(kPile, top, engine::attr::kValue));
-    const int place = m.Carte_In_Tavola + 1;
-    for (int a = 1; a <= 3; ++a) {
-        cards(engine::list::kCamiciaTable, place, a) = cards(kPile, top, a);
-        cards(kPile, top, a) = 0;
-    }
-    slot.Stato(1) = 'N';
-    if (table::Control* picture = program_.master.P.find(40 + top)) {
-        picture->Visible = false;
-        slot.Coordinate(1) = table::Animation::whole_twips(picture->Top);
-        slot.Coordinate(2) = table::Animation::whole_twips(picture->Left);
-    }
-    slot.Carta(1) = static_cast<std::int16_t>(top);
+    program_.animation.play_card({.from_list = kPile,
+                                  .position = top,
+                                  .picture = program_.master.P.find(40 + top),
+                                  .to_list = engine::list::kCamiciaTable,
+                                  .place = m.Carte_In_Tavola + 1});
     engine.Gioca_Carta();
 
     engine.Dopo_Giocata_Camicia();
@@ -212,30 +200,16 @@ void Players::play_chosen_card() {
               std::to_string(position) + ", which holds no card");
     }
 
-    table::Tipo_Animazione& slot = program_.anim.Animazioni_Carte(1);
-    slot.Immagine = program_.animation.face_picture(cards(seat, position, engine::attr::kSuit),
-                                                    cards(seat, position, engine::attr::kValue));
-    slot.Stato(1) = 'N';
+    // The hand picture must exist: the seat holds a card at the position.
     table::Control& picture = program_.master.P(seat * 40 + position);
-    slot.Coordinate(1) = table::Animation::whole_twips(picture.Top);
-    slot.Coordinate(2) = table::Animation::whole_twips(picture.Left);
-    slot.Carta(1) = static_cast<std::int16_t>(position);
-
     program_.engine.Conta_Carte_Tavolo();
-    const int n = m.Carte_In_Tavola;
-    const bool scopa = m.Codice_Gioco == engine::game::kScopa;
-    // Scopa shows the card's face at its table place before the flight; a place
-    // without a picture is passed over.
-    if (table::Control* place = scopa ? program_.master.P.find(201 + n) : nullptr) {
-        table::LoadPicture(*place, slot.Immagine, program_.pictures);
-    }
-    for (int a = 1; a <= 3; ++a) {
-        m.Tabella_Giocatori(seat, a) = cards(seat, position, a);
-        cards(engine::list::kTable, n + 1, a) = cards(seat, position, a);
-        cards(seat, position, a) = 0;
-    }
-    if (scopa) m.Tabella_Giocatori(5, 1) = static_cast<std::int16_t>(n + 1);
-    picture.Visible = false;
+    program_.animation.play_card({.from_list = seat,
+                                  .position = position,
+                                  .picture = &picture,
+                                  .to_list = engine::list::kTable,
+                                  .place = m.Carte_In_Tavola + 1,
+                                  .player_row = seat,
+                                  .scopa = m.Codice_Gioco == engine::game::kScopa});
 }
 
 }  // namespace tavolora::players

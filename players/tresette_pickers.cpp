@@ -142,22 +142,16 @@ void Players::Limita_Carte_Giocabili() {
 
     program_.engine.Svuota_Lista(kPutAside);
     program_.engine.Conta_Carte_Tavolo();
-    int led_suit_cards = 0;
-    if (m.Carte_In_Tavola > 0) {
-        const int led = cards(kTable, 1, kSuit);
-        for (int p = 1; p <= m.Carte_In_Mano; ++p) {
-            if (cards(seat, p, kSuit) == led) {
-                ++led_suit_cards;
-                continue;
-            }
-            for (int a = 1; a <= 3; ++a) {
-                cards(kPutAside, p, a) = cards(seat, p, a);
-                cards(seat, p, a) = 0;
-            }
+    // Leading, or with no card of the led suit: every card may be played. A card set
+    // aside is never of the led suit, so the answers for the positions still to come
+    // stand while the hand shrinks.
+    for (int p = 1; p <= m.Carte_In_Mano; ++p) {
+        if (engine::may_play_tresette(m, seat, p)) continue;
+        for (int a = 1; a <= 3; ++a) {
+            cards(kPutAside, p, a) = cards(seat, p, a);
+            cards(seat, p, a) = 0;
         }
     }
-    // Leading, or with no card of the led suit: every card may be played.
-    if (led_suit_cards == 0) Ripristina_Mano();
 }
 
 void Players::Ripristina_Mano() {

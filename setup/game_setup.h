@@ -2,6 +2,7 @@
 
 // Game choice and match set-up, as they change the program's state.
 
+#include "core/games.h"
 #include "setup/setup_screen.h"
 
 namespace tavolora {
@@ -41,9 +42,11 @@ private:
     // why. Returns whether the match can start.
     bool deck_usable();
 
-    void start_briscola(const SetupControls& screen);
-    void start_scopa(const SetupControls& screen);
-    void start_tresette(const SetupControls& screen);
+    // Briscola, Scopa and Tresette: the settings saved and the controls read as the
+    // game's row says, then the first hand.
+    void start_trick_game(const SetupControls& screen, const games::Game& game);
+    // The game's hand starter and what its start does after it.
+    void first_hand();
     // Camicia deals and lays out its two piles itself; the set-up screen stays loaded.
     void start_camicia(const SetupControls& screen);
 

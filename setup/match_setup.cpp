@@ -4,6 +4,7 @@
 
 #include "core/games.h"
 #include "core/program.h"
+#include "setup/match_settings_routines.h"
 #include "storage/basic_text.h"
 
 namespace tavolora::setup {
@@ -269,15 +270,9 @@ void MatchSetup::show_saved_settings() {
         c.LBL_Modalita.Tag = shown.LBL_Modalita_Tag;
         return;
     }
-    storage::MatchSettingsShown shown;
-    if (game == games::kBriscola)
-        shown = program_.storage.Mostra_Impostazioni_Partita_1();
-    else if (game == games::kScopa)
-        shown = program_.storage.Mostra_Impostazioni_Partita_2();
-    else if (game == games::kTresette)
-        shown = program_.storage.Mostra_Impostazioni_Partita_4();
-    else
-        return;
+    const MatchSettingsRoutines* routines = match_settings_routines(game);
+    if (routines == nullptr) return;
+    const storage::MatchSettingsShown shown = (program_.storage.*routines->show)();
     set_players(shown.OPT_Numero_Giocatori);
     set_points(shown.SLD_Punteggio);
     set_games(shown.SLD_Partite);

@@ -1,10 +1,12 @@
 // "Gioca!": the start of a match from the set-up screen's controls.
 
+#include <string>
 #include <utility>
 
 #include "core/numbers.h"
 #include "core/program.h"
 #include "setup/game_setup.h"
+#include "setup/match_settings_routines.h"
 #include "storage/basic_text.h"
 
 namespace tavolora::setup {
@@ -41,21 +43,12 @@ void GameSetup::CMD_Gioca_Click(const SetupControls& screen) {
     program_.storage.Carica_Opzioni_Utente();
     program_.storage.Carica_Regole_Partita();
 
-    switch (m.Codice_Gioco) {
-        case engine::game::kBriscola:
-            start_briscola(screen);
-            return;
-        case engine::game::kScopa:
-            start_scopa(screen);
-            return;
-        case engine::game::kCamicia:
-            start_camicia(screen);
-            return;
-        case engine::game::kTresette:
-            start_tresette(screen);
-            return;
-        default:
-            return;
+    const games::Game* game = games::find(m.Codice_Gioco);
+    if (game == nullptr) return;
+    if (game->start.hand_starter) {
+        start_trick_game(screen, *game);
+    } else {
+        start_camicia(screen);
     }
 }
 
@@ -157,95 +150,70 @@ void GameSetup::read_targets(const SetupControls& screen) {
     m.Ferma_Punteggio = screen.settings.CHK_Ferma_Punteggio;
 }
 
-void GameSetup::start_briscola(const SetupControls& screen) {
+void GameSetup::start_trick_game(const SetupControls& screen, const games::Game& game) {
     engine::MatchState& m = program_.match;
     table::MasterWindow& w = program_.master;
+    const games::MatchStart& start = game.start;
 
-    w.CMD_M_Tiri.Enabled = false;
-    w.CMD_M_Continua.Enabled = false;
+    if (start.lock_trick_buttons) {
+        w.CMD_M_Tiri.Enabled = false;
+        w.CMD_M_Continua.Enabled = false;
+    }
     program_.animation.Imposta_Menu_Gioco();
-    program_.storage.Salva_Impostazioni_Partita_1(screen.settings);
+    if (!start.summary_caption.empty()) w.PIC_Riepilogo_Accusi.Caption = std::string(start.summary_caption);
+    if (const MatchSettingsRoutines* routines = match_settings_routines(game.code)) {
+        (program_.storage.*routines->save)(screen.settings);
+    }
     m.Punti_Da_Raggiungere = 30000;
     m.Partite_Da_Vincere = 300;
     read_players(screen);
-    read_first_player(screen);
-    read_seats(screen, false);
-    m.Punti_Da_Raggiungere = 30000;
-    read_targets(screen);
-
-    if (!deck_usable()) return;
-    program_.engine.Inizia_Mano_Briscola();
-    w.screens.Unload(table::Screen::F_040_Partita);
-}
-
-void GameSetup::start_scopa(const SetupControls& screen) {
-    engine::MatchState& m = program_.match;
-    table::MasterWindow& w = program_.master;
-
-    w.CMD_M_Tiri.Enabled = false;
-    w.CMD_M_Continua.Enabled = false;
-    program_.animation.Imposta_Menu_Gioco();
-    w.PIC_Riepilogo_Accusi.Caption = "Riepilogo delle scope";
-    program_.storage.Salva_Impostazioni_Partita_2(screen.settings);
-    m.Punti_Da_Raggiungere = 30000;
-    m.Partite_Da_Vincere = 300;
-    read_players(screen);
-    // Three cards each and four on the table, ten each and none with four players.
-    if (m.Numero_Giocatori == 4) {
-        m.Carte_In_Mano = 10;
-        m.Carte_Tavola_Iniziali = 0;
-    } else {
-        m.Carte_In_Mano = 3;
-        m.Carte_Tavola_Iniziali = 4;
+    // The hand by the number of players, as soon as it is known: nothing up to the
+    // hand starter reads the hand or the table's first cards.
+    if (m.Numero_Giocatori >= 2 && m.Numero_Giocatori <= 4) {
+        const auto players = static_cast<std::size_t>(m.Numero_Giocatori - 2);
+        if (start.hand[players] >= 0) m.Carte_In_Mano = start.hand[players];
+        if (start.table_cards[players] >= 0) {
+            m.Carte_Tavola_Iniziali = static_cast<std::int16_t>(start.table_cards[players]);
+        }
     }
     read_first_player(screen);
-    read_seats(screen, true);
+    read_seats(screen, start.score_panel);
     m.Punti_Da_Raggiungere = 30000;
-    for (int p = engine::list::kFirstPile; p <= engine::list::kLastPile; ++p) {
-        for (int a = 1; a <= 3; ++a) m.Tabella_Carte(p, engine::list::kScoreCell, a) = 0;
+    if (start.clear_scores_again) {
+        for (int p = engine::list::kFirstPile; p <= engine::list::kLastPile; ++p) {
+            for (int a = 1; a <= 3; ++a) m.Tabella_Carte(p, engine::list::kScoreCell, a) = 0;
+        }
     }
     read_targets(screen);
+    // The settings keep the points as chosen; the target is in the scores' unit.
+    m.Punti_Da_Raggiungere *= start.target_factor;
 
     if (!deck_usable()) return;
-    program_.engine.Inizia_Mano_Scopa();
-    w.Visualizza_Prese(9).Caption = program_.settings.Nome_Utente.trimmed();
-    for (int s = 1; s <= 3; ++s) w.Visualizza_Prese(s).Caption = table::Trim(m.Nomi_Giocatori(s));
-    w.screens.Unload(table::Screen::F_040_Partita);
+    first_hand();
 }
 
-void GameSetup::start_tresette(const SetupControls& screen) {
+void GameSetup::first_hand() {
     engine::MatchState& m = program_.match;
     table::MasterWindow& w = program_.master;
-
-    w.PIC_Riepilogo_Accusi.Caption = "Riepilogo degli accusi";
-    program_.animation.Imposta_Menu_Gioco();
-    program_.storage.Salva_Impostazioni_Partita_4(screen.settings);
-    m.Punti_Da_Raggiungere = 30000;
-    m.Partite_Da_Vincere = 300;
-    read_players(screen);
-    read_first_player(screen);
-    read_seats(screen, true);
-    m.Punti_Da_Raggiungere = 30000;
-    read_targets(screen);
-    // Scores are kept in thirds of a point, so the target is too; the settings keep
-    // the points as chosen.
-    m.Punti_Da_Raggiungere *= 3;
-    switch (m.Numero_Giocatori) {
-        case 2:
-        case 4:
-            m.Carte_In_Mano = 10;
+    switch (m.Codice_Gioco) {
+        case engine::game::kBriscola:
+            program_.engine.Inizia_Mano_Briscola();
+            w.screens.Unload(table::Screen::F_040_Partita);
             break;
-        case 3:
-            m.Carte_In_Mano = 13;
+        case engine::game::kScopa:
+            program_.engine.Inizia_Mano_Scopa();
+            w.Visualizza_Prese(9).Caption = program_.settings.Nome_Utente.trimmed();
+            for (int s = 1; s <= 3; ++s) w.Visualizza_Prese(s).Caption = table::Trim(m.Nomi_Giocatori(s));
+            w.screens.Unload(table::Screen::F_040_Partita);
+            break;
+        case engine::game::kTresette:
+            program_.engine.Inizia_Mano_Tresette();
+            w.screens.Unload(table::Screen::F_040_Partita);
+            program_.engine.Aggiorna_Punteggi();
             break;
         default:
             break;
     }
-
-    if (!deck_usable()) return;
-    program_.engine.Inizia_Mano_Tresette();
-    w.screens.Unload(table::Screen::F_040_Partita);
-    program_.engine.Aggiorna_Punteggi();
 }
 
 void GameSetup::start_camicia(const SetupControls& screen) {

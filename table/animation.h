@@ -13,6 +13,22 @@ class Program;
 
 namespace tavolora::table {
 
+struct Control;
+
+// A card leaving a hand or a Camicia pile for the table: where it is in the card
+// table, the picture it leaves from and where it goes.
+struct CardPlay {
+    int from_list = 0;            // the seat's hand (9, 1 to 3) or a Camicia pile (2, 3)
+    int position = 0;             // its position there, also the flight's Carta(1)
+    Control* picture = nullptr;   // the picture it leaves from; none: no start, nothing hidden
+    int to_list = 0;              // the table (20) or Camicia's central pile (4)
+    int place = 0;                // its place there: the cards counted on it, plus one
+    int player_row = 0;           // the row of Tabella_Giocatori that keeps a copy, 0 none
+    // Scopa: the table picture of the place shows the face before the flight, and
+    // Tabella_Giocatori(5, 1) keeps the place for the capture.
+    bool scopa = false;
+};
+
 class Animation {
 public:
     explicit Animation(Program& program) : program_(program) {}
@@ -25,6 +41,12 @@ public:
     void fill_flight_slot(int index, int picture, std::string image, std::int16_t start_top,
                           std::int16_t start_left, std::int16_t target_top, std::int16_t target_left,
                           int steps);
+
+    // The one play of a card that every seat makes: the card moves in the card table
+    // to its place, its picture hides and flight slot 1 is filled from it (the face,
+    // the picture's position to the whole twip as the start, the position as Carta);
+    // the target and the steps are the placement's, in Gioca_Carta.
+    void play_card(const CardPlay& play);
 
     // Frees the 40 flight slots and hides their flying copies.
     void Libera_Animazioni();

@@ -134,8 +134,6 @@ private:
     // What Tresette adds to a click: the front seat's cards covered, the duty to
     // follow suit, the leader's signal. False when the click is refused.
     bool tresette_may_play(int index);
-    // The cards of `suit` in the human's hand.
-    int held_of_suit(int suit) const;
     // The four-player leader's word about the suit of the card at hand position
     // `index`: given at once, or chosen on the signal chooser before the card goes.
     void tresette_lead_signal(int index);

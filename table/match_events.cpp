@@ -28,11 +28,8 @@ constexpr int kBusso = 0;     // "Busso!": a Three or a Two of the suit is held
 constexpr int kStriscio = 1;  // "Striscio!": more cards of the suit are held
 constexpr int kVolo = 2;      // "Volo!": the last card of the suit
 
-// The hand size a kind of match sets: three cards in Briscola, five in game 6; the
-// other games keep theirs (0).
-int briscola_hand_size(int game) {
-    return game == kBriscola ? 3 : game == kBriscolaVariant ? 5 : 0;
-}
+// The 151 kind deals five cards whatever the game's own hand.
+constexpr int k151Hand = 5;
 }  // namespace
 
 void MasterEvents::register_match_input() {
@@ -100,18 +97,13 @@ void MasterEvents::open_set_up(const NewMatch& kind) {
 
 void MasterEvents::Q_N_Singola_Click() {
     NewMatch kind{.free_flights = true, .mode = 1};
-    switch (program_.match.Codice_Gioco) {
+    const int game = program_.match.Codice_Gioco;
+    switch (game) {
         case kBriscola:
-            kind.hand_size = 3;
-            break;
         case kScopa:
         case kTresette:
-            break;
         case kDeckOnly:
-            kind.hand_size = 7;
-            break;
         case kBriscolaVariant:
-            kind.hand_size = 5;
             break;
         case kCamicia:
             kind.mode = 0;
@@ -119,6 +111,7 @@ void MasterEvents::Q_N_Singola_Click() {
         default:
             return;
     }
+    kind.hand_size = games::new_match_hand(game);
     open_set_up(kind);
 }
 
@@ -126,7 +119,7 @@ void MasterEvents::Q_N_Punteggio_Click() {
     engine::MatchState& m = program_.match;
     const int game = m.Codice_Gioco;
     if (game != kBriscola && game != kBriscolaVariant && game != kTresette && game != kScopa) return;
-    open_set_up({.points_frame = true, .mode = 2, .hand_size = briscola_hand_size(game)});
+    open_set_up({.points_frame = true, .mode = 2, .hand_size = games::new_match_hand(game)});
     if (m.Codice_Gioco == kScopa) {
         for (int s = 1; s <= 9; ++s) {
             m.Tabella_Carte(engine::list::kMatch, s, 1) = 0;
@@ -144,7 +137,7 @@ void MasterEvents::Q_N_Partite_Click() {
     engine::MatchState& m = program_.match;
     const int game = m.Codice_Gioco;
     if (game != kBriscola && game != kBriscolaVariant) return;
-    open_set_up({.games_frame = true, .mode = 3, .hand_size = briscola_hand_size(game)});
+    open_set_up({.games_frame = true, .mode = 3, .hand_size = games::new_match_hand(game)});
     m.Partite_Da_Vincere = storage::basic_val_number(program_.setup.setup_screen.TXT_Numero_Partite.Text);
 }
 
@@ -170,7 +163,7 @@ void MasterEvents::open_new_match(games::Kind kind) {
 void MasterEvents::Q_N_151_Click() {
     engine::MatchState& m = program_.match;
     if (m.Codice_Gioco != kBriscola) return;
-    open_set_up({.arrange_frames = true, .points_frame = true, .mode = 4, .hand_size = 5});
+    open_set_up({.arrange_frames = true, .points_frame = true, .mode = 4, .hand_size = k151Hand});
     for (int k = 1; k <= 20; ++k) m.Tabella_Carte(engine::list::kMatch, k, 1) = 0;
 }
 
@@ -323,34 +316,16 @@ void MasterEvents::P_Click(int index) {
     program_.animation.Blocca_Comandi();
     program_.animation.Libera_Animazioni();
     program_.engine.Conta_Carte_Tavolo();
-    const int p = index;
-    m.Tabella_Giocatori(9, 4) = static_cast<std::int16_t>(p);
+    m.Tabella_Giocatori(9, 4) = static_cast<std::int16_t>(index);
     // The card goes to the first free table place: the end of the table, or in Scopa
     // the first hole a capture left.
-    const int place = m.Carte_In_Tavola + 1;
-    const std::string face = program_.animation.face_picture(m.Tabella_Carte(9, p, engine::attr::kSuit),
-                                                             m.Tabella_Carte(9, p, engine::attr::kValue));
-    if (game == kScopa) {
-        // The card's table picture gets its face before the flight, still hidden.
-        if (Control* on_table = w.P.find(200 + place)) LoadPicture(*on_table, face, program_.pictures);
-    }
-    Tipo_Animazione& slot = a.Animazioni_Carte(1);
-    slot.Immagine = face;
-    for (int attribute = 1; attribute <= 3; ++attribute) {
-        const std::int16_t value = m.Tabella_Carte(9, p, attribute);
-        m.Tabella_Giocatori(9, attribute) = value;
-        m.Tabella_Carte(engine::list::kTable, place, attribute) = value;
-        m.Tabella_Carte(9, p, attribute) = 0;
-    }
-    if (game == kScopa) m.Tabella_Giocatori(5, 1) = static_cast<std::int16_t>(place);
-    Control& card = w.P(p);
-    card.Visible = false;
-    slot.Stato(1) = 'N';
-    // A card of a big deck can lie beyond what a 16-bit twip holds: its flight then
-    // starts from the nearest point that does.
-    slot.Coordinate(1) = Animation::whole_twips(card.Top);
-    slot.Coordinate(2) = Animation::whole_twips(card.Left);
-    slot.Carta(1) = static_cast<std::int16_t>(p);
+    program_.animation.play_card({.from_list = engine::seat::kHuman,
+                                  .position = index,
+                                  .picture = &w.P(index),
+                                  .to_list = engine::list::kTable,
+                                  .place = m.Carte_In_Tavola + 1,
+                                  .player_row = engine::seat::kHuman,
+                                  .scopa = game == kScopa});
 
     program_.engine.Gioca_Carta();
     // The card's own flight has landed once the flights started are all down.
@@ -383,21 +358,12 @@ void MasterEvents::camicia_play(int index) {
     for (int k = t; k >= 1; --k) {
         if (Control* card = w.P.find(k)) card->Enabled = false;
     }
-    Tipo_Animazione& slot = a.Animazioni_Carte(1);
-    slot.Immagine = program_.animation.face_picture(cards(kCamiciaHuman, t, engine::attr::kSuit),
-                                                    cards(kCamiciaHuman, t, engine::attr::kValue));
     // The top card becomes the central pile's top card.
-    for (int attribute = 1; attribute <= 3; ++attribute) {
-        cards(engine::list::kCamiciaTable, place, attribute) = cards(kCamiciaHuman, t, attribute);
-        cards(kCamiciaHuman, t, attribute) = 0;
-    }
-    if (Control* card = w.P.find(t)) {
-        card->Visible = false;
-        slot.Coordinate(1) = Animation::whole_twips(card->Top);
-        slot.Coordinate(2) = Animation::whole_twips(card->Left);
-    }
-    slot.Stato(1) = 'N';
-    slot.Carta(1) = static_cast<std::int16_t>(t);
+    program_.animation.play_card({.from_list = kCamiciaHuman,
+                                  .position = t,
+                                  .picture = w.P.find(t),
+                                  .to_list = engine::list::kCamiciaTable,
+                                  .place = place});
 
     engine.Gioca_Carta();
     program_.waits.wait_until("P_Click", [&a] { return a.Animazioni_Concluse == a.Animazioni_Avviate; });
@@ -458,27 +424,14 @@ bool MasterEvents::tresette_may_play(int index) {
     program_.animation.Copri_Carte_Avversario();
     program_.engine.Conta_Carte_Tavolo();
     if (m.Carte_In_Tavola > 0) {
-        if (index >= 41) return true;  // not a hand card: the play refuses it
-        // The led suit must be followed while the hand holds a card of it.
-        const int led = m.Tabella_Carte(engine::list::kTable, 1, engine::attr::kSuit);
-        if (index >= 1 && m.Tabella_Carte(engine::seat::kHuman, index, engine::attr::kSuit) == led)
-            return true;
-        return held_of_suit(led) == 0;
+        // Not a hand card: the play refuses it.
+        if (index < 1 || index >= 41) return true;
+        return engine::may_play_tresette(m, engine::seat::kHuman, index);
     }
     // The leader of a four-player game tells the partner about the suit led, before
     // the card goes: only for a card that will be played.
     if (m.Numero_Giocatori == 4 && playable(index)) tresette_lead_signal(index);
     return true;
-}
-
-int MasterEvents::held_of_suit(int suit) const {
-    const engine::MatchState& m = program_.match;
-    int held = 0;
-    // Every position of the hand: three players hold 13 cards.
-    for (int j = 1; j <= 40; ++j) {
-        if (m.Tabella_Carte(engine::seat::kHuman, j, engine::attr::kSuit) == suit) ++held;
-    }
-    return held;
 }
 
 void MasterEvents::tresette_lead_signal(int index) {

@@ -271,6 +271,45 @@ TEST(NewMatch, EachKindShowsItsFramesAndClearsWhatItNeeds) {
     EXPECT_TRUE(p.setup.setup_screen.FRM_Generali_Camicia.Visible);
 }
 
+TEST(NewMatch, EachHandlerDealsTheHandOfItsGameCode) {
+    HeadlessProgram h;
+    Program& p = h.program;
+    MatchState& m = p.match;
+    m.Codice_Gioco = game::kBriscola;
+    p.setup.match_setup.load();
+    using Handler = void (table::MasterEvents::*)();
+    struct Row {
+        Handler handler;
+        int game;
+        int hand;  // 0: left as it was
+    };
+    const Row rows[] = {
+        {&table::MasterEvents::Q_N_Singola_Click, game::kBriscola, 3},
+        {&table::MasterEvents::Q_N_Singola_Click, game::kScopa, 0},
+        {&table::MasterEvents::Q_N_Singola_Click, game::kCamicia, 0},
+        {&table::MasterEvents::Q_N_Singola_Click, game::kTresette, 0},
+        {&table::MasterEvents::Q_N_Singola_Click, game::kDeckOnly, 7},
+        {&table::MasterEvents::Q_N_Singola_Click, game::kBriscolaVariant, 5},
+        {&table::MasterEvents::Q_N_Punteggio_Click, game::kBriscola, 3},
+        {&table::MasterEvents::Q_N_Punteggio_Click, game::kScopa, 0},
+        {&table::MasterEvents::Q_N_Punteggio_Click, game::kTresette, 0},
+        {&table::MasterEvents::Q_N_Punteggio_Click, game::kBriscolaVariant, 5},
+        {&table::MasterEvents::Q_N_Partite_Click, game::kBriscola, 3},
+        {&table::MasterEvents::Q_N_Partite_Click, game::kBriscolaVariant, 5},
+        {&table::MasterEvents::Q_N_151_Click, game::kBriscola, 5},
+        // Kinds a code does not have leave the hand too.
+        {&table::MasterEvents::Q_N_Partite_Click, game::kTresette, 0},
+        {&table::MasterEvents::Q_N_Punteggio_Click, game::kDeckOnly, 0},
+        {&table::MasterEvents::Q_N_Singola_Click, 7, 0},
+    };
+    for (const Row& row : rows) {
+        m.Codice_Gioco = row.game;
+        m.Carte_In_Mano = 11;
+        (p.master_events.*row.handler)();
+        EXPECT_EQ(m.Carte_In_Mano, row.hand == 0 ? 11 : row.hand) << "game " << row.game;
+    }
+}
+
 }  // namespace
 }  // namespace tavolora::engine
 

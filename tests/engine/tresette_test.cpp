@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "tests/support/headless_match.h"
 #include "tests/support/headless_program.h"
 
 namespace tavolora::engine {
@@ -174,6 +175,25 @@ TEST_F(TresetteEngine, AHandCarriesOnlyItsWholePointsIntoTheMatch) {
     EXPECT_EQ(m.Vincitore_Partita, 0);
     EXPECT_TRUE(w.PIC_Fine_Partita.Visible);
     EXPECT_TRUE(h.platform.messages().empty());
+}
+
+// "Gioca!" for Tresette: the hand by the number of players, the target in thirds of
+// a point, the summary's title.
+TEST(TresetteStart, TheHandFollowsThePlayersAndTheTargetCountsInThirds) {
+    for (const auto& [players, hand] : {std::pair{2, 10}, std::pair{3, 13}, std::pair{4, 10}}) {
+        testing::MatchPlan plan;
+        plan.game = game::kTresette;
+        plan.players = players;
+        plan.mode = 2;
+        plan.target_points = 31;
+        testing::HeadlessMatch match(plan);
+        MatchState& m = match.program().match;
+        m.Carte_In_Mano = 3;  // what a Briscola match before this one left
+        match.start();
+        EXPECT_EQ(m.Carte_In_Mano, hand) << players;
+        EXPECT_EQ(m.Punti_Da_Raggiungere, 93) << players;
+        EXPECT_EQ(match.program().master.PIC_Riepilogo_Accusi.Caption, "Riepilogo degli accusi");
+    }
 }
 
 }  // namespace

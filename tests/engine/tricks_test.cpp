@@ -204,5 +204,34 @@ TEST_F(Trick, FourPlayersTheLookAheadGivesAPartnersTrickToTheSeatTrying) {
     EXPECT_TRUE(best_is({2, 3, 3}));
 }
 
+// --- Tresette's duty to follow suit ---------------------------------------------------
+
+TEST_F(Trick, TresetteFollowsTheLedSuitWhileTheHandHoldsIt) {
+    tresette(3);
+    m.Carte_In_Mano = 13;
+    const auto hand = [&](int position, int suit) {
+        m.Tabella_Carte(1, position, attr::kSuit) = static_cast<std::int16_t>(suit);
+        m.Tabella_Carte(1, position, attr::kValue) = 4;
+    };
+    for (int p = 1; p <= 12; ++p) hand(p, p <= 6 ? 1 : 3);
+    hand(13, 2);  // the only Coppe, at the last position of a thirteen-card hand
+
+    // Leading: any card.
+    m.Carte_In_Tavola = 0;
+    EXPECT_TRUE(may_play_tresette(m, 1, 1));
+
+    // Coppe led: only the Coppe, however far down the hand it lies.
+    table({{2, 9, 2}});
+    m.Carte_In_Tavola = 1;
+    EXPECT_TRUE(may_play_tresette(m, 1, 13));
+    for (int p : {1, 6, 7, 12}) EXPECT_FALSE(may_play_tresette(m, 1, p)) << p;
+
+    // Denari led, none held: any card, and a card beyond the hand's size obliges
+    // nothing.
+    table({{4, 9, 2}});
+    hand(14, 4);
+    for (int p : {1, 7, 13}) EXPECT_TRUE(may_play_tresette(m, 1, p)) << p;
+}
+
 }  // namespace
 }  // namespace tavolora::engine
