@@ -16,6 +16,7 @@
 #include "controls/button/painter.h"
 #include "controls/platform/exposed.h"
 #include "controls/platform/fonts.h"
+#include "controls/platform/input_codes.h"
 
 namespace tavolora::controls {
 
@@ -36,19 +37,6 @@ int caption_format(int align, int current) {
             return kDtSingleLine | kDtBottom | kDtCenter;
         default:
             return current;
-    }
-}
-
-int mouse_button(Qt::MouseButton button) {
-    switch (button) {
-        case Qt::LeftButton:
-            return 1;
-        case Qt::RightButton:
-            return 2;
-        case Qt::MiddleButton:
-            return 4;
-        default:
-            return 0;
     }
 }
 
@@ -423,7 +411,7 @@ void ThemeButton::mousePressEvent(QMouseEvent* event) {
 
 void ThemeButton::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) left_release();
-    f_.last_released = mouse_button(event->button());
+    f_.last_released = mouse_button_code(event->button());
     const bool click = pressed_inside_ && !after_double_click_ && rect().contains(event->position().toPoint());
     pressed_inside_ = false;
     after_double_click_ = false;

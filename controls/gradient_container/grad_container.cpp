@@ -11,6 +11,7 @@
 
 #include "controls/gradient_container/gradient_engine.h"
 #include "controls/platform/exposed.h"
+#include "controls/platform/input_codes.h"
 #include "controls/platform/regions.h"
 
 namespace tavolora::controls {
@@ -69,22 +70,6 @@ QSizeF caption_extent(const QString& caption, const QFont& font) {
         height += size.height();
     }
     return {width, height};
-}
-
-int mouse_buttons(Qt::MouseButtons buttons) {
-    int mask = 0;
-    if (buttons & Qt::LeftButton) mask |= 1;
-    if (buttons & Qt::RightButton) mask |= 2;
-    if (buttons & Qt::MiddleButton) mask |= 4;
-    return mask;
-}
-
-int shift_keys(Qt::KeyboardModifiers modifiers) {
-    int mask = 0;
-    if (modifiers & Qt::ShiftModifier) mask |= 1;
-    if (modifiers & Qt::ControlModifier) mask |= 2;
-    if (modifiers & Qt::AltModifier) mask |= 4;
-    return mask;
 }
 
 }  // namespace
@@ -466,7 +451,7 @@ void GradContainer::paintEvent(QPaintEvent* event) {
 
 void GradContainer::mouseMoveEvent(QMouseEvent* event) {
     const QPointF at = event->position();
-    emit MouseMove(mouse_buttons(event->buttons()), shift_keys(event->modifiers()),
+    emit MouseMove(mouse_button_code(event->buttons()), shift_code(event->modifiers()),
                    static_cast<float>(at.x()), static_cast<float>(at.y()));
 }
 
