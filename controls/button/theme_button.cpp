@@ -152,14 +152,12 @@ void ThemeButton::About() {
 
 void ThemeButton::Refresh() {
     if (surface_.width() != width() || surface_.height() != height()) surface_.resize(width(), height());
-    refresh(surface_, f_,
-            PaintContext{host_.colours(), host_.user_mode(),
-                         [this](Surface& s, int state) { return themed(s, state); }});
+    // Without visual styles there is no platform button to draw.
+    PaintContext context{host_.colours(), host_.user_mode(), {}};
+    if (host_.visual_styles())
+        context.themed = [this](Surface& s, int state) { draw_platform_button(s, state, this); };
+    refresh(surface_, f_, context);
     update();
-}
-
-bool ThemeButton::themed(Surface& surface, int state) const {
-    return host_.visual_styles() && draw_platform_button(surface, state, this);
 }
 
 bool draw_platform_button(Surface& surface, int state, const QWidget* widget) {

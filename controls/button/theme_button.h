@@ -150,7 +150,6 @@ private:
     // The click notice, after a release: a left click toggles a toggle button and
     // raises Click. Returns false when a handler of Click destroyed the button.
     bool click_notice();
-    bool themed(Surface& surface, int state) const;
 
     ControlHost& host_;
     QString name_;
