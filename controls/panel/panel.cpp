@@ -9,31 +9,11 @@
 #include "controls/platform/exposed.h"
 #include "controls/platform/input_codes.h"
 #include "controls/platform/regions.h"
+#include "controls/platform/stored_properties.h"
 
 namespace tavolora::controls {
 
 namespace {
-
-// The stored names, in the order they are written and read.
-const QString kBackColor = QStringLiteral("BackColor");
-const QString kBorderColor = QStringLiteral("BorderColor");
-const QString kForeColor = QStringLiteral("ForeColor");
-const QString kTitleGradientStart = QStringLiteral("TitleGradientStart");
-const QString kTitleGradientEnd = QStringLiteral("TitleGradientEnd");
-const QString kFont = QStringLiteral("Font");
-const QString kRoundedCorners = QStringLiteral("RoundedCorners");
-const QString kTitleHeight = QStringLiteral("TitleHeight");
-const QString kCaption = QStringLiteral("Caption");
-const QString kAlignment = QStringLiteral("Alignment");
-
-constexpr Colour kDefaultBackColor = 0x80000000u | kColorBtnFace;
-constexpr Colour kDefaultBorderColor = 0;
-constexpr Colour kDefaultForeColor = 0;
-constexpr Colour kDefaultGradientStart = 0x00FFFFFFu;
-constexpr Colour kDefaultGradientEnd = 0x00D96C00u;
-constexpr int kDefaultRoundedCorners = 0;
-constexpr qint16 kDefaultTitleHeight = 18;
-constexpr int kDefaultAlignment = 2;
 
 // The caption keeps this distance from the side it is aligned to.
 constexpr int kCaptionMargin = 5;
@@ -77,104 +57,99 @@ Panel::Panel(ControlHost& host, const QString& name, QWidget* parent)
 
 // --- Property store -----------------------------------------------------------
 
-void Panel::InitProperties() {
-    set_BackColor(kDefaultBackColor);
-    set_BorderColor(kDefaultBorderColor);
-    set_ForeColor(kDefaultForeColor);
-    set_TitleGradientStart(kDefaultGradientStart);
-    set_TitleGradientEnd(kDefaultGradientEnd);
-    set_Font(host_.form_font());
-    set_RoundedCorners(kDefaultRoundedCorners);
-    set_TitleHeight(kDefaultTitleHeight);
-    set_Caption(name_);
-    set_Alignment(kDefaultAlignment);
+template <class Self, class Row>
+void Panel::stored_properties(Self& self, Row&& row) {
+    // The order is the order of the change notices while a panel is read.
+    // clang-format off
+    //   names                  member                 reading default                         writing
+    row("BackColor",            self.back_colour_,     Colour{0x80000000u | kColorBtnFace},    kAsRead);
+    row("BorderColor",          self.border_colour_,   Colour{0},                              kAsRead);
+    row("ForeColor",            self.fore_colour_,     Colour{0},                              kAsRead);
+    row("TitleGradientStart",   self.gradient_start_,  Colour{0x00FFFFFFu},                    kAsRead);
+    row("TitleGradientEnd",     self.gradient_end_,    Colour{0x00D96C00u},                    kAsRead);
+    row("Font",                 self.font_,            self.host_.form_font(),                 kAsRead);
+    row("RoundedCorners",       self.rounded_corners_, 0,                                      kAsRead);
+    row("TitleHeight",          self.title_height_,    qint16{18},                             kAsRead);
+    row("Caption",              self.caption_,         self.name_,                             kAsRead);
+    // The caption centred.
+    row("Alignment",            self.alignment_,       2,                                      kAsRead);
+    // clang-format on
 }
+
+// A new panel takes the values a stored one without any has.
+void Panel::InitProperties() { ReadProperties(PropertyBag()); }
 
 void Panel::ReadProperties(const PropertyBag& bag) {
-    set_BackColor(static_cast<Colour>(bag.read_int(kBackColor, kDefaultBackColor)));
-    set_BorderColor(static_cast<Colour>(bag.read_int(kBorderColor, kDefaultBorderColor)));
-    set_ForeColor(static_cast<Colour>(bag.read_int(kForeColor, kDefaultForeColor)));
-    set_TitleGradientStart(static_cast<Colour>(bag.read_int(kTitleGradientStart, kDefaultGradientStart)));
-    set_TitleGradientEnd(static_cast<Colour>(bag.read_int(kTitleGradientEnd, kDefaultGradientEnd)));
-    set_Font(bag.read_font(kFont, host_.form_font()));
-    set_RoundedCorners(static_cast<int>(bag.read_int(kRoundedCorners, kDefaultRoundedCorners)));
-    set_TitleHeight(static_cast<qint16>(bag.read_int(kTitleHeight, kDefaultTitleHeight)));
-    set_Caption(bag.read_string(kCaption, name_));
-    set_Alignment(static_cast<int>(bag.read_int(kAlignment, kDefaultAlignment)));
+    // Each value as its setter would take it: stored, then told to the form.
+    const StoreReader read{bag};
+    stored_properties(*this, [&](PropertyNames names, auto&& member, const auto& reading, const auto& writing) {
+        read(names, member, reading, writing);
+        changed(&member);
+    });
 }
 
-void Panel::WriteProperties(PropertyBag& bag) const {
-    bag.write(kBackColor, qint64(back_colour_), qint64(kDefaultBackColor));
-    bag.write(kBorderColor, qint64(border_colour_), qint64(kDefaultBorderColor));
-    bag.write(kForeColor, qint64(fore_colour_), qint64(kDefaultForeColor));
-    bag.write(kTitleGradientStart, qint64(gradient_start_), qint64(kDefaultGradientStart));
-    bag.write(kTitleGradientEnd, qint64(gradient_end_), qint64(kDefaultGradientEnd));
-    bag.write(kFont, font_, host_.form_font());
-    bag.write(kRoundedCorners, qint64(rounded_corners_), qint64(kDefaultRoundedCorners));
-    bag.write(kTitleHeight, qint64(title_height_), qint64(kDefaultTitleHeight));
-    bag.write(kCaption, caption_, name_);
-    bag.write(kAlignment, qint64(alignment_), qint64(kDefaultAlignment));
-}
+void Panel::WriteProperties(PropertyBag& bag) const { stored_properties(*this, StoreWriter{bag}); }
 
 // --- Properties -------------------------------------------------------------------
 
-void Panel::changed(const QString& name) {
+void Panel::changed(const void* member) {
+    const PropertyNames names = names_of(member, [this](auto&& row) { stored_properties(*this, row); });
     // The form's handler of the notice may close the form and the panel with it.
     const QPointer<Panel> alive(this);
-    emit PropertyChanged(name);
+    emit PropertyChanged(QLatin1String(names.notice));
     if (alive) Redraw();
 }
 
 void Panel::set_BackColor(Colour colour) {
     back_colour_ = colour;
-    changed(kBackColor);
+    changed(&back_colour_);
 }
 
 void Panel::set_BorderColor(Colour colour) {
     border_colour_ = colour;
-    changed(kBorderColor);
+    changed(&border_colour_);
 }
 
 void Panel::set_ForeColor(Colour colour) {
     fore_colour_ = colour;
-    changed(kForeColor);
+    changed(&fore_colour_);
 }
 
 void Panel::set_TitleGradientStart(Colour colour) {
     gradient_start_ = colour;
-    changed(kTitleGradientStart);
+    changed(&gradient_start_);
 }
 
 void Panel::set_TitleGradientEnd(Colour colour) {
     gradient_end_ = colour;
-    changed(kTitleGradientEnd);
+    changed(&gradient_end_);
 }
 
 void Panel::set_Font(const QFont& font) {
     // The caption's font only: the widget's own font is left alone, so that the
     // controls placed in the panel keep the fonts their screen gave them.
     font_ = font;
-    changed(kFont);
+    changed(&font_);
 }
 
 void Panel::set_RoundedCorners(int corners) {
     rounded_corners_ = corners;
-    changed(kRoundedCorners);
+    changed(&rounded_corners_);
 }
 
 void Panel::set_TitleHeight(qint16 height) {
     title_height_ = height;
-    changed(kTitleHeight);
+    changed(&title_height_);
 }
 
 void Panel::set_Caption(const QString& caption) {
     caption_ = caption;
-    changed(kCaption);
+    changed(&caption_);
 }
 
 void Panel::set_Alignment(int alignment) {
     alignment_ = alignment;
-    changed(kAlignment);
+    changed(&alignment_);
 }
 
 // --- Painting ---------------------------------------------------------------------
