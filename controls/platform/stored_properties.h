@@ -28,8 +28,9 @@
 namespace tavolora::controls {
 
 struct PropertyNames {
-    // A property whose name is the same in the store and in the notice.
-    constexpr PropertyNames(const char* name) : stored(name), notice(name) {}  // NOLINT: a row names it so
+    // A property whose name is the same in the store and in the notice; implicit, so
+    // that such a row gives its name once.
+    constexpr PropertyNames(const char* name) : stored(name), notice(name) {}
     constexpr PropertyNames(const char* stored_name, const char* notice_name)
         : stored(stored_name), notice(notice_name) {}
     const char* stored;  // in the form's store

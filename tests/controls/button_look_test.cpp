@@ -1,5 +1,5 @@
-// The button's look as one settled choice: the colours a face starts from, the row
-// of each style, and the settling that comes before every paint.
+// The button's look as one settled choice: the colours a face starts from, and the
+// settling that comes before every paint.
 #include <gtest/gtest.h>
 
 #include "controls/button/painter.h"
@@ -61,23 +61,6 @@ TEST(BaseColours, EveryStyleFollowsTheDesktopOnlyWithoutColoursOfItsOwn) {
             EXPECT_NE(painted(system, desktop), painted(system, changed)) << style << " " << state;
         }
     }
-}
-
-TEST(ButtonStyles, RowsGiveTheIconMarginTheOutlineAndTheDesignTimeLook) {
-    EXPECT_EQ(button_style(5).icon_margin, 5);
-    EXPECT_EQ(button_style(7).icon_margin, 5);
-    EXPECT_EQ(button_style(9).icon_margin, 7);
-    EXPECT_EQ(button_style(10).icon_margin, 7);
-    // Only the screens' style keeps its own look at design time; only 4 shadows its
-    // icon; only 6 is the platform's button.
-    for (int style = -2; style <= 12; ++style) {
-        EXPECT_EQ(button_style(style).hot_at_design_time, style != 5) << style;
-        EXPECT_EQ(button_style(style).shadows_icon, style == 4) << style;
-        EXPECT_EQ(button_style(style).themed, style == 6) << style;
-    }
-    // Styles out of range share the plain row: no face, the plain outline.
-    EXPECT_EQ(&button_style(-1), &button_style(11));
-    EXPECT_EQ(button_style(11).outline(30, 20), QRegion(0, 0, 30, 20));
 }
 
 TEST(Settle, DecidesTheLookBeforeThePaintAndThePaintWritesNothingElse) {
