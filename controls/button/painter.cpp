@@ -1,5 +1,8 @@
 #include "controls/button/painter.h"
 
+#include <iterator>
+
+#include "controls/button/button_region.h"
 #include "controls/button/primitives.h"
 #include "controls/button/styles.h"
 
@@ -7,134 +10,128 @@ namespace tavolora::controls {
 
 namespace {
 
-struct Colours {
-    Colour face;
-    Colour shadow;
-    Colour selection;
-    Colour window;
-    Colour normal;            // BackColor with custom colours, else face
-    Colour hot;               // HighlightColor with custom colours, else face
-    Colour custom_selection;  // HighlightColor with custom colours, else selection
-};
-
-Colours colours_of(const ButtonFields& f, const SystemColours& system) {
-    Colours c;
-    c.face = system.get(kColorBtnFace);
-    c.shadow = system.get(kColorBtnShadow);
-    c.selection = system.get(kColorHighlight);
-    c.window = system.get(kColorWindow);
-    c.normal = f.UseCustomColors ? f.BackColor : c.face;
-    c.hot = f.UseCustomColors ? f.HighlightColor : c.face;
-    c.custom_selection = f.UseCustomColors ? f.HighlightColor : c.selection;
-    return c;
-}
+// The icon's distance from its side on most styles; the shaded borders of styles 5
+// and 7 and the bevels of 9 and 10 keep it further in.
+constexpr int kIconMargin = 4;
+constexpr int kIconMarginBordered = 5;
+constexpr int kIconMarginBeveled = 7;
 
 // The outermost one-pixel ring of the surface.
 void outline(Surface& s, Colour colour) { draw_rect_outline(s, 0, 0, s.width() - 1, s.height() - 1, colour); }
 
-void style0(Surface& s, const ButtonFields& f, const Colours& c, const SystemColours& system) {
-    s.set_background(f.state == kNormal ? c.normal : c.hot);
-    draw_edge_coords(s, 0, 0, s.width(), s.height(), f.state == kPressed ? kEdgeSunken : kEdgeRaised, system);
+// The plain styles 0 to 2 build on the button face for both base colours.
+BaseColours plain_colours(const ButtonFields& f, const SystemColours& system) {
+    const Colour face = system.get(kColorBtnFace);
+    return base_colours(f, system, {face, face});
 }
 
-void style1(Surface& s, const ButtonFields& f, const Colours& c, const SystemColours& system) {
-    s.set_background(f.state == kNormal || f.state == kDisabled ? c.normal : c.hot);
+void style0(Surface& s, const ButtonFields& f, const PaintContext& context) {
+    const BaseColours c = plain_colours(f, context.colours);
+    s.set_background(f.state == kNormal ? c.back : c.highlight);
+    draw_edge_coords(s, 0, 0, s.width(), s.height(), f.state == kPressed ? kEdgeSunken : kEdgeRaised,
+                     context.colours);
+}
+
+void style1(Surface& s, const ButtonFields& f, const PaintContext& context) {
+    const BaseColours c = plain_colours(f, context.colours);
+    s.set_background(f.state == kNormal || f.state == kDisabled ? c.back : c.highlight);
     if (f.state == kNormal || f.state == kHot)
-        draw_edge_coords(s, 0, 0, s.width(), s.height(), kBdrRaisedInner, system);
+        draw_edge_coords(s, 0, 0, s.width(), s.height(), kBdrRaisedInner, context.colours);
     else if (f.state == kPressed)
-        draw_edge_coords(s, 0, 0, s.width(), s.height(), kBdrSunkenOuter, system);
+        draw_edge_coords(s, 0, 0, s.width(), s.height(), kBdrSunkenOuter, context.colours);
     else if (f.state == kDisabled)
         outline(s, s.background());
 }
 
-void style2(Surface& s, const ButtonFields& f, const Colours& c, const SystemColours& system) {
-    s.set_background(f.state == kNormal || f.state == kDisabled ? c.normal : c.hot);
+void style2(Surface& s, const ButtonFields& f, const PaintContext& context) {
+    const BaseColours c = plain_colours(f, context.colours);
+    s.set_background(f.state == kNormal || f.state == kDisabled ? c.back : c.highlight);
     if (f.state == kNormal || f.state == kDisabled)
         outline(s, s.background());
     else if (f.state == kHot)
-        draw_edge_coords(s, 0, 0, s.width(), s.height(), kBdrRaisedInner, system);
+        draw_edge_coords(s, 0, 0, s.width(), s.height(), kBdrRaisedInner, context.colours);
     else if (f.state == kPressed)
-        draw_edge_coords(s, 0, 0, s.width(), s.height(), kBdrSunkenOuter, system);
+        draw_edge_coords(s, 0, 0, s.width(), s.height(), kBdrSunkenOuter, context.colours);
 }
 
-void style3(Surface& s, const ButtonFields& f, const Colours& c) {
-    s.set_background(c.normal);
-    Colour panel = c.normal;
+void style3(Surface& s, const ButtonFields& f, const PaintContext& context) {
+    const SystemColours& system = context.colours;
+    const Colour face = system.get(kColorBtnFace);
+    const Colour shadow = system.get(kColorBtnShadow);
+    // Without custom colours the etched panel stands in the button shadow.
+    const BaseColours c = base_colours(f, system, {face, shadow});
+    s.set_background(c.back);
+    Colour panel = c.back;
     if (f.state == kPressed)
-        panel = f.UseCustomColors ? f.HighlightColor : c.shadow;
+        panel = c.highlight;
     else if (f.state == kHot)
-        panel = f.UseCustomColors ? colour_blend(f.HighlightColor, f.BackColor) : colour_blend(c.shadow, c.face);
+        panel = colour_blend(c.highlight, c.back);
     s.fill_rect(f.inner.left, f.inner.top, f.inner.right, f.inner.bottom, panel);
     draw_pixel_frame(s, f.client.left, f.client.top, f.client.right - f.client.left - 1,
-                     f.client.bottom - f.client.top - 1, c.shadow, c.window, panel);
+                     f.client.bottom - f.client.top - 1, shadow, system.get(kColorWindow), panel);
 }
 
-void style4(Surface& s, const ButtonFields& f, const Colours& c) {
+void style4(Surface& s, const ButtonFields& f, const PaintContext& context) {
+    const SystemColours& system = context.colours;
+    // Without custom colours the hot and pressed faces start from the selection colour.
+    const BaseColours c = base_colours(f, system, {system.get(kColorBtnFace), system.get(kColorHighlight)});
     // The background before the figure is ours to choose: the normal colour, so
     // that an erase before painting shows no black.
-    s.set_background(c.normal);
+    s.set_background(c.back);
     const int w = s.width();
     const int h = s.height();
     if (f.state == kNormal || f.state == kDisabled) {
-        draw_rectangle(s, 0, 0, w, h, colour_shift(c.normal, 32));
+        draw_rectangle(s, 0, 0, w, h, colour_shift(c.back, 32));
     } else if (f.state == kHot || f.state == kPressed) {
-        const Colour working = c.custom_selection;
+        const Colour working = c.highlight;
         draw_rectangle(s, 0, 0, w - 1, h - 1, colour_shift(working, f.state == kHot ? 176 : 128));
         draw_rect_outline(s, 0, 0, w - 1, h - 1, working);
     }
 }
 
-// The style's figure; returns the icon's margin.
-int draw_figure(Surface& s, ButtonFields& f, const PaintContext& context) {
-    const SystemColours& system = context.colours;
-    const Colours c = colours_of(f, system);
-    switch (f.Style) {
-        case 0:
-            style0(s, f, c, system);
-            return 4;
-        case 1:
-            style1(s, f, c, system);
-            return 4;
-        case 2:
-            style2(s, f, c, system);
-            return 4;
-        case 3:
-            style3(s, f, c);
-            return 4;
-        case 4:
-            style4(s, f, c);
-            return 4;
-        case 5:
-            if (f.UseCustomColors)
-                paint_style5(s, f, system);
-            else
-                paint_style5_fixed(s, f, system);
-            return 5;
-        case 6: {
-            s.set_background(c.face);
-            const int state = f.state == kNormal && f.focus ? 5 : f.state;
-            // Without visual styles the button falls back, from the next paint on.
-            if (!context.themed || !context.themed(s, state)) f.Style = f.NonThemeStyle;
-            return 4;
-        }
-        case 7:
-            paint_style7(s, f, system);
-            return 5;
-        case 8:
-            paint_style8(s, f, system);
-            return 4;
-        case 9:
-            paint_style9(s, f, system);
-            return 7;
-        case 10:
-            paint_style10(s, f);
-            return 7;
-        default:
-            return 4;
-    }
+void style5(Surface& s, const ButtonFields& f, const PaintContext& context) {
+    if (f.UseCustomColors)
+        paint_style5(s, f, context.colours);
+    else
+        paint_style5_fixed(s, f, context.colours);
 }
 
-void draw_icon(Surface& s, const ButtonFields& f, int margin) {
+// The platform's button on the button face; settle() has already handed a button
+// without visual styles over to its stand-in, which shows from the next paint.
+void style6(Surface& s, const ButtonFields& f, const PaintContext& context) {
+    s.set_background(context.colours.get(kColorBtnFace));
+    const int state = f.state == kNormal && f.focus ? 5 : f.state;
+    if (context.themed && s.width() != 0 && s.height() != 0) context.themed(s, state);
+}
+
+void style7(Surface& s, const ButtonFields& f, const PaintContext& context) { paint_style7(s, f, context.colours); }
+void style8(Surface& s, const ButtonFields& f, const PaintContext& context) { paint_style8(s, f, context.colours); }
+void style9(Surface& s, const ButtonFields& f, const PaintContext& context) { paint_style9(s, f, context.colours); }
+void style10(Surface& s, const ButtonFields& f, const PaintContext&) { paint_style10(s, f); }
+
+// A style outside 0 to 10: the cleared surface, then the caption and the icon.
+void no_face(Surface&, const ButtonFields&, const PaintContext&) {}
+
+// clang-format off
+//                 face     icon margin          outline           hot designed  icon shadow  themed
+constexpr ButtonStyle kStyles[] = {
+    /* 0 */ {style0,  kIconMargin,           rect_outline,    true,  false, false},
+    /* 1 */ {style1,  kIconMargin,           rect_outline,    true,  false, false},
+    /* 2 */ {style2,  kIconMargin,           rect_outline,    true,  false, false},
+    /* 3 */ {style3,  kIconMargin,           rect_outline,    true,  false, false},
+    /* 4 */ {style4,  kIconMargin,           rect_outline,    true,  true,  false},
+    // The screens' style keeps its own look while the form is designed.
+    /* 5 */ {style5,  kIconMarginBordered, cut_outline,     false, false, false},
+    /* 6 */ {style6,  kIconMargin,           rect_outline,    true,  false, true},
+    /* 7 */ {style7,  kIconMarginBordered, cut_outline,     true,  false, false},
+    /* 8 */ {style8,  kIconMargin,           wide_cut_outline, true, false, false},
+    /* 9 */ {style9,  kIconMarginBeveled,    wide_cut_outline, true, false, false},
+    /* 10 */ {style10, kIconMarginBeveled,   rounded_outline, true,  false, false},
+};
+constexpr ButtonStyle kPlainStyle{no_face, kIconMargin, rect_outline, true, false, false};
+// clang-format on
+
+void draw_icon(Surface& s, const ButtonFields& f, int margin, bool shadows) {
     if (f.Icon.isNull()) return;
     const double w = s.width();
     const double h = s.height();
@@ -168,7 +165,7 @@ void draw_icon(Surface& s, const ButtonFields& f, int margin) {
     if (f.state == kPressed) {
         ++x;
         ++y;
-    } else if (f.state == kHot && f.Style == 4) {
+    } else if (f.state == kHot && shadows) {
         // A grey silhouette of the icon, and the icon two pixels up and left of it.
         s.draw_picture(f.Icon, QRect(x, y, size, size));
         const Colour ground = s.pixel(1, 1);
@@ -185,17 +182,32 @@ void draw_icon(Surface& s, const ButtonFields& f, int margin) {
 
 }  // namespace
 
-void refresh(Surface& s, ButtonFields& f, const PaintContext& context) {
-    s.clear();
-    if (!context.user_mode && f.Style != 5) f.state = kHot;
+const ButtonStyle& button_style(int style) {
+    if (style < 0 || style >= static_cast<int>(std::size(kStyles))) return kPlainStyle;
+    return kStyles[style];
+}
+
+ButtonLook settle(ButtonFields& f, const Surface& s, const PaintContext& context) {
+    const ButtonStyle& row = button_style(f.Style);
+    // The order matters: a disabled toggle that is on shows disabled.
+    if (!context.user_mode && row.hot_at_design_time) f.state = kHot;
     if (f.ButtonType == 1 && f.Value) f.state = kPressed;
-    if (!f.Enabled) {
-        f.state = kDisabled;
-        s.set_background(context.colours.get(kColorBtnFace));
-    }
-    const int margin = draw_figure(s, f, context);
+    if (!f.Enabled) f.state = kDisabled;
+    if (row.themed && (!context.themed || s.width() == 0 || s.height() == 0)) f.Style = f.NonThemeStyle;
+    return ButtonLook{&row, button_style(f.Style).shadows_icon};
+}
+
+void paint(Surface& s, const ButtonFields& f, const ButtonLook& look, const PaintContext& context) {
+    s.clear();
+    if (!f.Enabled) s.set_background(context.colours.get(kColorBtnFace));
+    look.face->face(s, f, context);
     draw_caption(s, f, context.colours);
-    draw_icon(s, f, margin);
+    draw_icon(s, f, look.face->icon_margin, look.shadows_icon);
+}
+
+void refresh(Surface& s, ButtonFields& f, const PaintContext& context) {
+    const ButtonLook look = settle(f, s, context);
+    paint(s, f, look, context);
 }
 
 }  // namespace tavolora::controls

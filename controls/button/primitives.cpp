@@ -79,14 +79,22 @@ void draw_pixel_frame(Surface& s, int x, int y, int w, int h, Colour c1, Colour 
     s.set_pixel(x + w - 1, y + 1, blend);
 }
 
+BaseColours base_colours(const ButtonFields& f, const SystemColours& system, SystemStandIns stand_ins) {
+    if (f.UseCustomColors) return {f.BackColor, f.HighlightColor, f.FontColor, f.FontHighlightColor};
+    const Colour text = system.get(kColorBtnText);
+    return {stand_ins.back, stand_ins.highlight, text, text};
+}
+
 void draw_caption(Surface& s, const ButtonFields& f, const SystemColours& colours) {
     Colour colour = 0;
-    if (f.state == kDisabled)
+    if (f.state == kDisabled) {
         colour = colours.translate(0x80000000u | kColorGrayText);
-    else if (!f.UseCustomColors)
-        colour = colours.get(kColorBtnText);
-    else
-        colour = f.state == kNormal ? f.FontColor : f.FontHighlightColor;
+    } else {
+        // The caption takes no colour from the face: the stand-ins play no part.
+        const Colour face = colours.get(kColorBtnFace);
+        const BaseColours base = base_colours(f, colours, {face, face});
+        colour = f.state == kNormal ? base.text : base.text_hot;
+    }
     const QRect rect(f.inner.left, f.inner.top, f.inner.right - f.inner.left, f.inner.bottom - f.inner.top);
     s.draw_text(f.Caption, rect, f.caption_format, f.font, colour);
 }

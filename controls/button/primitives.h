@@ -42,6 +42,24 @@ void draw_edge_coords(Surface& s, double x, double y, double w, double h, int ed
 // right, c2 on the inner top and left and the outer bottom and right.
 void draw_pixel_frame(Surface& s, int x, int y, int w, int h, Colour c1, Colour c2, Colour c3);
 
+// The colours a button's look starts from. A button that uses its own colours
+// (UseCustomColors) builds its face from BackColor and HighlightColor and writes its
+// caption in FontColor at rest and FontHighlightColor otherwise; any other button
+// takes the system's stand-ins that its style names for the first two, and the
+// system's button text for the caption. Every look makes that choice here, and here
+// only; a disabled caption is grey in both cases (draw_caption).
+struct SystemStandIns {
+    Colour back;       // for BackColor
+    Colour highlight;  // for HighlightColor
+};
+struct BaseColours {
+    Colour back;
+    Colour highlight;
+    Colour text;      // the caption at rest
+    Colour text_hot;  // the caption hot or pressed
+};
+BaseColours base_colours(const ButtonFields& f, const SystemColours& system, SystemStandIns stand_ins);
+
 // The caption in the inner rectangle with the caption format, in the colour the
 // state and UseCustomColors choose.
 void draw_caption(Surface& s, const ButtonFields& f, const SystemColours& colours);

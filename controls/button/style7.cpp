@@ -38,8 +38,10 @@ void paint_style7(Surface& s, const ButtonFields& f, const SystemColours& colour
     if (state < kNormal || state > kDisabled) return;
     const int w = s.width();
     const int h = s.height();
-    const Colour base = f.UseCustomColors ? f.BackColor : colours.get(kColorBtnFace);
-    const Colour highlight = f.UseCustomColors ? f.HighlightColor : colours.get(kColorHighlight);
+    // Without custom colours: the button face and the system's selection colour.
+    const BaseColours own = base_colours(f, colours, {colours.get(kColorBtnFace), colours.get(kColorHighlight)});
+    const Colour base = own.back;
+    const Colour highlight = own.highlight;
     const Colour face = colour_clamp(base, face_offset(state));
     const auto b = [base](int d) { return colour_clamp(base, d); };
     const auto b0 = [face](int d) { return colour_clamp(face, d); };

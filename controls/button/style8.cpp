@@ -25,10 +25,12 @@ void paint_style8(Surface& s, const ButtonFields& f, const SystemColours& colour
     const int h = s.height();
     const bool pressed = f.state == kPressed;
 
+    // Without custom colours the face stands for BackColor and a lighter face for
+    // HighlightColor.
     const Colour face = colours.get(kColorBtnFace);
-    const Colour base = f.UseCustomColors ? f.BackColor : face;
-    Colour fill = base;
-    if (f.state != kNormal) fill = f.UseCustomColors ? f.HighlightColor : colour_clamp(face, 15);
+    const BaseColours own = base_colours(f, colours, {face, colour_clamp(face, 15)});
+    const Colour base = own.back;
+    const Colour fill = f.state == kNormal ? base : own.highlight;
     // The focus darkens the border of a button at rest only.
     const Colour edge = colour_clamp(base, !pressed && f.focus ? -96 : -48);
     const Colour shade = colour_clamp(edge, 21);

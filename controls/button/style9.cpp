@@ -11,18 +11,20 @@ namespace tavolora::controls {
 
 namespace {
 
-// B: the base colour of the state with the state's offset.
+// B: the base colour of the state with the state's offset. Without custom colours
+// the button face stands for both base colours.
 Colour face_of(const ButtonFields& f, const SystemColours& colours) {
     const Colour face = colours.get(kColorBtnFace);
+    const BaseColours own = base_colours(f, colours, {face, face});
     switch (f.state) {
         case kNormal:
-            return colour_clamp(f.UseCustomColors ? f.BackColor : face, -15);
+            return colour_clamp(own.back, -15);
         case kHot:
-            return colour_clamp(f.UseCustomColors ? f.HighlightColor : face, 1);
+            return colour_clamp(own.highlight, 1);
         case kPressed:
-            return colour_clamp(f.UseCustomColors ? f.HighlightColor : face, 24);
+            return colour_clamp(own.highlight, 24);
         default:
-            return colour_clamp(f.UseCustomColors ? f.BackColor : face, 15);
+            return colour_clamp(own.back, 15);
     }
 }
 

@@ -16,6 +16,8 @@
 #include "controls/button/painter.h"
 #include "controls/platform/exposed.h"
 #include "controls/platform/fonts.h"
+#include "controls/platform/input_codes.h"
+#include "controls/platform/stored_properties.h"
 
 namespace tavolora::controls {
 
@@ -36,19 +38,6 @@ int caption_format(int align, int current) {
             return kDtSingleLine | kDtBottom | kDtCenter;
         default:
             return current;
-    }
-}
-
-int mouse_button(Qt::MouseButton button) {
-    switch (button) {
-        case Qt::LeftButton:
-            return 1;
-        case Qt::RightButton:
-            return 2;
-        case Qt::MiddleButton:
-            return 4;
-        default:
-            return 0;
     }
 }
 
@@ -94,65 +83,55 @@ void ThemeButton::InitProperties() {
     relayout();
 }
 
+template <class Self, class Row>
+void ThemeButton::stored_properties(Self& self, Row&& row) {
+    auto& f = self.f_;
+    const SystemColours& colours = self.host_.colours();
+    const QString tooltip = self.host_.standard_tooltip(self.name_);
+    // clang-format off
+    //   names: stored, notice                    member                reading default               writing
+    row("Icon",                                   f.Icon,               QImage(),                     kWrittenAlways);
+    row("Style",                                  f.Style,              3,                            kAsRead);
+    row("Caption",                                f.Caption,            QString(),                    kAsRead);
+    row("IconSize",                               f.IconSize,           16,                           kAsRead);
+    row("CaptionAlign",                           f.CaptionAlign,       0,                            kAsRead);
+    row("IconAlign",                              f.IconAlign,          0,                            kAsRead);
+    row({"iNonThemeStyle", "NonThemeStyle"},      f.NonThemeStyle,      5,                            kAsRead);
+    row("Enabled",                                f.Enabled,            true,                         kAsRead);
+    row("ShowFocus",                              f.ShowFocus,          false,                        kAsRead);
+    row({"USeCustomColors", "UseCustomColors"},   f.UseCustomColors,    false,                        kAsRead);
+    row("BackColor",                              f.BackColor,          colours.get(kColorBtnFace),   kAsRead);
+    row("HighlightColor",                         f.HighlightColor,     colours.get(kColorHighlight), kAsRead);
+    row("FontColor",                              f.FontColor,          colours.get(kColorBtnText),   kAsRead);
+    row("FontHighlightColor",                     f.FontHighlightColor, colours.get(kColorBtnText),   kAsRead);
+    // The form's own tooltip text of the button, which the button takes over when shown.
+    row("ToolTipText",                            f.tooltip.text,       tooltip,                      kAsRead);
+    row({"Tooltiptitle", "TooltipTitle"},         f.tooltip.title,      QString(),                    kWrittenAlways);
+    row({"ToolTipIcon", "TooltipIcon"},           f.tooltip.icon,       0,                            kWrittenAlways);
+    row("ToolTipType",                            f.tooltip.type,       1,                            kWrittenAlways);
+    row({"ttBackColor", "ToolTipBackColor"},      f.tooltip.back,       colours.get(kColorInfoBk),    kAsRead);
+    row({"ttForeColor", "ToolTipForeColor"},      f.tooltip.fore,       colours.get(kColorInfoText),  kAsRead);
+    // Not stored, a font stays the one the button has.
+    row("Font",                                   f.font,               f.font,                       kWrittenAlways);
+    row("ButtonType",                             f.ButtonType,         0,                            kAsRead);
+    row("Value",                                  f.Value,              false,                        kAsRead);
+    // clang-format on
+}
+
 void ThemeButton::ReadProperties(const PropertyBag& bag) {
-    const SystemColours& colours = host_.colours();
     f_.state = kNormal;
-    f_.Icon = bag.read_picture(QStringLiteral("Icon"), QImage());
-    f_.Style = static_cast<int>(bag.read_int(QStringLiteral("Style"), 3));
-    f_.Caption = bag.read_string(QStringLiteral("Caption"), QString());
-    f_.IconSize = static_cast<int>(bag.read_int(QStringLiteral("IconSize"), 16));
-    f_.CaptionAlign = static_cast<int>(bag.read_int(QStringLiteral("CaptionAlign"), 0));
-    f_.IconAlign = static_cast<int>(bag.read_int(QStringLiteral("IconAlign"), 0));
-    f_.NonThemeStyle = static_cast<int>(bag.read_int(QStringLiteral("iNonThemeStyle"), 5));
-    f_.Enabled = bag.read_bool(QStringLiteral("Enabled"), true);
-    f_.ShowFocus = bag.read_bool(QStringLiteral("ShowFocus"), false);
-    f_.UseCustomColors = bag.read_bool(QStringLiteral("USeCustomColors"), false);
-    f_.BackColor = static_cast<Colour>(bag.read_int(QStringLiteral("BackColor"), colours.get(kColorBtnFace)));
-    f_.HighlightColor =
-        static_cast<Colour>(bag.read_int(QStringLiteral("HighlightColor"), colours.get(kColorHighlight)));
-    f_.FontColor = static_cast<Colour>(bag.read_int(QStringLiteral("FontColor"), colours.get(kColorBtnText)));
-    f_.FontHighlightColor =
-        static_cast<Colour>(bag.read_int(QStringLiteral("FontHighlightColor"), colours.get(kColorBtnText)));
-    f_.tooltip.text = bag.read_string(QStringLiteral("ToolTipText"), host_.standard_tooltip(name_));
-    f_.tooltip.title = bag.read_string(QStringLiteral("Tooltiptitle"), QString());
-    f_.tooltip.icon = static_cast<int>(bag.read_int(QStringLiteral("ToolTipIcon"), 0));
-    f_.tooltip.type = static_cast<int>(bag.read_int(QStringLiteral("ToolTipType"), 1));
-    f_.tooltip.back = static_cast<Colour>(bag.read_int(QStringLiteral("ttBackColor"), colours.get(kColorInfoBk)));
-    f_.tooltip.fore = static_cast<Colour>(bag.read_int(QStringLiteral("ttForeColor"), colours.get(kColorInfoText)));
-    f_.font = bag.read_font(QStringLiteral("Font"), f_.font);
-    f_.ButtonType = static_cast<int>(bag.read_int(QStringLiteral("ButtonType"), 0));
-    f_.Value = bag.read_bool(QStringLiteral("Value"), false);
+    stored_properties(*this, StoreReader{bag});
     f_.caption_format = caption_format(f_.CaptionAlign, f_.caption_format);
     QWidget::setEnabled(f_.Enabled);
     if (host_.user_mode()) start_hover_tracking();
     relayout();
 }
 
-void ThemeButton::WriteProperties(PropertyBag& bag) const {
-    const SystemColours& colours = host_.colours();
-    bag.write_always(QStringLiteral("Icon"), f_.Icon);
-    bag.write(QStringLiteral("Style"), qint64(f_.Style), qint64(3));
-    bag.write(QStringLiteral("Caption"), f_.Caption, QString());
-    bag.write(QStringLiteral("IconSize"), qint64(f_.IconSize), qint64(16));
-    bag.write(QStringLiteral("IconAlign"), qint64(f_.IconAlign), qint64(0));
-    bag.write(QStringLiteral("CaptionAlign"), qint64(f_.CaptionAlign), qint64(0));
-    bag.write(QStringLiteral("iNonThemeStyle"), qint64(f_.NonThemeStyle), qint64(5));
-    bag.write(QStringLiteral("Enabled"), f_.Enabled, true);
-    bag.write(QStringLiteral("ShowFocus"), f_.ShowFocus, false);
-    bag.write(QStringLiteral("USeCustomColors"), f_.UseCustomColors, false);
-    bag.write(QStringLiteral("BackColor"), qint64(f_.BackColor), qint64(colours.get(kColorBtnFace)));
-    bag.write(QStringLiteral("HighlightColor"), qint64(f_.HighlightColor), qint64(colours.get(kColorHighlight)));
-    bag.write(QStringLiteral("FontColor"), qint64(f_.FontColor), qint64(colours.get(kColorBtnText)));
-    bag.write(QStringLiteral("FontHighlightColor"), qint64(f_.FontHighlightColor), qint64(colours.get(kColorBtnText)));
-    bag.write(QStringLiteral("ToolTipText"), f_.tooltip.text, host_.standard_tooltip(name_));
-    bag.write_always(QStringLiteral("Tooltiptitle"), f_.tooltip.title);
-    bag.write_always(QStringLiteral("ToolTipIcon"), qint64(f_.tooltip.icon));
-    bag.write_always(QStringLiteral("ToolTipType"), qint64(f_.tooltip.type));
-    bag.write(QStringLiteral("ttBackColor"), qint64(f_.tooltip.back), qint64(colours.get(kColorInfoBk)));
-    bag.write(QStringLiteral("ttForeColor"), qint64(f_.tooltip.fore), qint64(colours.get(kColorInfoText)));
-    bag.write_always(QStringLiteral("Font"), f_.font);
-    bag.write(QStringLiteral("ButtonType"), qint64(f_.ButtonType), qint64(0));
-    bag.write(QStringLiteral("Value"), f_.Value, false);
+void ThemeButton::WriteProperties(PropertyBag& bag) const { stored_properties(*this, StoreWriter{bag}); }
+
+void ThemeButton::notice(const void* member) {
+    const PropertyNames names = names_of(member, [this](auto&& row) { stored_properties(*this, row); });
+    emit PropertyChanged(QLatin1String(names.notice));
 }
 
 // --- Public members -----------------------------------------------------------
@@ -164,14 +143,12 @@ void ThemeButton::About() {
 
 void ThemeButton::Refresh() {
     if (surface_.width() != width() || surface_.height() != height()) surface_.resize(width(), height());
-    refresh(surface_, f_,
-            PaintContext{host_.colours(), host_.user_mode(),
-                         [this](Surface& s, int state) { return themed(s, state); }});
+    // Without visual styles there is no platform button to draw.
+    PaintContext context{host_.colours(), host_.user_mode(), {}};
+    if (host_.visual_styles())
+        context.themed = [this](Surface& s, int state) { draw_platform_button(s, state, this); };
+    refresh(surface_, f_, context);
     update();
-}
-
-bool ThemeButton::themed(Surface& surface, int state) const {
-    return host_.visual_styles() && draw_platform_button(surface, state, this);
 }
 
 bool draw_platform_button(Surface& surface, int state, const QWidget* widget) {
@@ -192,43 +169,43 @@ bool draw_platform_button(Surface& surface, int state, const QWidget* widget) {
 
 void ThemeButton::set_Style(int style) {
     f_.Style = style;
-    notice(QStringLiteral("Style"));
+    notice(&f_.Style);
     relayout();
 }
 
 void ThemeButton::set_Caption(const QString& caption) {
     f_.Caption = caption;
-    notice(QStringLiteral("Caption"));
+    notice(&f_.Caption);
     relayout();
 }
 
 void ThemeButton::set_Icon(const QImage& icon) {
     f_.Icon = icon;
-    notice(QStringLiteral("Icon"));
+    notice(&f_.Icon);
     relayout();
 }
 
 void ThemeButton::set_IconAlign(int align) {
     f_.IconAlign = align;
-    notice(QStringLiteral("IconAlign"));
+    notice(&f_.IconAlign);
     relayout();
 }
 
 void ThemeButton::set_IconSize(qint16 size) {
     f_.IconSize = size;
-    notice(QStringLiteral("IconSize"));
+    notice(&f_.IconSize);
     relayout();
 }
 
 void ThemeButton::set_CaptionAlign(int align) {
     f_.CaptionAlign = align;
-    notice(QStringLiteral("CaptionAlign"));
+    notice(&f_.CaptionAlign);
     relayout();
 }
 
 void ThemeButton::set_NonThemeStyle(int style) {
     f_.NonThemeStyle = style;
-    notice(QStringLiteral("NonThemeStyle"));
+    notice(&f_.NonThemeStyle);
     relayout();
 }
 
@@ -241,98 +218,98 @@ void ThemeButton::set_Enabled(bool enabled) {
     f_.state = kNormal;
     f_.Enabled = enabled;
     Refresh();
-    notice(QStringLiteral("Enabled"));
+    notice(&f_.Enabled);
     // A disabled button takes no mouse or keyboard input.
     QWidget::setEnabled(enabled);
 }
 
 void ThemeButton::set_ShowFocus(bool show) {
     f_.ShowFocus = show;
-    notice(QStringLiteral("ShowFocus"));
+    notice(&f_.ShowFocus);
     Refresh();
 }
 
 void ThemeButton::set_UseCustomColors(bool use) {
     f_.UseCustomColors = use;
-    notice(QStringLiteral("UseCustomColors"));
+    notice(&f_.UseCustomColors);
     Refresh();
 }
 
 void ThemeButton::set_BackColor(Colour colour) {
     f_.BackColor = colour;
-    notice(QStringLiteral("BackColor"));
+    notice(&f_.BackColor);
     Refresh();
 }
 
 void ThemeButton::set_HighlightColor(Colour colour) {
     f_.HighlightColor = colour;
-    notice(QStringLiteral("HighlightColor"));
+    notice(&f_.HighlightColor);
     Refresh();
 }
 
 void ThemeButton::set_FontColor(Colour colour) {
     f_.FontColor = colour;
-    notice(QStringLiteral("FontColor"));
+    notice(&f_.FontColor);
     Refresh();
 }
 
 void ThemeButton::set_FontHighlightColor(Colour colour) {
     f_.FontHighlightColor = colour;
-    notice(QStringLiteral("FontHighlightColor"));
+    notice(&f_.FontHighlightColor);
     Refresh();
 }
 
 void ThemeButton::set_ToolTip(const QString& text) {
     f_.tooltip.text = text;
-    notice(QStringLiteral("ToolTipText"));
+    notice(&f_.tooltip.text);
     Refresh();
 }
 
 void ThemeButton::set_ToolTipTitle(const QString& title) {
     f_.tooltip.title = title;
-    notice(QStringLiteral("TooltipTitle"));
+    notice(&f_.tooltip.title);
     Refresh();
 }
 
 void ThemeButton::set_ToolTipIcon(int icon) {
     f_.tooltip.icon = icon;
-    notice(QStringLiteral("TooltipIcon"));
+    notice(&f_.tooltip.icon);
     Refresh();
 }
 
 void ThemeButton::set_ToolTipType(int type) {
     f_.tooltip.type = type;
-    notice(QStringLiteral("ToolTipType"));
+    notice(&f_.tooltip.type);
     Refresh();
 }
 
 void ThemeButton::set_ToolTipBackColor(Colour colour) {
     f_.tooltip.back = colour;
-    notice(QStringLiteral("ToolTipBackColor"));
+    notice(&f_.tooltip.back);
     Refresh();
 }
 
 void ThemeButton::set_ToolTipForeColor(Colour colour) {
     f_.tooltip.fore = colour;
-    notice(QStringLiteral("ToolTipForeColor"));
+    notice(&f_.tooltip.fore);
     Refresh();
 }
 
 void ThemeButton::set_Font(const QFont& font) {
     f_.font = font;
     Refresh();
-    notice(QStringLiteral("Font"));
+    notice(&f_.font);
 }
 
 void ThemeButton::set_ButtonType(int type) {
     f_.ButtonType = type;
-    notice(QStringLiteral("ButtonType"));
+    notice(&f_.ButtonType);
     Refresh();
 }
 
 void ThemeButton::set_Value(bool value) {
     f_.Value = value;
-    notice(QStringLiteral("Value"));
+    notice(&f_.Value);
     Refresh();
 }
 
@@ -423,7 +400,7 @@ void ThemeButton::mousePressEvent(QMouseEvent* event) {
 
 void ThemeButton::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) left_release();
-    f_.last_released = mouse_button(event->button());
+    f_.last_released = mouse_button_code(event->button());
     const bool click = pressed_inside_ && !after_double_click_ && rect().contains(event->position().toPoint());
     pressed_inside_ = false;
     after_double_click_ = false;

@@ -143,14 +143,18 @@ protected:
 
 private:
     void relayout();
-    void notice(const QString& name) { emit PropertyChanged(name); }
+    // The stored properties, one row each (stored_properties.h); Self is the button,
+    // const or not.
+    template <class Self, class Row>
+    static void stored_properties(Self& self, Row&& row);
+    // The change notice of the stored property held in `member`.
+    void notice(const void* member);
     void start_hover_tracking();
     void left_press();
     void left_release();
     // The click notice, after a release: a left click toggles a toggle button and
     // raises Click. Returns false when a handler of Click destroyed the button.
     bool click_notice();
-    bool themed(Surface& surface, int state) const;
 
     ControlHost& host_;
     QString name_;

@@ -66,7 +66,7 @@ QImage button_face(const SystemColours& colours, int style, const Column& column
     f.caption_format = kDtSingleLine | kDtVCenter | kDtCenter;
     f.font = form_font(QStringLiteral("Verdana"), 8.25);
     refresh(surface, f, PaintContext{colours, true, [](Surface& s, int state) {
-                                         return draw_platform_button(s, state, nullptr);
+                                         draw_platform_button(s, state, nullptr);
                                      }});
     return surface.image();
 }

@@ -7,56 +7,23 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 #include "controls/gradient_container/gradient_engine.h"
 #include "controls/platform/exposed.h"
+#include "controls/platform/input_codes.h"
 #include "controls/platform/regions.h"
+#include "controls/platform/stored_properties.h"
 
 namespace tavolora::controls {
 
 namespace {
 
-// The values of a container just placed on a form.
-constexpr bool kHeaderVisible = true;
-constexpr bool kBackMiddleOut = true;
-constexpr bool kHeaderMiddleOut = true;
-constexpr int kHeaderAngle = 180;
-constexpr qint16 kBackAngle = 180;
-constexpr Colour kBackColor1 = 0x00FAE8DCu;
-constexpr Colour kBackColor2 = 0x00FCF4EFu;
-constexpr qint16 kBorderThickness = 1;
-constexpr Colour kBorderColor = 0x00DCC1ADu;
-constexpr Colour kHeaderColor1 = 0x00EDC5A7u;
-constexpr Colour kHeaderColor2 = 0x00F7E0D3u;
-constexpr int kIconSize = 0;
-// A stored container without "IconSize" fits its icon to the band.
-constexpr int kStoredIconSize = 1;
-constexpr Colour kCaptionColor = 0x007B2D02u;
-constexpr int kHeaderHeight = 25;
-constexpr int kCaptionAlignment = 0;
-constexpr int kCurvature = 10;
-constexpr bool kEnabled = false;
-constexpr bool kTransparent = false;
-constexpr float kScaleLeft = 0;
-constexpr float kScaleTop = 0;
-
-QString default_caption() {
-    return QStringLiteral("Gradient Container");
-}
+// A new container shows its header icon at the picture's own size; a stored one
+// without "IconSize" fits it to the band.
+constexpr int kNewIconSize = 0;
 
 // What shows through where nothing is painted.
 constexpr Colour kSurfaceBackground = rgb(0, 128, 0);
-
-// Stored whole numbers kept within the width of the property they belong to.
-int to_int32(qint64 value) {
-    return static_cast<int>(
-        std::clamp<qint64>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
-}
-qint16 to_int16(qint64 value) {
-    return static_cast<qint16>(
-        std::clamp<qint64>(value, std::numeric_limits<qint16>::min(), std::numeric_limits<qint16>::max()));
-}
 
 // A caption with line breaks: the width of its widest line and the height of all its
 // lines, as the toolkit measures text.
@@ -69,22 +36,6 @@ QSizeF caption_extent(const QString& caption, const QFont& font) {
         height += size.height();
     }
     return {width, height};
-}
-
-int mouse_buttons(Qt::MouseButtons buttons) {
-    int mask = 0;
-    if (buttons & Qt::LeftButton) mask |= 1;
-    if (buttons & Qt::RightButton) mask |= 2;
-    if (buttons & Qt::MiddleButton) mask |= 4;
-    return mask;
-}
-
-int shift_keys(Qt::KeyboardModifiers modifiers) {
-    int mask = 0;
-    if (modifiers & Qt::ShiftModifier) mask |= 1;
-    if (modifiers & Qt::ControlModifier) mask |= 2;
-    if (modifiers & Qt::AltModifier) mask |= 4;
-    return mask;
 }
 
 }  // namespace
@@ -100,217 +51,180 @@ GradContainer::GradContainer(ControlHost& host, const QString& name, QWidget* pa
 
 // --- Property store -----------------------------------------------------------
 
-void GradContainer::InitProperties() {
-    header_visible_ = kHeaderVisible;
-    back_middle_out_ = kBackMiddleOut;
-    header_middle_out_ = kHeaderMiddleOut;
-    header_angle_ = kHeaderAngle;
-    back_angle_ = kBackAngle;
-    back_colour1_ = kBackColor1;
-    back_colour2_ = kBackColor2;
-    border_thickness_ = kBorderThickness;
-    border_colour_ = kBorderColor;
-    caption_ = default_caption();
-    header_colour1_ = kHeaderColor1;
-    header_colour2_ = kHeaderColor2;
-    icon_size_ = kIconSize;
-    caption_colour_ = kCaptionColor;
-    header_height_ = kHeaderHeight;
-    caption_font_ = host_.form_font();
-    caption_alignment_ = kCaptionAlignment;
-    header_icon_ = QImage();
-    curvature_ = kCurvature;
-    enabled_ = kEnabled;
-    transparent_ = kTransparent;
-    scale_left_ = kScaleLeft;
-    scale_top_ = kScaleTop;
-}
-
-void GradContainer::ReadProperties(const PropertyBag& bag) {
-    const auto colour = [&](const char* name, Colour fallback) {
-        return static_cast<Colour>(bag.read_int(QLatin1String(name), fallback));
-    };
-    header_icon_ = bag.read_picture(QStringLiteral("HeaderIcon"), QImage());
-    caption_font_ = bag.read_font(QStringLiteral("CaptionFont"), host_.form_font());
-    icon_size_ = to_int32(bag.read_int(QStringLiteral("IconSize"), kStoredIconSize));
-    header_angle_ = to_int32(bag.read_int(QStringLiteral("HeaderAngle"), kHeaderAngle));
-    back_angle_ = to_int16(bag.read_int(QStringLiteral("BackAngle"), kBackAngle));
-    header_colour2_ = colour("HeaderColor2", kHeaderColor2);
-    header_colour1_ = colour("HeaderColor1", kHeaderColor1);
-    back_colour2_ = colour("BackColor2", kBackColor2);
-    back_colour1_ = colour("BackColor1", kBackColor1);
-    border_colour_ = colour("BorderColor", kBorderColor);
-    caption_colour_ = colour("CaptionColor", kCaptionColor);
-    caption_ = bag.read_string(QStringLiteral("Caption"), default_caption());
-    curvature_ = to_int32(bag.read_int(QStringLiteral("Curvature"), kCurvature));
-    caption_alignment_ = to_int32(bag.read_int(QStringLiteral("CaptionAlignment"), kCaptionAlignment));
-    header_height_ = to_int32(bag.read_int(QStringLiteral("HeaderHeight"), kHeaderHeight));
-    enabled_ = bag.read_bool(QStringLiteral("Enabled"), kEnabled);
-    border_thickness_ = to_int16(bag.read_int(QStringLiteral("BorderThickness"), kBorderThickness));
-    back_middle_out_ = bag.read_bool(QStringLiteral("BackMiddleOut"), kBackMiddleOut);
-    header_middle_out_ = bag.read_bool(QStringLiteral("HeaderMiddleOut"), kHeaderMiddleOut);
-    header_visible_ = bag.read_bool(QStringLiteral("HeaderVisible"), kHeaderVisible);
-    transparent_ = bag.read_bool(QStringLiteral("Transparent"), kTransparent);
-    scale_left_ = static_cast<float>(bag.read_float(QStringLiteral("ScaleLeft"), kScaleLeft));
-    scale_top_ = static_cast<float>(bag.read_float(QStringLiteral("ScaleTop"), kScaleTop));
-}
-
-void GradContainer::WriteProperties(PropertyBag& bag) const {
-    const auto number = [&](const char* name, qint64 value, qint64 fallback) {
-        bag.write(QLatin1String(name), value, fallback);
-    };
-    number("HeaderAngle", header_angle_, kHeaderAngle);
-    number("BackAngle", back_angle_, kBackAngle);
-    number("IconSize", icon_size_, kStoredIconSize);
-    number("HeaderColor2", header_colour2_, kHeaderColor2);
-    number("HeaderColor1", header_colour1_, kHeaderColor1);
-    number("BackColor2", back_colour2_, kBackColor2);
-    number("BackColor1", back_colour1_, kBackColor1);
-    number("BorderColor", border_colour_, kBorderColor);
-    number("CaptionColor", caption_colour_, kCaptionColor);
-    bag.write(QStringLiteral("Caption"), caption_, default_caption());
-    number("CaptionAlignment", caption_alignment_, kCaptionAlignment);
-    number("HeaderHeight", header_height_, kHeaderHeight);
+template <class Self, class Row>
+void GradContainer::stored_properties(Self& self, Row&& row) {
+    // Whole numbers are kept within their member's width; colours keep their bits.
+    // clang-format off
+    //   names               member                               reading default              writing
+    row("HeaderVisible",     self.header_visible_,                true,                        kAsRead);
+    row("BackMiddleOut",     self.back_middle_out_,               true,                        kAsRead);
+    row("HeaderMiddleOut",   self.header_middle_out_,             true,                        kAsRead);
+    row("HeaderAngle",       clamped(self.header_angle_),         180,                         kAsRead);
+    row("BackAngle",         clamped(self.back_angle_),           180,                         kAsRead);
+    row("BackColor1",        self.back_colour1_,                  Colour{0x00FAE8DCu},         kAsRead);
+    row("BackColor2",        self.back_colour2_,                  Colour{0x00FCF4EFu},         kAsRead);
+    row("BorderThickness",   clamped(self.border_thickness_),     1,                           kAsRead);
+    row("BorderColor",       self.border_colour_,                 Colour{0x00DCC1ADu},         kAsRead);
+    row("Caption",           self.caption_,                       QStringLiteral("Gradient Container"), kAsRead);
+    row("HeaderColor1",      self.header_colour1_,                Colour{0x00EDC5A7u},         kAsRead);
+    row("HeaderColor2",      self.header_colour2_,                Colour{0x00F7E0D3u},         kAsRead);
+    row("IconSize",          clamped(self.icon_size_),            1,                           kAsRead);
+    row("CaptionColor",      self.caption_colour_,                Colour{0x007B2D02u},         kAsRead);
+    row("HeaderHeight",      clamped(self.header_height_),        25,                          kAsRead);
     // The store holds no "no font": a container without one stores nothing, and
     // reads back the form's font.
-    bag.write(QStringLiteral("CaptionFont"), caption_font_.value_or(host_.form_font()), host_.form_font());
-    number("Curvature", curvature_, kCurvature);
-    bag.write(QStringLiteral("HeaderIcon"), header_icon_, QImage());
-    bag.write(QStringLiteral("Enabled"), enabled_, kEnabled);
-    number("BorderThickness", border_thickness_, kBorderThickness);
-    bag.write(QStringLiteral("BackMiddleOut"), back_middle_out_, kBackMiddleOut);
-    bag.write(QStringLiteral("HeaderMiddleOut"), header_middle_out_, kHeaderMiddleOut);
-    bag.write(QStringLiteral("HeaderVisible"), header_visible_, kHeaderVisible);
-    bag.write(QStringLiteral("Transparent"), transparent_, kTransparent);
-    bag.write(QStringLiteral("ScaleLeft"), static_cast<double>(scale_left_), static_cast<double>(kScaleLeft));
-    bag.write(QStringLiteral("ScaleTop"), static_cast<double>(scale_top_), static_cast<double>(kScaleTop));
+    row("CaptionFont",       self.caption_font_,                  self.host_.form_font(),      kAsRead);
+    row("CaptionAlignment",  clamped(self.caption_alignment_),    0,                           kAsRead);
+    row("HeaderIcon",        self.header_icon_,                   QImage(),                    kAsRead);
+    row("Curvature",         clamped(self.curvature_),            10,                          kAsRead);
+    row("Enabled",           self.enabled_,                       false,                       kAsRead);
+    row("Transparent",       self.transparent_,                   false,                       kAsRead);
+    row("ScaleLeft",         self.scale_left_,                    0.0F,                        kAsRead);
+    row("ScaleTop",          self.scale_top_,                     0.0F,                        kAsRead);
+    // clang-format on
+}
+
+// Every property at the value a stored container without it takes, but the icon's
+// size; no notices and no repaint.
+void GradContainer::InitProperties() {
+    ReadProperties(PropertyBag());
+    icon_size_ = kNewIconSize;
+}
+
+void GradContainer::ReadProperties(const PropertyBag& bag) { stored_properties(*this, StoreReader{bag}); }
+
+void GradContainer::WriteProperties(PropertyBag& bag) const { stored_properties(*this, StoreWriter{bag}); }
+
+void GradContainer::notice(const void* member) {
+    const PropertyNames names = names_of(member, [this](auto&& row) { stored_properties(*this, row); });
+    emit PropertyChanged(QLatin1String(names.notice));
 }
 
 // --- Properties ---------------------------------------------------------------
 
 void GradContainer::set_HeaderVisible(bool visible) {
     header_visible_ = visible;
-    notice(QStringLiteral("HeaderVisible"));
+    notice(&header_visible_);
     RedrawAll();
 }
 
 void GradContainer::set_BackMiddleOut(bool middle_out) {
     back_middle_out_ = middle_out;
-    notice(QStringLiteral("BackMiddleOut"));
+    notice(&back_middle_out_);
     RedrawAll();
 }
 
 void GradContainer::set_HeaderMiddleOut(bool middle_out) {
     header_middle_out_ = middle_out;
-    notice(QStringLiteral("HeaderMiddleOut"));
+    notice(&header_middle_out_);
     RedrawAll();
 }
 
 void GradContainer::set_HeaderAngle(int angle) {
     header_angle_ = angle;
-    notice(QStringLiteral("HeaderAngle"));
+    notice(&header_angle_);
     RedrawAll();
 }
 
 void GradContainer::set_BackAngle(int angle) {
     back_angle_ = static_cast<qint16>(std::clamp(angle, 0, 360));
-    notice(QStringLiteral("BackAngle"));
+    notice(&back_angle_);
     RedrawAll();
 }
 
 void GradContainer::set_BackColor1(Colour colour) {
     back_colour1_ = colour;
-    notice(QStringLiteral("BackColor1"));
+    notice(&back_colour1_);
     RedrawAll();
 }
 
 void GradContainer::set_BackColor2(Colour colour) {
     back_colour2_ = colour;
-    notice(QStringLiteral("BackColor2"));
+    notice(&back_colour2_);
     RedrawAll();
 }
 
 void GradContainer::set_BorderThickness(qint16 thickness) {
     border_thickness_ = thickness;
-    notice(QStringLiteral("BorderThickness"));
+    notice(&border_thickness_);
     RedrawAll();
 }
 
 void GradContainer::set_BorderColor(Colour colour) {
     border_colour_ = colour;
-    notice(QStringLiteral("BorderColor"));
+    notice(&border_colour_);
     RedrawAll();
 }
 
 void GradContainer::set_Caption(const QString& caption) {
     caption_ = caption;
-    notice(QStringLiteral("Caption"));
+    notice(&caption_);
     RedrawAll();
 }
 
 void GradContainer::set_HeaderColor1(Colour colour) {
     header_colour1_ = colour;
-    notice(QStringLiteral("HeaderColor1"));
+    notice(&header_colour1_);
     RedrawAll();
 }
 
 void GradContainer::set_HeaderColor2(Colour colour) {
     header_colour2_ = colour;
-    notice(QStringLiteral("HeaderColor2"));
+    notice(&header_colour2_);
     RedrawAll();
 }
 
 void GradContainer::set_IconSize(int size) {
     icon_size_ = size;
-    notice(QStringLiteral("IconSize"));
+    notice(&icon_size_);
     RedrawAll();
 }
 
 void GradContainer::set_CaptionColor(Colour colour) {
     caption_colour_ = colour;
-    notice(QStringLiteral("CaptionColor"));
+    notice(&caption_colour_);
     RedrawAll();
 }
 
 void GradContainer::set_HeaderHeight(int height) {
     header_height_ = height;
-    notice(QStringLiteral("HeaderHeight"));
+    notice(&header_height_);
     RedrawAll();
 }
 
 void GradContainer::set_CaptionFont(const std::optional<QFont>& font) {
     caption_font_ = font;
-    notice(QStringLiteral("CaptionFont"));
+    notice(&caption_font_);
     RedrawAll();
 }
 
 void GradContainer::set_CaptionAlignment(int alignment) {
     caption_alignment_ = alignment;
-    notice(QStringLiteral("CaptionAlignment"));
+    notice(&caption_alignment_);
     RedrawAll();
 }
 
 void GradContainer::set_HeaderIcon(const QImage& icon) {
     header_icon_ = icon;
-    notice(QStringLiteral("HeaderIcon"));
+    notice(&header_icon_);
     RedrawAll();
 }
 
 void GradContainer::set_Curvature(int curvature) {
     curvature_ = curvature;
-    notice(QStringLiteral("Curvature"));
+    notice(&curvature_);
     RedrawAll();
 }
 
 // Only kept: the controls inside stay as they are, enabled or not.
 void GradContainer::set_Enabled(bool enabled) {
     enabled_ = enabled;
-    notice(QStringLiteral("Enabled"));
+    notice(&enabled_);
 }
 
 void GradContainer::set_Transparent(bool transparent) {
     transparent_ = transparent;
-    notice(QStringLiteral("Transparent"));
+    notice(&transparent_);
     if (transparent) {
         // The form's picture goes over what the surface shows, without a clear.
         fit_surface();
@@ -323,12 +237,12 @@ void GradContainer::set_Transparent(bool transparent) {
 
 void GradContainer::set_ScaleLeft(float value) {
     scale_left_ = value;
-    notice(QStringLiteral("ScaleLeft"));
+    notice(&scale_left_);
 }
 
 void GradContainer::set_ScaleTop(float value) {
     scale_top_ = value;
-    notice(QStringLiteral("ScaleTop"));
+    notice(&scale_top_);
 }
 
 // --- Painting -----------------------------------------------------------------
@@ -466,7 +380,7 @@ void GradContainer::paintEvent(QPaintEvent* event) {
 
 void GradContainer::mouseMoveEvent(QMouseEvent* event) {
     const QPointF at = event->position();
-    emit MouseMove(mouse_buttons(event->buttons()), shift_keys(event->modifiers()),
+    emit MouseMove(mouse_button_code(event->buttons()), shift_code(event->modifiers()),
                    static_cast<float>(at.x()), static_cast<float>(at.y()));
 }
 

@@ -118,7 +118,12 @@ private:
     // Cuts the window to the outline when the size or the curvature changed since the
     // outline was last given to it.
     void apply_outline(const QRegion& outer);
-    void notice(const QString& name) { emit PropertyChanged(name); }
+    // The stored properties, one row each (stored_properties.h); Self is the
+    // container, const or not.
+    template <class Self, class Row>
+    static void stored_properties(Self& self, Row&& row);
+    // The change notice of the stored property held in `member`.
+    void notice(const void* member);
 
     ControlHost& host_;
     QString name_;

@@ -1,6 +1,5 @@
 #include "controls/panel/panel.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -8,111 +7,16 @@
 #include <QPointer>
 
 #include "controls/platform/exposed.h"
+#include "controls/platform/input_codes.h"
 #include "controls/platform/regions.h"
+#include "controls/platform/stored_properties.h"
 
 namespace tavolora::controls {
 
 namespace {
 
-// The stored names, in the order they are written and read.
-const QString kBackColor = QStringLiteral("BackColor");
-const QString kBorderColor = QStringLiteral("BorderColor");
-const QString kForeColor = QStringLiteral("ForeColor");
-const QString kTitleGradientStart = QStringLiteral("TitleGradientStart");
-const QString kTitleGradientEnd = QStringLiteral("TitleGradientEnd");
-const QString kFont = QStringLiteral("Font");
-const QString kRoundedCorners = QStringLiteral("RoundedCorners");
-const QString kTitleHeight = QStringLiteral("TitleHeight");
-const QString kCaption = QStringLiteral("Caption");
-const QString kAlignment = QStringLiteral("Alignment");
-
-constexpr Colour kDefaultBackColor = 0x80000000u | kColorBtnFace;
-constexpr Colour kDefaultBorderColor = 0;
-constexpr Colour kDefaultForeColor = 0;
-constexpr Colour kDefaultGradientStart = 0x00FFFFFFu;
-constexpr Colour kDefaultGradientEnd = 0x00D96C00u;
-constexpr int kDefaultRoundedCorners = 0;
-constexpr qint16 kDefaultTitleHeight = 18;
-constexpr int kDefaultAlignment = 2;
-
 // The caption keeps this distance from the side it is aligned to.
 constexpr int kCaptionMargin = 5;
-
-// The form's mouse button numbers: 1 left, 2 right, 4 middle (and their sum for the
-// buttons held during a move).
-int button_code(Qt::MouseButtons buttons) {
-    int code = 0;
-    if (buttons & Qt::LeftButton) code |= 1;
-    if (buttons & Qt::RightButton) code |= 2;
-    if (buttons & Qt::MiddleButton) code |= 4;
-    return code;
-}
-
-// The form's shift state: 1 Shift, 2 Ctrl, 4 Alt.
-int shift_code(Qt::KeyboardModifiers modifiers) {
-    int code = 0;
-    if (modifiers & Qt::ShiftModifier) code |= 1;
-    if (modifiers & Qt::ControlModifier) code |= 2;
-    if (modifiers & Qt::AltModifier) code |= 4;
-    return code;
-}
-
-// Qt's keys and the desktop's virtual key numbers, laid out as the common US
-// keyboard: a shifted sign gives the key it is on.
-struct KeyNumber {
-    int key;
-    int code;
-};
-constexpr KeyNumber kKeyNumbers[] = {
-    {Qt::Key_Backspace, 0x08},    {Qt::Key_Tab, 0x09},        {Qt::Key_Backtab, 0x09},
-    {Qt::Key_Clear, 0x0C},        {Qt::Key_Return, 0x0D},     {Qt::Key_Enter, 0x0D},
-    {Qt::Key_Shift, 0x10},        {Qt::Key_Control, 0x11},    {Qt::Key_Alt, 0x12},
-    {Qt::Key_Pause, 0x13},        {Qt::Key_CapsLock, 0x14},   {Qt::Key_Escape, 0x1B},
-    {Qt::Key_Space, 0x20},        {Qt::Key_PageUp, 0x21},     {Qt::Key_PageDown, 0x22},
-    {Qt::Key_End, 0x23},          {Qt::Key_Home, 0x24},       {Qt::Key_Left, 0x25},
-    {Qt::Key_Up, 0x26},           {Qt::Key_Right, 0x27},      {Qt::Key_Down, 0x28},
-    {Qt::Key_Print, 0x2C},        {Qt::Key_Insert, 0x2D},     {Qt::Key_Delete, 0x2E},
-    {Qt::Key_Help, 0x2F},         {Qt::Key_Meta, 0x5B},       {Qt::Key_Menu, 0x5D},
-    {Qt::Key_NumLock, 0x90},      {Qt::Key_ScrollLock, 0x91}, {Qt::Key_ParenRight, '0'},
-    {Qt::Key_Exclam, '1'},        {Qt::Key_At, '2'},          {Qt::Key_NumberSign, '3'},
-    {Qt::Key_Dollar, '4'},        {Qt::Key_Percent, '5'},     {Qt::Key_AsciiCircum, '6'},
-    {Qt::Key_Ampersand, '7'},     {Qt::Key_Asterisk, '8'},    {Qt::Key_ParenLeft, '9'},
-    {Qt::Key_Semicolon, 0xBA},    {Qt::Key_Colon, 0xBA},      {Qt::Key_Equal, 0xBB},
-    {Qt::Key_Plus, 0xBB},         {Qt::Key_Comma, 0xBC},      {Qt::Key_Less, 0xBC},
-    {Qt::Key_Minus, 0xBD},        {Qt::Key_Underscore, 0xBD}, {Qt::Key_Period, 0xBE},
-    {Qt::Key_Greater, 0xBE},      {Qt::Key_Slash, 0xBF},      {Qt::Key_Question, 0xBF},
-    {Qt::Key_QuoteLeft, 0xC0},    {Qt::Key_AsciiTilde, 0xC0}, {Qt::Key_BracketLeft, 0xDB},
-    {Qt::Key_BraceLeft, 0xDB},    {Qt::Key_Backslash, 0xDC},  {Qt::Key_Bar, 0xDC},
-    {Qt::Key_BracketRight, 0xDD}, {Qt::Key_BraceRight, 0xDD}, {Qt::Key_Apostrophe, 0xDE},
-    {Qt::Key_QuoteDbl, 0xDE},
-};
-// The number pad's signs.
-constexpr KeyNumber kKeypadNumbers[] = {
-    {Qt::Key_Asterisk, 0x6A}, {Qt::Key_Plus, 0x6B},  {Qt::Key_Minus, 0x6D},
-    {Qt::Key_Period, 0x6E},   {Qt::Key_Comma, 0x6E}, {Qt::Key_Slash, 0x6F},
-};
-
-// The form's key code of a key: the desktop's virtual key number (the platform's own
-// on Windows). Qt's number is the same for letters and digits; keys that the tables
-// do not know give 0.
-int key_code(const QKeyEvent& event) {
-    if (QGuiApplication::platformName() == QLatin1String("windows") && event.nativeVirtualKey() != 0)
-        return static_cast<int>(event.nativeVirtualKey());
-    const int key = event.key();
-    const bool keypad = event.modifiers().testFlag(Qt::KeypadModifier);
-    if (key >= Qt::Key_A && key <= Qt::Key_Z) return key;
-    if (key >= Qt::Key_0 && key <= Qt::Key_9) return keypad ? 0x60 + (key - Qt::Key_0) : key;
-    if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return 0x70 + (key - Qt::Key_F1);
-    if (keypad) {
-        for (const KeyNumber& k : kKeypadNumbers) {
-            if (k.key == key) return k.code;
-        }
-    }
-    for (const KeyNumber& k : kKeyNumbers) {
-        if (k.key == key) return k.code;
-    }
-    return 0;
-}
 
 }  // namespace
 
@@ -153,104 +57,99 @@ Panel::Panel(ControlHost& host, const QString& name, QWidget* parent)
 
 // --- Property store -----------------------------------------------------------
 
-void Panel::InitProperties() {
-    set_BackColor(kDefaultBackColor);
-    set_BorderColor(kDefaultBorderColor);
-    set_ForeColor(kDefaultForeColor);
-    set_TitleGradientStart(kDefaultGradientStart);
-    set_TitleGradientEnd(kDefaultGradientEnd);
-    set_Font(host_.form_font());
-    set_RoundedCorners(kDefaultRoundedCorners);
-    set_TitleHeight(kDefaultTitleHeight);
-    set_Caption(name_);
-    set_Alignment(kDefaultAlignment);
+template <class Self, class Row>
+void Panel::stored_properties(Self& self, Row&& row) {
+    // The order is the order of the change notices while a panel is read.
+    // clang-format off
+    //   names                  member                 reading default                         writing
+    row("BackColor",            self.back_colour_,     Colour{0x80000000u | kColorBtnFace},    kAsRead);
+    row("BorderColor",          self.border_colour_,   Colour{0},                              kAsRead);
+    row("ForeColor",            self.fore_colour_,     Colour{0},                              kAsRead);
+    row("TitleGradientStart",   self.gradient_start_,  Colour{0x00FFFFFFu},                    kAsRead);
+    row("TitleGradientEnd",     self.gradient_end_,    Colour{0x00D96C00u},                    kAsRead);
+    row("Font",                 self.font_,            self.host_.form_font(),                 kAsRead);
+    row("RoundedCorners",       self.rounded_corners_, 0,                                      kAsRead);
+    row("TitleHeight",          self.title_height_,    qint16{18},                             kAsRead);
+    row("Caption",              self.caption_,         self.name_,                             kAsRead);
+    // The caption centred.
+    row("Alignment",            self.alignment_,       2,                                      kAsRead);
+    // clang-format on
 }
+
+// A new panel takes the values a stored one without any has.
+void Panel::InitProperties() { ReadProperties(PropertyBag()); }
 
 void Panel::ReadProperties(const PropertyBag& bag) {
-    set_BackColor(static_cast<Colour>(bag.read_int(kBackColor, kDefaultBackColor)));
-    set_BorderColor(static_cast<Colour>(bag.read_int(kBorderColor, kDefaultBorderColor)));
-    set_ForeColor(static_cast<Colour>(bag.read_int(kForeColor, kDefaultForeColor)));
-    set_TitleGradientStart(static_cast<Colour>(bag.read_int(kTitleGradientStart, kDefaultGradientStart)));
-    set_TitleGradientEnd(static_cast<Colour>(bag.read_int(kTitleGradientEnd, kDefaultGradientEnd)));
-    set_Font(bag.read_font(kFont, host_.form_font()));
-    set_RoundedCorners(static_cast<int>(bag.read_int(kRoundedCorners, kDefaultRoundedCorners)));
-    set_TitleHeight(static_cast<qint16>(bag.read_int(kTitleHeight, kDefaultTitleHeight)));
-    set_Caption(bag.read_string(kCaption, name_));
-    set_Alignment(static_cast<int>(bag.read_int(kAlignment, kDefaultAlignment)));
+    // Each value as its setter would take it: stored, then told to the form.
+    const StoreReader read{bag};
+    stored_properties(*this, [&](PropertyNames names, auto&& member, const auto& reading, const auto& writing) {
+        read(names, member, reading, writing);
+        changed(&member);
+    });
 }
 
-void Panel::WriteProperties(PropertyBag& bag) const {
-    bag.write(kBackColor, qint64(back_colour_), qint64(kDefaultBackColor));
-    bag.write(kBorderColor, qint64(border_colour_), qint64(kDefaultBorderColor));
-    bag.write(kForeColor, qint64(fore_colour_), qint64(kDefaultForeColor));
-    bag.write(kTitleGradientStart, qint64(gradient_start_), qint64(kDefaultGradientStart));
-    bag.write(kTitleGradientEnd, qint64(gradient_end_), qint64(kDefaultGradientEnd));
-    bag.write(kFont, font_, host_.form_font());
-    bag.write(kRoundedCorners, qint64(rounded_corners_), qint64(kDefaultRoundedCorners));
-    bag.write(kTitleHeight, qint64(title_height_), qint64(kDefaultTitleHeight));
-    bag.write(kCaption, caption_, name_);
-    bag.write(kAlignment, qint64(alignment_), qint64(kDefaultAlignment));
-}
+void Panel::WriteProperties(PropertyBag& bag) const { stored_properties(*this, StoreWriter{bag}); }
 
 // --- Properties -------------------------------------------------------------------
 
-void Panel::changed(const QString& name) {
+void Panel::changed(const void* member) {
+    const PropertyNames names = names_of(member, [this](auto&& row) { stored_properties(*this, row); });
     // The form's handler of the notice may close the form and the panel with it.
     const QPointer<Panel> alive(this);
-    emit PropertyChanged(name);
+    emit PropertyChanged(QLatin1String(names.notice));
     if (alive) Redraw();
 }
 
 void Panel::set_BackColor(Colour colour) {
     back_colour_ = colour;
-    changed(kBackColor);
+    changed(&back_colour_);
 }
 
 void Panel::set_BorderColor(Colour colour) {
     border_colour_ = colour;
-    changed(kBorderColor);
+    changed(&border_colour_);
 }
 
 void Panel::set_ForeColor(Colour colour) {
     fore_colour_ = colour;
-    changed(kForeColor);
+    changed(&fore_colour_);
 }
 
 void Panel::set_TitleGradientStart(Colour colour) {
     gradient_start_ = colour;
-    changed(kTitleGradientStart);
+    changed(&gradient_start_);
 }
 
 void Panel::set_TitleGradientEnd(Colour colour) {
     gradient_end_ = colour;
-    changed(kTitleGradientEnd);
+    changed(&gradient_end_);
 }
 
 void Panel::set_Font(const QFont& font) {
     // The caption's font only: the widget's own font is left alone, so that the
     // controls placed in the panel keep the fonts their screen gave them.
     font_ = font;
-    changed(kFont);
+    changed(&font_);
 }
 
 void Panel::set_RoundedCorners(int corners) {
     rounded_corners_ = corners;
-    changed(kRoundedCorners);
+    changed(&rounded_corners_);
 }
 
 void Panel::set_TitleHeight(qint16 height) {
     title_height_ = height;
-    changed(kTitleHeight);
+    changed(&title_height_);
 }
 
 void Panel::set_Caption(const QString& caption) {
     caption_ = caption;
-    changed(kCaption);
+    changed(&caption_);
 }
 
 void Panel::set_Alignment(int alignment) {
     alignment_ = alignment;
-    changed(kAlignment);
+    changed(&alignment_);
 }
 
 // --- Painting ---------------------------------------------------------------------
@@ -313,7 +212,7 @@ void Panel::paintEvent(QPaintEvent* event) {
 // and no focus mark.
 
 void Panel::mousePressEvent(QMouseEvent* event) {
-    const int button = button_code(event->button());
+    const int button = mouse_button_code(event->button());
     if (button == 0) return;
     pressed_ = true;
     double_click_ = false;
@@ -324,12 +223,12 @@ void Panel::mousePressEvent(QMouseEvent* event) {
 
 void Panel::mouseMoveEvent(QMouseEvent* event) {
     const QPointF at = event->position();
-    emit MouseMove(button_code(event->buttons()), shift_code(event->modifiers()), static_cast<float>(at.x()),
+    emit MouseMove(mouse_button_code(event->buttons()), shift_code(event->modifiers()), static_cast<float>(at.x()),
                    static_cast<float>(at.y()));
 }
 
 void Panel::mouseReleaseEvent(QMouseEvent* event) {
-    const int button = button_code(event->button());
+    const int button = mouse_button_code(event->button());
     if (button == 0) return;
     const QPointF at = event->position();
     // A click is a press and a release on the panel; the release that ends a double
@@ -344,7 +243,7 @@ void Panel::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void Panel::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (button_code(event->button()) == 0) return;
+    if (mouse_button_code(event->button()) == 0) return;
     pressed_ = true;
     double_click_ = true;
     emit DoubleClick();

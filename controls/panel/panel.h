@@ -36,9 +36,9 @@ class Panel : public QWidget {
 public:
     Panel(ControlHost& host, const QString& name, QWidget* parent = nullptr);
 
-    // A new panel: the ten defaults, each through its setter.
+    // A new panel: the ten defaults, each stored and told to the form in turn.
     void InitProperties();
-    // A stored panel: the ten values read, each through its setter.
+    // A stored panel: the ten values read, each stored and told to the form in turn.
     void ReadProperties(const PropertyBag& bag);
     void WriteProperties(PropertyBag& bag) const;
 
@@ -92,8 +92,13 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
-    // Stores nothing itself: tells the form that `name` changed, then repaints.
-    void changed(const QString& name);
+    // The stored properties, one row each (stored_properties.h); Self is the panel,
+    // const or not.
+    template <class Self, class Row>
+    static void stored_properties(Self& self, Row&& row);
+    // Stores nothing itself: tells the form that the property held in `member`
+    // changed, then repaints.
+    void changed(const void* member);
     // Gives the window its rounded outline when the size or the corners changed.
     void apply_outline();
     void print_caption();
