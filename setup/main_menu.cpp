@@ -6,6 +6,9 @@
 #include "core/numbers.h"
 #include "core/program.h"
 #include "storage/basic_text.h"
+#include "storage/code_page.h"
+#include "storage/names.h"
+#include "table/table_positions.h"
 
 namespace tavolora::setup {
 
@@ -45,17 +48,63 @@ void MainMenu::Form_Load() {
     menu.IMG_Icona = IconBar(std::move(bar), text(14), 1);
     menu.IMG_Icona.icon(1)->tooltip = "Clicca sulle icone per eseguire l'operazione scritta in basso";
     program_.animation.Centra_Menu();
-    program_.storage.Inizializza_Tabelle_Utenti_Giochi();
+    Inizializza_Tabelle_Utenti_Giochi();
     menu.LBL_Primarie(1) = {s.Utenti_Giochi(1, 1).text(), "1"};
     menu.LBL_Primarie(2) = {s.Utenti_Giochi(2, 1).text(), "1"};
     s.Nome_Utente.assign(menu.LBL_Primarie(1).Caption);
     program_.match.Codice_Gioco = 1;
-    program_.storage.Carica_Opzioni_Generali();
+    Carica_Opzioni_Generali();
     program_.storage.Imposta_Percorso_Opzioni();
 }
 
 void MainMenu::Form_Unload() {
-    program_.storage.Salva_Opzioni_Generali();
+    Salva_Opzioni_Generali();
+}
+
+void MainMenu::Inizializza_Tabelle_Utenti_Giochi() {
+    const storage::SettingsState& s = program_.settings;
+    program_.storage.fill_name_tables();
+    MainMenuState& menu = program_.setup.main_menu;
+    menu.LBL_Primarie(1) = {s.Utenti_Giochi(1, 1).trimmed_right(), "1"};
+    menu.LBL_Primarie(2) = {s.Utenti_Giochi(2, 1).trimmed_right(), "1"};
+}
+
+std::optional<CurrentChoice> MainMenu::Carica_Opzioni_Generali() {
+    using File = storage::GeneralOptions::File;
+    const storage::SettingsState& s = program_.settings;
+    MainMenuState& menu = program_.setup.main_menu;
+    // A missing or short file is written from the labels once and read again. A file
+    // of two records or more is left as the user has it: the labels as they stand
+    // serve for this run.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const storage::GeneralOptions stored = program_.storage.read_general_options();
+        if (stored.file == File::Valid) {
+            // The last user is looked up among the users, so that the arrows step on
+            // from where it stands; one that is no longer there (or whose name cannot
+            // be a user's) gives way to the first user.
+            menu.LBL_Primarie(1) = {s.Utenti_Giochi(1, 1).trimmed_right(), "1"};
+            for (int position = 1;
+                 position <= 10 && storage::check_user_name(stored.user) == storage::NameProblem::None; ++position) {
+                const std::string listed = s.Utenti_Giochi(1, position).trimmed();
+                if (!listed.empty() && storage::same_ignoring_case(listed, stored.user)) {
+                    menu.LBL_Primarie(1) = {listed, format_plain(position)};
+                    break;
+                }
+            }
+            menu.LBL_Primarie(2).Tag = format_plain(static_cast<long>(stored.game) - 1);
+            IMG_Icona_Primarie_Click(4);
+            return CurrentChoice{s.Nome_Utente.trimmed_right(), program_.match.Codice_Gioco};
+        }
+        if (stored.file == File::TooLong) break;
+        if (attempt == 0 && !Salva_Opzioni_Generali()) break;
+    }
+    return std::nullopt;
+}
+
+bool MainMenu::Salva_Opzioni_Generali() {
+    const MainMenuState& menu = program_.setup.main_menu;
+    return program_.storage.write_general_options(menu.LBL_Primarie(1).Caption,
+                                                  storage::basic_val(menu.LBL_Primarie(2).Tag));
 }
 
 void MainMenu::IMG_Icona_Primarie_Click(int index) {
@@ -106,8 +155,8 @@ void MainMenu::IMG_Icona_Primarie_Click(int index) {
 namespace tavolora::setup {
 
 void MainMenu::IMG_Icona_Click(int index) {
-    program_.storage.Imposta_Posizioni_Tavolo();
-    program_.storage.Salva_Opzioni_Generali();
+    table::Imposta_Posizioni_Tavolo(program_.anim, program_.match.Codice_Gioco);
+    Salva_Opzioni_Generali();
     table::MasterEvents& master = program_.master_events;
     switch (index) {
         case 1:

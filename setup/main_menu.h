@@ -5,6 +5,7 @@
 // these routines.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "core/fixed_array.h"
@@ -43,6 +44,12 @@ struct MainMenuState {
     IconBar IMG_Icona;
 };
 
+// The user and game the main menu shows after a restore.
+struct CurrentChoice {
+    std::string user;
+    int game = 0;
+};
+
 // The background colour of each game.
 std::uint32_t game_colour(int game, std::uint32_t current);
 
@@ -59,6 +66,18 @@ public:
 
     // What the main menu's closing saves: the shown user and game.
     void Form_Unload();
+
+    // The name tables, then their first user and game on the labels.
+    void Inizializza_Tabelle_Utenti_Giochi();
+    // Restores the last user and game of the general options file on the labels and
+    // makes them current; a missing or short file is written from the labels first,
+    // a file too long to be valid is left as it is. Returns the user and game it
+    // restored, or nothing when the file could not be used (the labels then stay as
+    // they are).
+    std::optional<CurrentChoice> Carica_Opzioni_Generali();
+    // Saves the shown user and game in the general options file. Returns whether the
+    // file was written; a failure is reported once a run.
+    bool Salva_Opzioni_Generali();
 
     // Steps a label: 1 back and 2 forward along the users, 3 back and 4 forward along
     // the games; then the shown user and game become the current ones.

@@ -329,7 +329,19 @@ void Settings::Salva_Impostazioni_Camicia() {
 
 // --- The general options file --------------------------------------------------------
 
-bool Settings::Salva_Opzioni_Generali() {
+GeneralOptions Settings::read_general_options() {
+    SettingsState& s = program_.settings;
+    const auto stored = read_record(general_options_file(), layout::kOptionsLength);
+    if (stored && valid_options_file_size(stored->size)) {
+        s.Opzioni = decode_options(stored->bytes);
+        return {GeneralOptions::File::Valid, FixedText<50>(s.Opzioni.Mazzo_Dorso.trimmed_right()).trimmed(),
+                s.Opzioni.Impostazioni(1)};
+    }
+    if (stored && stored->size >= 2 * layout::kOptionsLength) return {GeneralOptions::File::TooLong, "", 0};
+    return {};
+}
+
+bool Settings::write_general_options(std::string_view user, long game) {
     SettingsState& s = program_.settings;
     const std::filesystem::path file = general_options_file();
     // Only the last user and game mean anything here; the other fields go back as
@@ -338,50 +350,17 @@ bool Settings::Salva_Opzioni_Generali() {
     const auto stored = read_record(file, layout::kOptionsLength);
     s.Opzioni = stored && stored->bytes.size() >= layout::kOptionsLength ? decode_options(stored->bytes)
                                                                         : Tipo_Opzioni{};
-    const setup::MainMenuState& menu = program_.setup.main_menu;
-    s.Opzioni.Mazzo_Dorso.assign(FixedText<50>(menu.LBL_Primarie(1).Caption).trimmed_right());
-    store16(s.Opzioni.Impostazioni(1), basic_val(menu.LBL_Primarie(2).Tag));
+    s.Opzioni.Mazzo_Dorso.assign(FixedText<50>(user).trimmed_right());
+    store16(s.Opzioni.Impostazioni(1), game);
     const OptionsBytes record = encode(s.Opzioni);
     if (write_record(file, std::string_view(record.data(), record.size()))) return true;
     report_failed_save(SavedFile::General, "l'ultimo utente e l'ultimo gioco (file " + file.string() + ")");
     return false;
 }
 
-std::optional<CurrentChoice> Settings::Carica_Opzioni_Generali() {
-    SettingsState& s = program_.settings;
-    setup::MainMenuState& menu = program_.setup.main_menu;
-    // A missing or short file is written from the labels once and read again. A file
-    // of two records or more is left as the user has it: the labels as they stand
-    // serve for this run.
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        const auto stored = read_record(general_options_file(), layout::kOptionsLength);
-        if (stored && valid_options_file_size(stored->size)) {
-            s.Opzioni = decode_options(stored->bytes);
-            // The last user is looked up among the users, so that the arrows step on
-            // from where it stands; one that is no longer there (or whose name cannot
-            // be a user's) gives way to the first user.
-            const std::string user = FixedText<50>(s.Opzioni.Mazzo_Dorso.trimmed_right()).trimmed();
-            menu.LBL_Primarie(1) = {s.Utenti_Giochi(1, 1).trimmed_right(), "1"};
-            for (int position = 1; position <= 10 && check_user_name(user) == NameProblem::None; ++position) {
-                const std::string listed = s.Utenti_Giochi(1, position).trimmed();
-                if (!listed.empty() && same_ignoring_case(listed, user)) {
-                    menu.LBL_Primarie(1) = {listed, format_plain(position)};
-                    break;
-                }
-            }
-            menu.LBL_Primarie(2).Tag = format_plain(static_cast<long>(s.Opzioni.Impostazioni(1)) - 1);
-            program_.setup.main_menu_events.IMG_Icona_Primarie_Click(4);
-            return CurrentChoice{s.Nome_Utente.trimmed_right(), program_.match.Codice_Gioco};
-        }
-        if (stored && stored->size >= 2 * layout::kOptionsLength) break;
-        if (attempt == 0 && !Salva_Opzioni_Generali()) break;
-    }
-    return std::nullopt;
-}
-
 // --- Start-up ------------------------------------------------------------------------
 
-void Settings::Inizializza_Tabelle_Utenti_Giochi() {
+void Settings::fill_name_tables() {
     SettingsState& s = program_.settings;
     for (int i = 1; i <= 10; ++i) {
         s.Utenti_Giochi(1, i).assign("");
@@ -400,33 +379,9 @@ void Settings::Inizializza_Tabelle_Utenti_Giochi() {
     for (std::size_t i = 0; i < users.size() && i < 10; ++i) {
         s.Utenti_Giochi(1, static_cast<int>(i) + 1).assign(users[i]);
     }
-    setup::MainMenuState& menu = program_.setup.main_menu;
-    menu.LBL_Primarie(1) = {s.Utenti_Giochi(1, 1).trimmed_right(), "1"};
-    menu.LBL_Primarie(2) = {s.Utenti_Giochi(2, 1).trimmed_right(), "1"};
 }
 
 // --- Small services ------------------------------------------------------------------
-
-void Settings::Imposta_Posizioni_Tavolo() {
-    table::AnimationState& a = program_.anim;
-    const std::int16_t top[] = {-10, 0, 50, 300, 2000};
-    const std::int16_t left[] = {5, 200, 0, 0, 2000};
-    for (int k = 1; k <= 5; ++k) {
-        a.Passo_Top(k) = top[k - 1];
-        a.Passo_Left(k) = left[k - 1];
-    }
-    const int game = program_.match.Codice_Gioco;
-    if (game == 3) {
-        const std::pair<int, std::int16_t> camicia[] = {{1, 4000}, {2, 1000}, {3, 7000},  {4, 5000},
-                                                        {5, 1000}, {6, 5000}, {21, 4000}, {22, 5000}};
-        for (const auto& [element, value] : camicia) a.Coordinate_Tavolo(element) = value;
-    } else if (game == 1 || game == 2 || game == 4 || game == 5) {
-        const std::pair<int, std::int16_t> others[] = {{1, 600},  {2, 100},   {3, 7000},  {4, 5000},
-                                                       {5, 1000}, {6, 5000},  {7, 3000},  {8, 10000},
-                                                       {9, 3000}, {10, 1000}, {21, 5000}, {22, 8000}};
-        for (const auto& [element, value] : others) a.Coordinate_Tavolo(element) = value;
-    }
-}
 
 std::string Settings::Estrai_Nome_File(std::string_view path) {
     const auto separator = path.find_last_of('\\');

@@ -2,8 +2,8 @@
 
 // The settings storage: the current user's options file for the current game and
 // what the rest of the program copies from it, the options screen's panels, the
-// match settings of the set-up screen, the general options file, the name tables,
-// the table positions and the text table.
+// match settings of the set-up screen, the general options file, the name tables
+// and the text table.
 //
 // Where the screens have a control, these routines take or give its value as a
 // plain value; the Qt screens show them.
@@ -109,10 +109,14 @@ struct CamiciaSettingsShown {
 // The kinds of file whose failed save the player is told of, once each per run.
 enum class SavedFile { Options, General };
 
-// The user and game the main menu shows after a restore.
-struct CurrentChoice {
+// What a read of the general options file found: the last user (trimmed) and game
+// when the file is valid. A missing, unreadable or short file is not valid and may be
+// written; one of two records or more is not valid and is left as the user has it.
+struct GeneralOptions {
+    enum class File { Short, Valid, TooLong };
+    File file = File::Short;
     std::string user;
-    int game = 0;
+    std::int16_t game = 0;
 };
 
 class Settings {
@@ -176,28 +180,26 @@ public:
     // From the match state: the Camicia option and the card count.
     void Salva_Impostazioni_Camicia();
 
-    // --- The general options file: the last user and game.
+    // --- The general options file: the last user and game. The main menu puts
+    // them on its labels and reads them back.
 
-    // Returns whether the file was written; a failure is reported once a run.
-    bool Salva_Opzioni_Generali();
-    // Restores the last user and game on the main menu's labels and makes them
-    // current; a missing or short file is written from the labels first, a file too
-    // long to be valid is left as it is. Returns the user and game it restored, or
-    // nothing when the file could not be used (the labels then stay as they are).
-    std::optional<CurrentChoice> Carica_Opzioni_Generali();
+    // Reads the general file's record into `Opzioni` when the file is valid, and says
+    // what it found.
+    GeneralOptions read_general_options();
+    // Writes the last user and game (the game label's number) into the general file,
+    // its other fields as they were read. Returns whether the file was written; a
+    // failure is reported once a run.
+    bool write_general_options(std::string_view user, long game);
 
     // --- Start-up.
 
-    // The users of the users folder, the game names and the kinds of match, and
-    // the main menu's first user and game.
-    void Inizializza_Tabelle_Utenti_Giochi();
+    // The users of the users folder, the game names and the kinds of match.
+    void fill_name_tables();
     // The built-in labels.
     void Carica_Testi_Italiano();
 
     // --- Small services.
 
-    // The per-game starting points and steps of the table layout.
-    void Imposta_Posizioni_Tavolo();
     // The last part of a path written with "\".
     static std::string Estrai_Nome_File(std::string_view path);
 

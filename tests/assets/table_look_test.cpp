@@ -12,6 +12,7 @@
 #include "storage/default_options.h"
 #include "storage/record_file.h"
 #include "storage/records.h"
+#include "table/table_positions.h"
 #include "tests/support/headless_program.h"
 
 namespace tavolora {
@@ -64,7 +65,7 @@ protected:
         p.master_events.window_resized(static_cast<float>(size.width * 15), static_cast<float>(size.height * 15),
                                        static_cast<float>(size.width * 15), static_cast<float>(size.height * 15));
         p.waits.at_boundary([&p] {
-            p.storage.Imposta_Posizioni_Tavolo();
+            table::Imposta_Posizioni_Tavolo(p.anim, p.match.Codice_Gioco);
             p.master_events.Q_N_Singola_Click();
         });
         setup::SetupControls screen;

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "core/numbers.h"
+#include "table/table_positions.h"
 #include "tests/support/headless_match.h"
 
 namespace tavolora::engine {
@@ -323,7 +324,7 @@ TEST(DeckOnly, PreparesADeckAndGivesNoTurn) {
     Program& p = h.program;
     p.match.Codice_Gioco = game::kDeckOnly;
     p.match.Numero_Giocatori = 2;
-    p.storage.Imposta_Posizioni_Tavolo();
+    table::Imposta_Posizioni_Tavolo(p.anim, p.match.Codice_Gioco);
     p.master_events.window_resized(15360, 11520, 15240, 11020);
     p.waits.at_boundary([&p] { p.engine.Prepara_Mazzo(); });
     int cards = 0;

@@ -12,6 +12,7 @@
 #include <span>
 #include <string>
 
+#include "core/bmp.h"
 #include "storage/bmp.h"
 #include "tests/fuzz/fuzz_check.h"
 
@@ -32,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto from_file = tavolora::storage::bmp_file_size(file);
     // The file header and the start of the information header are all the reader needs.
     const auto from_bytes =
-        tavolora::storage::bmp_size(std::span(reinterpret_cast<const std::byte*>(data), std::min<size_t>(size, 26)));
+        tavolora::bmp_size(std::span(reinterpret_cast<const std::byte*>(data), std::min<size_t>(size, 26)));
     check(from_file.has_value() == from_bytes.has_value());
     if (from_file) {
         check(from_file->width == from_bytes->width && from_file->height == from_bytes->height);

@@ -21,6 +21,7 @@
 #include "storage/record_file.h"
 #include "storage/records.h"
 #include "table/qt/main_window.h"
+#include "table/table_positions.h"
 #include "table/qt/table_view.h"
 #include "tests/support/temp_folder.h"
 
@@ -90,7 +91,7 @@ private slots:
         program.match.Codice_Gioco = 1;
         program.storage.Imposta_Percorso_Opzioni();
         program.waits.at_boundary([&program] {
-            program.storage.Imposta_Posizioni_Tavolo();
+            table::Imposta_Posizioni_Tavolo(program.anim, program.match.Codice_Gioco);
             program.master_events.Q_N_Singola_Click();
         });
         setup::SetupControls screen;

@@ -18,6 +18,7 @@
 #include "screens/screen_host.h"
 #include "setup/setup_screen.h"
 #include "table/qt/table_view.h"
+#include "table/table_positions.h"
 #include "tests/qt/running_program.h"
 #include "tests/support/table_snapshot.h"
 
@@ -74,7 +75,7 @@ public:
         program.match.Codice_Gioco = static_cast<std::int16_t>(game);
         program.storage.Imposta_Percorso_Opzioni();
         program.waits.at_boundary([this] {
-            program.storage.Imposta_Posizioni_Tavolo();
+            table::Imposta_Posizioni_Tavolo(program.anim, program.match.Codice_Gioco);
             program.master_events.Q_N_Singola_Click();
         });
         setup::SetupControls screen;

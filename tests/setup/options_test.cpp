@@ -626,7 +626,7 @@ TEST_F(Options, ASaverWritesOnlyItsOwnFieldsIntoItsOwnFile) {
     // And the general file, when it has no record, gets no user's fields either.
     std::filesystem::remove(folder.path() / "Options" / "TVQ.opt");
     p.settings.Opzioni = other;
-    saver.Salva_Opzioni_Generali();
+    p.setup.main_menu_events.Salva_Opzioni_Generali();
     const auto general = storage::read_file(folder.path() / "Options" / "TVQ.opt");
     ASSERT_TRUE(general);
     EXPECT_EQ(storage::decode_options(*general).Mazzo_Carte.trimmed(), "");

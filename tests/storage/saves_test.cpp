@@ -384,7 +384,7 @@ TEST(FailedSaves, AreToldOncePerKindOfFileAndLoseNothingElse) {
     EXPECT_NE(messages[0].text.find("l'ultimo utente"), std::string::npos) << messages[0].text;
     EXPECT_NE(messages[0].text.find("TVQ.opt"), std::string::npos) << messages[0].text;
     // Every click of the main menu saves it again, and fails again, silently now.
-    EXPECT_FALSE(run.p.storage.Salva_Opzioni_Generali());
+    EXPECT_FALSE(run.p.setup.main_menu_events.Salva_Opzioni_Generali());
     run.p.setup.main_menu_events.Form_Unload();
     EXPECT_EQ(messages.size(), 1U);
     EXPECT_EQ(bytes_of(folder.path() / "Options"), "a file where the folder should be");
@@ -424,7 +424,7 @@ TEST(FailedSaves, NeverUnwindOutOfTheSave) {
     HeadlessProgram h(folder.string());
     // Quitting outside any handler saves at once, as the program's end does.
     EXPECT_NO_THROW(h.program.waits.request_quit());
-    EXPECT_NO_THROW(EXPECT_FALSE(h.program.storage.Salva_Opzioni_Generali()));
+    EXPECT_NO_THROW(EXPECT_FALSE(h.program.setup.main_menu_events.Salva_Opzioni_Generali()));
     EXPECT_TRUE(h.program.waits.quit_requested());
 }
 

@@ -353,7 +353,7 @@ protected:
 };
 
 TEST_F(StartUp, TheNameTablesHoldTheUsersAndEveryGame) {
-    storage.Inizializza_Tabelle_Utenti_Giochi();
+    program.setup.main_menu_events.Inizializza_Tabelle_Utenti_Giochi();
     EXPECT_EQ(s.Utenti_Giochi(1, 1).trimmed(), "Anna");  // anna is the same user
     EXPECT_EQ(s.Utenti_Giochi(1, 2).trimmed(), "Bruno");
     EXPECT_EQ(s.Utenti_Giochi(1, 3).trimmed(), "");
@@ -483,19 +483,7 @@ TEST(DefaultOptions, TakeTheFirstDeckAndBackgroundWhenThereAreOneOrTwo) {
     EXPECT_EQ(default_options(empty.string(), 1).Mazzo_Carte.trimmed(), "");
 }
 
-TEST_F(SettingsFiles, TablePositionsAndFileNames) {
-    program.anim.Coordinate_Tavolo(8) = 1234;
-    be("Anna", 3);
-    storage.Imposta_Posizioni_Tavolo();
-    EXPECT_EQ(program.anim.Coordinate_Tavolo(1), 4000);
-    EXPECT_EQ(program.anim.Coordinate_Tavolo(8), 1234);  // Camicia keeps what the last game left
-    EXPECT_EQ(program.anim.Passo_Top(1), -10);
-    EXPECT_EQ(program.anim.Passo_Left(5), 2000);
-    be("Anna", 2);
-    storage.Imposta_Posizioni_Tavolo();
-    EXPECT_EQ(program.anim.Coordinate_Tavolo(8), 10000);
-    EXPECT_EQ(program.anim.Coordinate_Tavolo(22), 8000);
-
+TEST_F(SettingsFiles, FileNames) {
     EXPECT_EQ(Settings::Estrai_Nome_File("C:\\Tavolora\\Cards\\Napoletane"), "Napoletane");
     EXPECT_EQ(Settings::Estrai_Nome_File("C:\\Tavolora\\Cards\\"), "");
 }

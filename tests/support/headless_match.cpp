@@ -10,6 +10,7 @@
 #include "platform/random.h"
 #include "storage/record_file.h"
 #include "storage/records.h"
+#include "table/table_positions.h"
 
 namespace tavolora::testing {
 
@@ -129,8 +130,8 @@ void HeadlessMatch::start() {
     p.setup.setup_screen.TXT_Numero_Partite.Text = std::to_string(plan_.target_games);
     p.waits.at_boundary([&p, handler] {
         // What the main menu does before any of its icons acts.
-        p.storage.Imposta_Posizioni_Tavolo();
-        p.storage.Salva_Opzioni_Generali();
+        table::Imposta_Posizioni_Tavolo(p.anim, p.match.Codice_Gioco);
+        p.setup.main_menu_events.Salva_Opzioni_Generali();
         switch (handler) {
             case table::ControlId::Q_N_Punteggio:
                 p.master_events.Q_N_Punteggio_Click();

@@ -9,6 +9,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "table/table_positions.h"
 #include "tests/support/headless_program.h"
 
 namespace tavolora::testing {
@@ -65,7 +66,7 @@ protected:
         m.Carte_In_Mano = hand;
         int p = 0;
         for (int seat : order) m.Ordine_Giocatori(++p) = static_cast<std::int16_t>(seat);
-        program.storage.Imposta_Posizioni_Tavolo();
+        table::Imposta_Posizioni_Tavolo(program.anim, program.match.Codice_Gioco);
         program.storage.Carica_Opzioni_Utente();
         animation.Carica_Controlli_Carte();
     }
