@@ -439,6 +439,28 @@ TEST_F(StartUp, TheArrowsStepThroughTheUsers) {
     EXPECT_EQ(program.setup.main_menu.BackColor2, 0xFF0000U);
 }
 
+// The general file as the storage sees it: the last user and game as plain values,
+// whatever the main menu's labels show.
+TEST_F(SettingsFiles, TheGeneralFileGivesAndTakesTheLastUserAndGameAsValues) {
+    using File = GeneralOptions::File;
+    EXPECT_EQ(storage.read_general_options().file, File::Short);  // no file yet
+    ASSERT_TRUE(storage.write_general_options("Bruno", 4));
+    GeneralOptions read = storage.read_general_options();
+    EXPECT_EQ(read.file, File::Valid);
+    EXPECT_EQ(read.user, "Bruno");
+    EXPECT_EQ(read.game, 4);
+    // A game past 16 bits keeps the stored one; the user is written all the same.
+    ASSERT_TRUE(storage.write_general_options("Anna", 70000));
+    read = storage.read_general_options();
+    EXPECT_EQ(read.user, "Anna");
+    EXPECT_EQ(read.game, 4);
+
+    folder.write("Options/TVQ.opt", std::string(2 * layout::kOptionsLength, 'x'));
+    EXPECT_EQ(storage.read_general_options().file, File::TooLong);
+    folder.write("Options/TVQ.opt", std::string(layout::kOptionsLength - 1, 'x'));
+    EXPECT_EQ(storage.read_general_options().file, File::Short);
+}
+
 TEST_F(SettingsFiles, NewOptionsFilesGetTheDefaultsAndAValidOneIsLeftAlone) {
     // Four decks: the third; three backgrounds or more: the third.
     for (const char* table : {"a.jpg", "b.JPG", "c.jpg", "d.jpg", "e.bmp"})
