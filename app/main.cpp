@@ -3,8 +3,8 @@
 #include <QApplication>
 
 #include "app/master_context.h"
-#include "core/program.h"
 #include "platform/qt/qt_platform.h"
+#include "program/program.h"
 #include "table/qt/main_window.h"
 
 int main(int argc, char* argv[]) {

@@ -4,7 +4,7 @@
 // the program itself: main() and the tests take them from the program here, in one
 // place, so that every window is built alike.
 
-#include "core/program.h"
+#include "program/program.h"
 #include "table/qt/main_window.h"
 
 namespace tavolora::app {

@@ -11,8 +11,8 @@
 #include <filesystem>
 
 #include "app/master_context.h"
-#include "core/program.h"
 #include "platform/qt/qt_platform.h"
+#include "program/program.h"
 #include "table/qt/main_window.h"
 #include "tests/support/temp_folder.h"
 

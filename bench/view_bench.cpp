@@ -11,9 +11,9 @@
 #include <memory>
 
 #include "app/master_context.h"
-#include "core/program.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/random.h"
+#include "program/program.h"
 #include "table/qt/main_window.h"
 #include "table/qt/table_view.h"
 

@@ -1,6 +1,6 @@
 # The core (everything outside the qt/ folders and the Qt-only folders) is standard
 # C++ only. A core file that includes a Qt header stops the configuration.
-set(TAVOLORA_CORE_DIRS core engine players table storage setup platform)
+set(TAVOLORA_CORE_DIRS core program engine players table storage setup platform)
 
 function(tavolora_check_core_without_qt source_dir)
   set(offenders "")

@@ -1,8 +1,8 @@
 // Camicia's piles: the card just turned, the demands and their payment, the gather
 // of the central pile, and the pictures of the two piles.
 
-#include "core/program.h"
 #include "engine/engine.h"
+#include "program/program.h"
 
 namespace tavolora::engine {
 

@@ -1,7 +1,7 @@
 // The card table's list routines and the reset at the start of every hand.
 
-#include "core/program.h"
 #include "engine/engine.h"
+#include "program/program.h"
 
 namespace tavolora::engine {
 

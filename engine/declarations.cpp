@@ -5,8 +5,8 @@
 #include <array>
 
 #include "core/numbers.h"
-#include "core/program.h"
 #include "engine/engine.h"
+#include "program/program.h"
 
 namespace tavolora::engine {
 

@@ -1,7 +1,7 @@
 // The start of a hand: from the options to the first turn.
 
-#include "core/program.h"
 #include "engine/engine.h"
+#include "program/program.h"
 
 namespace tavolora::engine {
 

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "core/numbers.h"
-#include "core/program.h"
 #include "engine/engine.h"
+#include "program/program.h"
 
 namespace tavolora::engine {
 

@@ -5,8 +5,8 @@
 
 #include <algorithm>
 
-#include "core/program.h"
 #include "engine/engine.h"
+#include "program/program.h"
 
 namespace tavolora::engine {
 

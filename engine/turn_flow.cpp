@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "core/numbers.h"
-#include "core/program.h"
 #include "engine/engine.h"
+#include "program/program.h"
 
 namespace tavolora::engine {
 

@@ -6,8 +6,8 @@
 
 #include "core/fatal.h"
 #include "core/numbers.h"
-#include "core/program.h"
 #include "players/players.h"
+#include "program/program.h"
 
 namespace tavolora::players {
 

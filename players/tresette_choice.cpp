@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
-#include "core/program.h"
 #include "players/players.h"
+#include "program/program.h"
 
 namespace tavolora::players {
 

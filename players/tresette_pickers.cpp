@@ -7,8 +7,8 @@
 #include <cstdint>
 
 #include "core/numbers.h"
-#include "core/program.h"
 #include "players/players.h"
+#include "program/program.h"
 
 namespace tavolora::players {
 

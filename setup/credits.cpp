@@ -1,6 +1,6 @@
 #include "setup/credits.h"
 
-#include "core/program.h"
+#include "program/program.h"
 
 namespace tavolora::setup {
 

@@ -1,6 +1,6 @@
 #include "setup/game_setup.h"
 
-#include "core/program.h"
+#include "program/program.h"
 #include "storage/default_options.h"
 #include "storage/record_file.h"
 

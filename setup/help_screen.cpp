@@ -1,6 +1,6 @@
 #include "setup/help_screen.h"
 
-#include "core/program.h"
+#include "program/program.h"
 
 namespace tavolora::setup {
 

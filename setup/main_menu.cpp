@@ -4,7 +4,7 @@
 
 #include "core/games.h"
 #include "core/numbers.h"
-#include "core/program.h"
+#include "program/program.h"
 #include "storage/basic_text.h"
 #include "storage/code_page.h"
 #include "storage/names.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/games.h"
-#include "core/program.h"
+#include "program/program.h"
 #include "setup/match_settings_routines.h"
 #include "storage/basic_text.h"
 

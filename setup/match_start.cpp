@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "core/numbers.h"
-#include "core/program.h"
+#include "program/program.h"
 #include "setup/game_setup.h"
 #include "setup/match_settings_routines.h"
 #include "storage/basic_text.h"

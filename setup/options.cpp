@@ -6,7 +6,7 @@
 #include <system_error>
 
 #include "core/games.h"
-#include "core/program.h"
+#include "program/program.h"
 #include "storage/folders.h"
 #include "storage/host_path.h"
 #include "storage/names.h"

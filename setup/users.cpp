@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/program.h"
+#include "program/program.h"
 #include "storage/folders.h"
 #include "storage/host_path.h"
 #include "storage/users.h"

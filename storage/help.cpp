@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/program.h"
+#include "program/program.h"
 #include "storage/host_path.h"
 #include "storage/record_file.h"
 

@@ -5,8 +5,8 @@
 
 #include "core/games.h"
 #include "core/numbers.h"
-#include "core/program.h"
 #include "platform/waits.h"
+#include "program/program.h"
 #include "storage/basic_text.h"
 #include "storage/code_page.h"
 #include "storage/default_options.h"

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "core/program.h"
+#include "program/program.h"
 #include "storage/settings.h"
 
 namespace tavolora::storage {

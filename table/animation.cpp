@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "core/numbers.h"
-#include "core/program.h"
+#include "program/program.h"
 
 namespace tavolora::table {
 

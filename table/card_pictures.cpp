@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <string>
 
-#include "core/program.h"
+#include "program/program.h"
 #include "table/animation.h"
 
 namespace tavolora::table {

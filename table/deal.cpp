@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "core/program.h"
+#include "program/program.h"
 #include "table/animation.h"
 
 namespace tavolora::table {

@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-#include "core/program.h"
+#include "program/program.h"
 #include "table/animation.h"
 
 namespace tavolora::table {

@@ -4,7 +4,7 @@
 // a small reopen button and opens again from it.
 
 #include "core/numbers.h"
-#include "core/program.h"
+#include "program/program.h"
 #include "table/master_events.h"
 
 namespace tavolora::table {

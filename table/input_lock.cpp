@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <array>
 
-#include "core/program.h"
+#include "program/program.h"
 #include "table/animation.h"
 
 namespace tavolora::table {

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "core/numbers.h"
-#include "core/program.h"
+#include "program/program.h"
 #include "table/animation.h"
 
 namespace tavolora::table {

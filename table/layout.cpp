@@ -8,7 +8,7 @@
 #include <string>
 
 #include "core/numbers.h"
-#include "core/program.h"
+#include "program/program.h"
 #include "table/master_events.h"
 #include "table/animation.h"
 

@@ -4,7 +4,7 @@
 // runs any more the table is put away and the main menu comes back. The next match
 // starts from a table with nothing left of this one.
 
-#include "core/program.h"
+#include "program/program.h"
 #include "table/master_events.h"
 
 namespace tavolora::table {

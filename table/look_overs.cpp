@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #include "core/numbers.h"
-#include "core/program.h"
+#include "program/program.h"
 #include "table/master_events.h"
 
 namespace tavolora::table {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "core/numbers.h"
-#include "core/program.h"
+#include "program/program.h"
 #include "storage/basic_text.h"
 #include "table/master_events.h"
 

@@ -1,7 +1,7 @@
 // What lies under and over the cards: the table background, the end-of-hand panel
 // and the Tresette signal chooser.
 
-#include "core/program.h"
+#include "program/program.h"
 #include "table/animation.h"
 
 namespace tavolora::table {

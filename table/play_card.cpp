@@ -2,7 +2,7 @@
 // click and the computer's turn, so both seats leave the same card table and the
 // same flight behind.
 
-#include "core/program.h"
+#include "program/program.h"
 #include "table/animation.h"
 
 namespace tavolora::table {

@@ -1,7 +1,7 @@
 // Where the screens stand in the main window, and the match set-up screen's option
 // frames.
 
-#include "core/program.h"
+#include "program/program.h"
 #include "table/animation.h"
 
 namespace tavolora::table {

@@ -8,7 +8,7 @@
 
 #include "core/fatal.h"
 #include "core/numbers.h"
-#include "core/program.h"
+#include "program/program.h"
 #include "table/animation.h"
 
 namespace tavolora::table {

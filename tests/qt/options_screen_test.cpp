@@ -13,7 +13,7 @@
 #include <filesystem>
 
 #include "core/games.h"
-#include "core/program.h"
+#include "program/program.h"
 #include "screens/f_011_menu.h"
 #include "screens/f_040_partita.h"
 #include "screens/f_06_opzioni.h"

@@ -16,8 +16,8 @@
 #include <vector>
 
 #include "core/games.h"
-#include "core/program.h"
 #include "platform/qt/qt_platform.h"
+#include "program/program.h"
 #include "screens/f_011_menu.h"
 #include "screens/f_040_partita.h"
 #include "screens/screen_host.h"

@@ -21,8 +21,8 @@
 
 #include "core/games.h"
 #include "app/master_context.h"
-#include "core/program.h"
 #include "platform/qt/qt_platform.h"
+#include "program/program.h"
 #include "screens/f_011_menu.h"
 #include "screens/f_040_partita.h"
 #include "screens/screen_host.h"

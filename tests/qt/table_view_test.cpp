@@ -14,10 +14,10 @@
 #include <vector>
 
 #include "app/master_context.h"
-#include "core/program.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/random.h"
 #include "platform/waits.h"
+#include "program/program.h"
 #include "table/input_dispatcher.h"
 #include "table/master_window.h"
 #include "table/qt/main_window.h"

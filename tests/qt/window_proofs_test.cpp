@@ -14,8 +14,8 @@
 
 #include "controls/button/theme_button.h"
 #include "app/master_context.h"
-#include "core/program.h"
 #include "platform/qt/qt_platform.h"
+#include "program/program.h"
 #include "table/qt/main_window.h"
 #include "table/qt/table_view.h"
 #include "tests/support/headless_program.h"

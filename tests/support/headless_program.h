@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
-#include "core/program.h"
 #include "platform/headless/headless_platform.h"
+#include "program/program.h"
 #include "tests/support/temp_folder.h"
 
 namespace tavolora::testing {

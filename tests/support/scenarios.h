@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "core/program.h"
+#include "program/program.h"
 
 namespace tavolora::testing {
 
