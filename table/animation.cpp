@@ -106,12 +106,34 @@ void Animation::Centra_Menu() {
 namespace tavolora::table {
 
 std::string Animation::face_picture(int suit, int value) const {
-    return Trim(program_.settings.Percorso_Mazzo_Carte) + "\\" + std::to_string(suit) + "\\" +
-           std::to_string(value) + ".bmp";
+    const std::string& folder = program_.settings.Percorso_Mazzo_Carte;
+    const auto build = [&folder, suit, value] {
+        return Trim(folder) + "\\" + std::to_string(suit) + "\\" + std::to_string(value) + ".bmp";
+    };
+    if (suit < 1 || suit > 4 || value < 1 || value > 10) return build();
+    if (paths_.faces_folder != folder) {
+        paths_.faces_folder = folder;
+        for (std::string& face : paths_.faces) face.clear();
+    }
+    std::string& face = paths_.faces[static_cast<std::size_t>((suit - 1) * 10 + value - 1)];
+    if (face.empty()) face = build();
+    return face;
 }
 
 std::string Animation::back_picture(std::string_view name) const {
-    return Trim(program_.settings.Percorso_Mazzo_Dorso) + "\\" + "1" + "\\" + std::string(name) + ".bmp";
+    const std::string& folder = program_.settings.Percorso_Mazzo_Dorso;
+    const auto build = [&folder, name] {
+        return Trim(folder) + "\\" + "1" + "\\" + std::string(name) + ".bmp";
+    };
+    std::string* cached = name == "0" ? &paths_.still_back : name == "00" ? &paths_.flying_back : nullptr;
+    if (cached == nullptr) return build();
+    if (paths_.backs_folder != folder) {
+        paths_.backs_folder = folder;
+        paths_.still_back.clear();
+        paths_.flying_back.clear();
+    }
+    if (cached->empty()) *cached = build();
+    return *cached;
 }
 
 }  // namespace tavolora::table

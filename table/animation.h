@@ -3,6 +3,7 @@
 // Table layout and card animation: the flight driver, the timed pauses and the
 // placement of the screens in the main window.
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -130,7 +131,19 @@ private:
     // The card turned in Camicia: somewhere on the central pile.
     void lay_on_centre_pile();
 
+    // The picture paths of the deck and the back in use, built once per folder: every
+    // flight batch and every hand shown asks for them card by card. An empty entry is
+    // not built yet; a change of folder starts the cache anew.
+    struct PicturePaths {
+        std::string faces_folder;
+        std::array<std::string, 40> faces;  // suit 1..4, value 1..10
+        std::string backs_folder;
+        std::string still_back;   // "0"
+        std::string flying_back;  // "00"
+    };
+
     Program& program_;
+    mutable PicturePaths paths_;
 };
 
 }  // namespace tavolora::table

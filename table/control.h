@@ -191,11 +191,20 @@ public:
 
     // A loaded member. Reaching a member that is not loaded is a programmer's error:
     // where the rules go on past a missing member, test with `find` or `loaded`.
-    Control& operator()(int index);
-    const Control& operator()(int index) const;
+    // Written here so that the flight ticker's and the rules' lookups inline.
+    Control& operator()(int index) {
+        Control* member = find(index);
+        if (member == nullptr) not_loaded(index);
+        return *member;
+    }
+    const Control& operator()(int index) const { return const_cast<ControlArray&>(*this)(index); }
     // The member if it is loaded, else nullptr (also for an index out of range).
-    Control* find(int index);
-    const Control* find(int index) const;
+    Control* find(int index) {
+        if (index < lo_ || index > hi_) return nullptr;
+        Control& member = members_[static_cast<std::size_t>(index - lo_)];
+        return member.exists ? &member : nullptr;
+    }
+    const Control* find(int index) const { return const_cast<ControlArray&>(*this).find(index); }
     bool loaded(int index) const { return find(index) != nullptr; }
 
     // Loads a member from the template: hidden, in front of the others. Returns false
@@ -210,6 +219,8 @@ public:
     Control& member_slot(int index);  // loaded or not, for the view and snapshots
 
 private:
+    [[noreturn]] void not_loaded(int index) const;
+
     ControlTree& tree_;
     int lo_;
     int hi_;

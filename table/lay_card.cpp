@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <optional>
 #include <string>
 #include <vector>
@@ -29,6 +30,13 @@ double number(const std::string& text) {
     double value = kTakenEdge;
     std::from_chars(text.data(), text.data() + text.size(), value);
     return value;
+}
+
+// What a list entry written by format_plain_number from `written` reads back as:
+// the value itself, since the shortest form reads back exactly; a zero (whose sign
+// the text drops) and a value that is not finite are read from the text.
+double read_back(double written, const std::string& text) {
+    return std::isfinite(written) && written != 0 ? written : number(text);
 }
 
 // The table picture of the card just laid, the last of the table list.
@@ -159,15 +167,18 @@ void Animation::lay_in_widest_gap() {
     const double row_end = a.Limiti_Tavolo(4) + width;
 
     // The left edges of the cards lying on the table (the card being laid is not one
-    // of them yet).
+    // of them yet). The lists hold the edges as text; each is read back once, into
+    // `values` beside it, since the sort and the gaps work on the numbers read.
     Control& edges = w.Lista_Left;
     edges.Clear();
     std::vector<const Control*> lying;
+    std::vector<double> values;
     for (int place = 1; place <= 40; ++place) {
         const Control* other = w.P.find(200 + place);
         if (other == nullptr || other == card || !other->Visible) continue;
         lying.push_back(other);
         edges.AddItem(format_plain_number(other->Left));
+        values.push_back(read_back(other->Left, edges.items.back()));
     }
 
     // Sorted by taking the least edge again and again: only a value strictly below
@@ -175,20 +186,24 @@ void Animation::lay_in_widest_gap() {
     // becomes the mark, which no edge reaches.
     Control& sorted = w.Lista_Left_Ordinata;
     sorted.Clear();
+    std::vector<double> sorted_values;
+    const std::string mark = format_plain_number(kTakenEdge);
+    const double mark_value = number(mark);
     const std::size_t count = edges.items.size();
     for (std::size_t pass = 0; pass < count; ++pass) {
         m.Valore_Minimo = kTakenEdge;
         std::size_t least = count;
         for (std::size_t i = 0; i < count; ++i) {
-            const double edge = number(edges.items[i]);
-            if (edge < m.Valore_Minimo) {
-                m.Valore_Minimo = edge;
+            if (values[i] < m.Valore_Minimo) {
+                m.Valore_Minimo = values[i];
                 least = i;
             }
         }
         if (least == count) break;  // only marks are left
         sorted.AddItem(edges.items[least]);
-        edges.items[least] = format_plain_number(kTakenEdge);
+        sorted_values.push_back(values[least]);
+        edges.items[least] = mark;
+        values[least] = mark_value;
     }
     m.Valore_Minimo = kTakenEdge;
 
@@ -199,13 +214,15 @@ void Animation::lay_in_widest_gap() {
     Control& gaps = w.Lista_Distanze;
     gaps.Clear();
     std::vector<double> starts;
+    std::vector<double> gap_values;
     double reach = row_start;
     const auto add_gap = [&](double next_left) {
         starts.push_back(reach);
-        gaps.AddItem(format_plain_number(std::min(next_left, row_end) - reach));
+        const double gap = std::min(next_left, row_end) - reach;
+        gaps.AddItem(format_plain_number(gap));
+        gap_values.push_back(read_back(gap, gaps.items.back()));
     };
-    for (const std::string& item : sorted.items) {
-        const double left = number(item);
+    for (const double left : sorted_values) {
         add_gap(left);
         reach = std::max(reach, left + width);
     }
@@ -214,8 +231,8 @@ void Animation::lay_in_widest_gap() {
     // The widest gap, the first of several as wide; a gap of 0 or less is never taken.
     m.Valore_Massimo = 0;
     std::size_t widest = 0;
-    for (std::size_t k = 0; k < gaps.items.size(); ++k) {
-        const double gap = number(gaps.items[k]);
+    for (std::size_t k = 0; k < gap_values.size(); ++k) {
+        const double gap = gap_values[k];
         if (gap > m.Valore_Massimo) {
             m.Valore_Massimo = gap;
             widest = k;

@@ -100,12 +100,15 @@ void MasterEvents::flight_tick() {
         return timer != nullptr && timer->Interval > 0;
     };
     // Every flying card moves one step, in slot order, so the window and a
-    // headless run land the cards in the same order.
-    for (int i = 1; i <= kFlightSlots; ++i) {
-        if (flying(i)) T_Anim_Timer(i);
-    }
+    // headless run land the cards in the same order. One pass does both: a landing
+    // touches only its own slot's timer, so whether a slot still flies is known as
+    // soon as it has stepped.
     bool any = false;
-    for (int i = 1; i <= kFlightSlots && !any; ++i) any = flying(i);
+    for (int i = 1; i <= kFlightSlots; ++i) {
+        if (!flying(i)) continue;
+        T_Anim_Timer(i);
+        any = any || flying(i);
+    }
     if (!any) stop_flight_ticker();
 }
 

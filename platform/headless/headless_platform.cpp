@@ -22,7 +22,7 @@ TimerId HeadlessPlatform::start_timer(Micros interval, bool repeating, std::func
     const TimerId id = next_timer_++;
     // A repeating timer always moves time on, so it can never spin in place.
     const Micros step = std::max<Micros>(interval, repeating ? 1 : 0);
-    timers_.emplace(id, Timer{step, repeating, std::move(fire), {}});
+    timers_.emplace(id, Timer{step, repeating, std::make_shared<const std::function<void()>>(std::move(fire)), {}});
     schedule(id, now_ + step);
     return id;
 }
@@ -62,15 +62,19 @@ bool HeadlessPlatform::run_one_due(Slot horizon) {
     // Of a timer and a scripted action due together, the one scheduled first runs.
     if (timer_due && (!timed_due || timer_it->first < timed_it->first)) {
         const TimerId id = timer_it->second;
-        queue_.erase(timer_it);
+        // A repeating timer takes its place in the queue again; the queue's entry is
+        // moved there rather than made anew at every tick.
+        auto entry = queue_.extract(timer_it);
         Timer& timer = timers_.at(id);
-        auto fire = timer.fire;  // the handler may stop its own timer
+        const auto fire = timer.fire;  // the handler may stop its own timer
         if (timer.repeating) {
-            schedule(id, timer.slot.first + timer.interval);
+            timer.slot = {timer.slot.first + timer.interval, sequence_++};
+            entry.key() = timer.slot;
+            queue_.insert(std::move(entry));
         } else {
             timers_.erase(id);
         }
-        fire();
+        (*fire)();
     } else {
         auto action = std::move(timed_it->second);
         timed_.erase(timed_it);

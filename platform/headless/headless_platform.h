@@ -9,6 +9,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <unordered_map>
@@ -122,7 +123,9 @@ private:
     struct Timer {
         Micros interval;
         bool repeating;
-        std::function<void()> fire;
+        // Shared, so that a tick holds its handler alive without copying it (the
+        // handler may stop its own timer).
+        std::shared_ptr<const std::function<void()>> fire;
         Slot slot;
     };
 
