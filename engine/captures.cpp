@@ -1,8 +1,9 @@
 // Scopa's captures: the sums of every combination of the table's cards, and the
 // capture a played card makes.
 
+#include <charconv>
 #include <optional>
-#include <string>
+#include <string_view>
 
 #include "core/fatal.h"
 #include "core/program.h"
@@ -15,6 +16,23 @@ namespace {
 int card_id(int suit, int value) {
     return (suit - 1) * 10 + value;
 }
+
+// Whether `a` ranks above `b` as their decimal texts compare ("9" above "15", "-100"
+// below "-101"): the ranking of the captures is textual, written without building
+// a string.
+bool ranks_above_as_text(int a, int b) {
+    char text_a[16];
+    char text_b[16];
+    const auto end_a = std::to_chars(text_a, text_a + sizeof text_a, a).ptr;
+    const auto end_b = std::to_chars(text_b, text_b + sizeof text_b, b).ptr;
+    return std::string_view(text_a, static_cast<std::size_t>(end_a - text_a)) >
+           std::string_view(text_b, static_cast<std::size_t>(end_b - text_b));
+}
+
+// What a combination that is not an admissible capture counts in the ranking, and
+// where the ranking starts: both below every capture's value.
+constexpr int kNoCapture = -100;
+constexpr int kRankingStart = -101;
 }  // namespace
 
 void Engine::Calcolo_Combinazioni() {
@@ -89,7 +107,7 @@ void Engine::Esegui_Presa_Scopa() {
     }
     for (const auto& capture : c.Lista_Prese_Possibili) {
         if (!capture) {
-            c.Lista_Prese_Possibili_Valore.emplace_back("-100");
+            c.Lista_Prese_Possibili_Valore.push_back(kNoCapture);
             continue;
         }
         int value = 0;
@@ -98,15 +116,15 @@ void Engine::Esegui_Presa_Scopa() {
             value += cards(
                 32, card_id(cards(list::kTable, p, attr::kSuit), cards(list::kTable, p, attr::kValue)), 1);
         }
-        c.Lista_Prese_Possibili_Valore.push_back(std::to_string(value));
+        c.Lista_Prese_Possibili_Valore.push_back(value);
     }
 
     // The capture taken: the greatest value, compared as text ("9" above "15"), the
-    // earlier one on a tie. The placeholder's "-100" ranks below the start.
-    std::string best = "-101";
+    // earlier one on a tie. The placeholder's "-100" ranks below the start's "-101".
+    int best = kRankingStart;
     std::optional<CaptureSums::Combination> chosen;
     for (std::size_t i = 0; i < c.Lista_Prese_Possibili_Valore.size(); ++i) {
-        if (c.Lista_Prese_Possibili_Valore[i] > best) {
+        if (ranks_above_as_text(c.Lista_Prese_Possibili_Valore[i], best)) {
             best = c.Lista_Prese_Possibili_Valore[i];
             chosen = c.LTOT[i];
         }
