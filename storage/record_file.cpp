@@ -1,9 +1,10 @@
 #include "storage/record_file.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
-#include <fstream>
+#include <cerrno>
 #include <system_error>
 
 namespace tavolora::storage {
@@ -11,12 +12,33 @@ namespace tavolora::storage {
 namespace fs = std::filesystem;
 
 std::optional<std::string> read_file(const fs::path& file) {
-    std::error_code error;
-    if (!fs::is_regular_file(file, error)) return std::nullopt;
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return std::nullopt;
+    // One open and, for a file that does not change meanwhile, one read: the options
+    // file is read at every computer turn. Not blocking, so that a named pipe in the
+    // file's place is refused instead of waited on.
+    const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    // One byte more than the size asks for the end in the same read; a file that has
+    // grown meanwhile is read on to its end.
+    std::string bytes(static_cast<std::size_t>(info.st_size) + 1, '\0');
+    std::size_t got = 0;
+    for (;;) {
+        const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            ::close(fd);
+            return std::nullopt;
+        }
+        got += static_cast<std::size_t>(n);
+        if (n == 0 || got < bytes.size()) break;
+        bytes.resize(bytes.size() * 2);
+    }
+    ::close(fd);
+    bytes.resize(got);
     return bytes;
 }
 

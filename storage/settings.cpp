@@ -68,9 +68,11 @@ void Settings::Imposta_Percorso_Opzioni() {
 }
 
 std::optional<Tipo_Opzioni> Settings::stored_options(bool require_valid) const {
-    const std::filesystem::path file = options_file();
+    // Read at every computer turn: the file as named first, the case-blind search
+    // only when that fails.
+    const std::string& path = program_.settings.Percorso_Opzioni;
     std::optional<std::string> bytes;
-    if (!file.empty()) bytes = read_file(file);
+    if (!path.empty()) bytes = with_host_path(path, [](const std::filesystem::path& file) { return read_file(file); });
     const bool readable = bytes && (require_valid ? valid_options_file_size(bytes->size())
                                                   : bytes->size() >= layout::kOptionsLength);
     if (!readable) return std::nullopt;
