@@ -23,7 +23,7 @@ public:
     // Fills flight slot `index` by the step rule every filler follows: `steps` ticks
     // (at least one), each moving the copy by (target - start) / steps twips, to the
     // nearest whole twip with halves to even.
-    void fill_flight_slot(int index, int picture, std::string image, std::int16_t start_top,
+    void fill_flight_slot(int index, int picture, std::string_view image, std::int16_t start_top,
                           std::int16_t start_left, std::int16_t target_top, std::int16_t target_left,
                           int steps);
 
@@ -90,12 +90,14 @@ public:
     // The set-up screen's four option frames, hidden at their places.
     void Disponi_Opzioni_Partita();
 
-    // --- Picture files.
+    // --- Picture files. The text returned stays as it is until the folder changes,
+    // except for a card outside the deck or a back other than "0" and "00", whose
+    // path lasts only until the next such call.
     // A card's face: the deck folder, trimmed, & "\" & suit & "\" & value & ".bmp".
-    std::string face_picture(int suit, int value) const;
+    const std::string& face_picture(int suit, int value) const;
     // A card's back: the back folder, trimmed, & "\1\" & name & ".bmp"; "0" for a
     // card lying still, "00" for a flying card, the deck and the side hands.
-    std::string back_picture(std::string_view name) const;
+    const std::string& back_picture(std::string_view name) const;
 
     // A position read back from a picture, to the nearest whole twip (halves to
     // even) and kept within 16 bits: the targets and starts of the flights.
@@ -140,6 +142,7 @@ private:
         std::string backs_folder;
         std::string still_back;   // "0"
         std::string flying_back;  // "00"
+        std::string other;        // the last path outside the ones above
     };
 
     Program& program_;

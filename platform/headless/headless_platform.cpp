@@ -22,22 +22,20 @@ TimerId HeadlessPlatform::start_timer(Micros interval, bool repeating, std::func
     const TimerId id = next_timer_++;
     // A repeating timer always moves time on, so it can never spin in place.
     const Micros step = std::max<Micros>(interval, repeating ? 1 : 0);
-    timers_.emplace(id, Timer{step, repeating, std::make_shared<const std::function<void()>>(std::move(fire)), {}});
-    schedule(id, now_ + step);
+    timers_.push_back(Timer{id, step, repeating, std::make_shared<const std::function<void()>>(std::move(fire)),
+                            Slot{now_ + step, sequence_++}});
+    place(timers_.size() - 1);
     return id;
 }
 
-void HeadlessPlatform::schedule(TimerId id, Micros due) {
-    Timer& timer = timers_.at(id);
-    timer.slot = {due, sequence_++};
-    queue_.emplace(timer.slot, id);
+void HeadlessPlatform::place(std::size_t from) {
+    // Every other timer is in order already: the moved one steps back past the later ones.
+    for (std::size_t k = from; k > 0 && timers_[k].slot < timers_[k - 1].slot; --k) std::swap(timers_[k], timers_[k - 1]);
 }
 
 void HeadlessPlatform::stop_timer(TimerId id) {
-    const auto it = timers_.find(id);
-    if (it == timers_.end()) return;
-    queue_.erase(it->second.slot);
-    timers_.erase(it);
+    const auto it = std::find_if(timers_.begin(), timers_.end(), [id](const Timer& t) { return t.id == id; });
+    if (it != timers_.end()) timers_.erase(it);
 }
 
 bool HeadlessPlatform::run_posted() {
@@ -53,26 +51,22 @@ bool HeadlessPlatform::run_posted() {
 }
 
 bool HeadlessPlatform::run_one_due(Slot horizon) {
-    const auto timer_it = queue_.begin();
     const auto timed_it = timed_.begin();
-    const bool timer_due = timer_it != queue_.end() && timer_it->first < horizon;
+    const bool timer_due = !timers_.empty() && timers_.front().slot < horizon;
     const bool timed_due = timed_it != timed_.end() && timed_it->first < horizon;
     if (!timer_due && !timed_due) return false;
 
     // Of a timer and a scripted action due together, the one scheduled first runs.
-    if (timer_due && (!timed_due || timer_it->first < timed_it->first)) {
-        const TimerId id = timer_it->second;
-        // A repeating timer takes its place in the queue again; the queue's entry is
-        // moved there rather than made anew at every tick.
-        auto entry = queue_.extract(timer_it);
-        Timer& timer = timers_.at(id);
+    if (timer_due && (!timed_due || timers_.front().slot < timed_it->first)) {
+        Timer& timer = timers_.front();
         const auto fire = timer.fire;  // the handler may stop its own timer
         if (timer.repeating) {
+            // A repeating timer takes its place in the queue again.
             timer.slot = {timer.slot.first + timer.interval, sequence_++};
-            entry.key() = timer.slot;
-            queue_.insert(std::move(entry));
+            std::rotate(timers_.begin(), timers_.begin() + 1, timers_.end());
+            place(timers_.size() - 1);
         } else {
-            timers_.erase(id);
+            timers_.erase(timers_.begin());
         }
         (*fire)();
     } else {
@@ -95,7 +89,7 @@ void HeadlessPlatform::process_pending() {
 
 Micros HeadlessPlatform::next_event_time() const {
     Micros next = kNever;
-    if (!queue_.empty()) next = queue_.begin()->first.first;
+    if (!timers_.empty()) next = timers_.front().slot.first;
     if (!timed_.empty()) next = std::min(next, timed_.begin()->first.first);
     return next;
 }
@@ -133,7 +127,6 @@ void HeadlessPlatform::wait_for_more(std::string_view wait) {
 
 void HeadlessPlatform::exit_program() {
     ended_ = true;
-    queue_.clear();
     timers_.clear();
     posted_.clear();
     timed_.clear();

@@ -58,7 +58,7 @@ public:
 
     // Has the program asked to end?
     bool ended() const { return ended_; }
-    bool has_timers() const { return !queue_.empty(); }
+    bool has_timers() const { return !timers_.empty(); }
 
     // The scripted user. An action runs on the event thread as the window system
     // would deliver it: `post` at the next processing of events, `at` when virtual
@@ -121,6 +121,7 @@ private:
     // A place in time order: the due time, then the order of scheduling.
     using Slot = std::pair<Micros, std::uint64_t>;
     struct Timer {
+        TimerId id;
         Micros interval;
         bool repeating;
         // Shared, so that a tick holds its handler alive without copying it (the
@@ -129,7 +130,8 @@ private:
         Slot slot;
     };
 
-    void schedule(TimerId id, Micros due);
+    // Puts the timer at its slot's place in the queue, counting back from `from`.
+    void place(std::size_t from);
     bool run_posted();
     // Runs the first timer or timed action that comes before `horizon`, if any.
     bool run_one_due(Slot horizon);
@@ -143,8 +145,10 @@ private:
     Micros hang_limit_ = 3600 * 1000 * kMillisecond;
     std::uint64_t sequence_ = 0;
     TimerId next_timer_ = 1;
-    std::map<Slot, TimerId> queue_;
-    std::unordered_map<TimerId, Timer> timers_;
+    // The running timers in time order, the next due first. A handful run at a time
+    // (the flight ticker, a pause, a screen's timer), and one starts with every flight
+    // batch, so a short vector serves better than a tree and a hash.
+    std::vector<Timer> timers_;
     std::deque<std::function<void()>> posted_;
     std::multimap<Slot, std::function<void()>> timed_;
     std::deque<std::function<void()>> idle_;
