@@ -7,12 +7,16 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <vector>
 
 namespace tavolora {
 class Program;
 }
 
 namespace tavolora::table {
+
+struct Control;
 
 class Animation {
 public:
@@ -145,8 +149,34 @@ private:
         std::string other;        // the last path outside the ones above
     };
 
+    // The texts Scopa's placement writes into its work lists, by the number's bits:
+    // every card laid writes the edges of all the cards lying there again, and the
+    // shortest form of a fractional number is dear to find. Bounded by starting
+    // again when full.
+    class NumberTexts {
+    public:
+        const std::string& of(double value);
+
+    private:
+        std::unordered_map<std::uint64_t, std::string> known_;
+    };
+
+    // The work vectors of Scopa's placement, kept from one card laid to the next so
+    // that laying a card allocates nothing once a few have been laid.
+    struct PlacementWork {
+        std::vector<const Control*> lying;
+        std::vector<double> values;
+        std::vector<double> sorted_values;
+        std::vector<double> starts;
+        std::vector<double> gap_values;
+        std::vector<double> per_twip;
+        std::vector<double> places;
+    };
+
     Program& program_;
     mutable PicturePaths paths_;
+    NumberTexts number_texts_;
+    PlacementWork placement_;
 };
 
 }  // namespace tavolora::table
