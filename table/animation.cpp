@@ -49,6 +49,7 @@ void Animation::Avvia_Animazioni() {
     // pass loads and starts each slot's copy and timer in slot order: a higher slot
     // ends above a lower one, and nothing of one slot depends on the next.
     a.Animazioni_Avviate = 0;
+    int highest = 0;
     int i = 1;
     for (Tipo_Animazione& slot : a.Animazioni_Carte) {
         const int index = i++;
@@ -56,6 +57,7 @@ void Animation::Avvia_Animazioni() {
         w.P_A.Load(index);  // a copy that still exists is reused
         w.T_Anim.Load(index);
         ++a.Animazioni_Avviate;
+        highest = index;
         Control& copy = w.P_A(index);
         copy.ZOrder(0);
         copy.Top = slot.Coordinate(1);
@@ -67,7 +69,7 @@ void Animation::Avvia_Animazioni() {
         w.T_Anim(index).Interval = kFlightTickMilliseconds;
     }
     a.Animazioni_Concluse = 0;
-    program_.master_events.start_flight_ticker();
+    program_.master_events.start_flight_ticker(highest);
 
     program_.match.Indice_1 = 1;
     a.Animazioni_Finite = false;
