@@ -31,13 +31,10 @@ void Animation::fill_flight_slot(int index, int picture, std::string_view image,
 }
 
 void Animation::Libera_Animazioni() {
-    ControlArray& copies = program_.master.P_A;
-    int i = 1;
-    for (Tipo_Animazione& slot : program_.anim.Animazioni_Carte) {
-        slot.Stato(1) = 'Z';
-        if (Control* copy = copies.find(i)) copy->Visible = false;
-        ++i;
-    }
+    // Two plain passes, the slots and then their copies: this runs before and after
+    // every flight batch.
+    for (Tipo_Animazione& slot : program_.anim.Animazioni_Carte) slot.Stato(1) = 'Z';
+    program_.master.P_A.for_each_loaded(1, kFlightSlots, [](Control& copy) { copy.Visible = false; });
 }
 
 void Animation::Avvia_Animazioni() {

@@ -206,6 +206,18 @@ public:
     }
     const Control* find(int index) const { return const_cast<ControlArray&>(*this).find(index); }
     bool loaded(int index) const { return find(index) != nullptr; }
+    // Calls `visit` on every loaded member from `from` to `to` (clamped to the array),
+    // in index order: one pass over the members, for the loops that run at every
+    // flight batch.
+    template <class Visit>
+    void for_each_loaded(int from, int to, Visit&& visit) {
+        const int first = from < lo_ ? lo_ : from;
+        const int last = to > hi_ ? hi_ : to;
+        Control* member = members_.data() + (first - lo_);
+        for (int i = first; i <= last; ++i, ++member) {
+            if (member->exists) visit(*member);
+        }
+    }
 
     // Loads a member from the template: hidden, in front of the others. Returns false
     // and changes nothing when the member is loaded already.
