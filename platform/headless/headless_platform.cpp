@@ -22,8 +22,15 @@ TimerId HeadlessPlatform::start_timer(Micros interval, bool repeating, std::func
     const TimerId id = next_timer_++;
     // A repeating timer always moves time on, so it can never spin in place.
     const Micros step = std::max<Micros>(interval, repeating ? 1 : 0);
-    timers_.push_back(Timer{id, step, repeating, std::make_shared<const std::function<void()>>(std::move(fire)),
-                            Slot{now_ + step, sequence_++}});
+    Handler box;
+    if (spare_.empty()) {
+        box = std::make_unique<std::function<void()>>(std::move(fire));
+    } else {
+        box = std::move(spare_.back());
+        spare_.pop_back();
+        *box = std::move(fire);
+    }
+    timers_.push_back(Timer{id, step, repeating, std::move(box), Slot{now_ + step, sequence_++}});
     place(timers_.size() - 1);
     return id;
 }
@@ -35,7 +42,32 @@ void HeadlessPlatform::place(std::size_t from) {
 
 void HeadlessPlatform::stop_timer(TimerId id) {
     const auto it = std::find_if(timers_.begin(), timers_.end(), [id](const Timer& t) { return t.id == id; });
-    if (it != timers_.end()) timers_.erase(it);
+    if (it == timers_.end()) return;
+    Handler handler = std::move(it->fire);
+    timers_.erase(it);
+    retire(std::move(handler));
+}
+
+void HeadlessPlatform::retire(Handler handler) {
+    if (std::find(running_.begin(), running_.end(), handler.get()) != running_.end()) {
+        retired_while_running_.push_back(std::move(handler));
+        return;
+    }
+    *handler = nullptr;  // what the handler holds goes with its timer
+    spare_.push_back(std::move(handler));
+}
+
+void HeadlessPlatform::finished_running() {
+    const std::function<void()>* done = running_.back();
+    running_.pop_back();
+    // A handler that runs again further out stays.
+    if (std::find(running_.begin(), running_.end(), done) != running_.end()) return;
+    const auto it = std::find_if(retired_while_running_.begin(), retired_while_running_.end(),
+                                 [done](const Handler& h) { return h.get() == done; });
+    if (it == retired_while_running_.end()) return;
+    Handler handler = std::move(*it);
+    retired_while_running_.erase(it);
+    retire(std::move(handler));
 }
 
 bool HeadlessPlatform::run_posted() {
@@ -59,14 +91,21 @@ bool HeadlessPlatform::run_one_due(Slot horizon) {
     // Of a timer and a scripted action due together, the one scheduled first runs.
     if (timer_due && (!timed_due || timers_.front().slot < timed_it->first)) {
         Timer& timer = timers_.front();
-        const auto fire = timer.fire;  // the handler may stop its own timer
+        std::function<void()>* const fire = timer.fire.get();
+        running_.push_back(fire);  // the handler may stop its own timer
+        struct Running {
+            HeadlessPlatform& platform;
+            ~Running() { platform.finished_running(); }
+        } running{*this};
         if (timer.repeating) {
             // A repeating timer takes its place in the queue again.
             timer.slot = {timer.slot.first + timer.interval, sequence_++};
             std::rotate(timers_.begin(), timers_.begin() + 1, timers_.end());
             place(timers_.size() - 1);
         } else {
+            Handler handler = std::move(timer.fire);
             timers_.erase(timers_.begin());
+            retire(std::move(handler));
         }
         (*fire)();
     } else {
@@ -127,6 +166,7 @@ void HeadlessPlatform::wait_for_more(std::string_view wait) {
 
 void HeadlessPlatform::exit_program() {
     ended_ = true;
+    for (Timer& timer : timers_) retire(std::move(timer.fire));
     timers_.clear();
     posted_.clear();
     timed_.clear();

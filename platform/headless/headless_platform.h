@@ -120,18 +120,24 @@ public:
 private:
     // A place in time order: the due time, then the order of scheduling.
     using Slot = std::pair<Micros, std::uint64_t>;
+    // A timer's handler, in a box of its own so that it stays where it is while it
+    // runs: the handler may stop its own timer, or end the program.
+    using Handler = std::unique_ptr<std::function<void()>>;
     struct Timer {
         TimerId id;
         Micros interval;
         bool repeating;
-        // Shared, so that a tick holds its handler alive without copying it (the
-        // handler may stop its own timer).
-        std::shared_ptr<const std::function<void()>> fire;
+        Handler fire;
         Slot slot;
     };
 
     // Puts the timer at its slot's place in the queue, counting back from `from`.
     void place(std::size_t from);
+    // The handler of a timer taken out of the queue: let go now, or, while it runs,
+    // once it has returned. Its box is kept for the next timer started.
+    void retire(Handler handler);
+    // A handler has returned.
+    void finished_running();
     bool run_posted();
     // Runs the first timer or timed action that comes before `horizon`, if any.
     bool run_one_due(Slot horizon);
@@ -149,6 +155,10 @@ private:
     // (the flight ticker, a pause, a screen's timer), and one starts with every flight
     // batch, so a short vector serves better than a tree and a hash.
     std::vector<Timer> timers_;
+    // A flight batch starts a timer and a pause another: their boxes are reused.
+    std::vector<Handler> spare_;
+    std::vector<const std::function<void()>*> running_;  // outermost first
+    std::vector<Handler> retired_while_running_;
     std::deque<std::function<void()>> posted_;
     std::multimap<Slot, std::function<void()>> timed_;
     std::deque<std::function<void()>> idle_;
