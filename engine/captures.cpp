@@ -21,6 +21,9 @@ int card_id(int suit, int value) {
 // below "-101"): the ranking of the captures is textual, written without building
 // a string.
 bool ranks_above_as_text(int a, int b) {
+    // Equal numbers write equal texts. Most combinations are no capture and meet the
+    // placeholder already ranked, so this settles them without writing anything.
+    if (a == b) return false;
     char text_a[16];
     char text_b[16];
     const auto end_a = std::to_chars(text_a, text_a + sizeof text_a, a).ptr;
