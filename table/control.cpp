@@ -117,12 +117,9 @@ ControlArray::ControlArray(ControlTree& tree, ControlId id, ControlKind kind, in
     }
 }
 
-Control& ControlArray::member_slot(int index) {
-    if (index < lo_ || index > hi_) {
-        fatal("control array index " + std::to_string(index) + " outside " + std::to_string(lo_) + ".." +
-              std::to_string(hi_));
-    }
-    return members_[static_cast<std::size_t>(index - lo_)];
+void ControlArray::out_of_range(int index) const {
+    fatal("control array index " + std::to_string(index) + " outside " + std::to_string(lo_) + ".." +
+          std::to_string(hi_));
 }
 
 void ControlArray::not_loaded(int index) const {

@@ -228,10 +228,16 @@ public:
     int lower() const { return lo_; }
     int template_index() const { return template_; }
     int upper() const { return hi_; }
-    Control& member_slot(int index);  // loaded or not, for the view and snapshots
+    // Loaded or not, for the view and snapshots. Written here so that loading a flying
+    // copy at every flight looks its member up inline.
+    Control& member_slot(int index) {
+        if (index < lo_ || index > hi_) out_of_range(index);
+        return members_[static_cast<std::size_t>(index - lo_)];
+    }
 
 private:
     [[noreturn]] void not_loaded(int index) const;
+    [[noreturn]] void out_of_range(int index) const;
 
     ControlTree& tree_;
     int lo_;
