@@ -1,6 +1,7 @@
 // Scopa's captures: the sums of every combination of the table's cards, and the
 // capture a played card makes.
 
+#include <array>
 #include <charconv>
 #include <optional>
 #include <string_view>
@@ -64,30 +65,31 @@ void Engine::Calcolo_Combinazioni() {
     if (n > kMostTableCards) fatal("Scopa: more cards on the table than play can leave there");
 
     // Every combination, by size: the singles, then each combination of the last
-    // size extended by every ordinal greater than its last one.
+    // size extended by every ordinal greater than its last one. Each sum is the sum
+    // of the combination it extends and the new card's value, the values read once.
+    std::array<int, kMostTableCards + 1> value_of{};
+    for (int k = 1; k <= n; ++k) value_of[k] = cards(list::kTable, c.Posizione_Elemento[k - 1], attr::kValue);
     c.LTOT.clear();
     c.LTOT_Somme.clear();
-    c.LTOT.reserve(n == 0 ? 0 : (std::size_t{1} << n) - 1);
+    const std::size_t count = n == 0 ? 0 : (std::size_t{1} << n) - 1;
+    c.LTOT.reserve(count);
+    c.LTOT_Somme.reserve(count);
     std::size_t first_of_size = 0;
-    for (int k = 1; k <= n; ++k) c.LTOT.push_back({static_cast<std::uint8_t>(k)});
+    for (int k = 1; k <= n; ++k) {
+        c.LTOT.push_back({static_cast<std::uint8_t>(k)});
+        c.LTOT_Somme.push_back(value_of[k]);
+    }
     for (int size = 2; size <= n; ++size) {
         const std::size_t end_of_size = c.LTOT.size();
         for (std::size_t j = first_of_size; j < end_of_size; ++j) {
             for (int m = c.LTOT[j].back() + 1; m <= n; ++m) {
                 CaptureSums::Combination longer = c.LTOT[j];
                 longer.push_back(static_cast<std::uint8_t>(m));
-                c.LTOT.push_back(std::move(longer));
+                c.LTOT.push_back(longer);
+                c.LTOT_Somme.push_back(c.LTOT_Somme[j] + value_of[m]);
             }
         }
         first_of_size = end_of_size;
-    }
-
-    c.LTOT_Somme.reserve(c.LTOT.size());
-    for (const CaptureSums::Combination& combination : c.LTOT) {
-        int sum = 0;
-        for (std::uint8_t k : combination)
-            sum += cards(list::kTable, c.Posizione_Elemento[k - 1], attr::kValue);
-        c.LTOT_Somme.push_back(sum);
     }
 }
 
