@@ -1,8 +1,10 @@
 // Scopa's captures: the sums of every combination of the table's cards, and the
 // capture a played card makes.
 
+#include <array>
+#include <charconv>
 #include <optional>
-#include <string>
+#include <string_view>
 
 #include "core/fatal.h"
 #include "engine/engine.h"
@@ -15,6 +17,26 @@ namespace {
 int card_id(int suit, int value) {
     return (suit - 1) * 10 + value;
 }
+
+// Whether `a` ranks above `b` as their decimal texts compare ("9" above "15", "-100"
+// below "-101"): the ranking of the captures is textual, written without building
+// a string.
+bool ranks_above_as_text(int a, int b) {
+    // Equal numbers write equal texts. Most combinations are no capture and meet the
+    // placeholder already ranked, so this settles them without writing anything.
+    if (a == b) return false;
+    char text_a[16];
+    char text_b[16];
+    const auto end_a = std::to_chars(text_a, text_a + sizeof text_a, a).ptr;
+    const auto end_b = std::to_chars(text_b, text_b + sizeof text_b, b).ptr;
+    return std::string_view(text_a, static_cast<std::size_t>(end_a - text_a)) >
+           std::string_view(text_b, static_cast<std::size_t>(end_b - text_b));
+}
+
+// What a combination that is not an admissible capture counts in the ranking, and
+// where the ranking starts: both below every capture's value.
+constexpr int kNoCapture = -100;
+constexpr int kRankingStart = -101;
 }  // namespace
 
 void Engine::Calcolo_Combinazioni() {
@@ -43,30 +65,31 @@ void Engine::Calcolo_Combinazioni() {
     if (n > kMostTableCards) fatal("Scopa: more cards on the table than play can leave there");
 
     // Every combination, by size: the singles, then each combination of the last
-    // size extended by every ordinal greater than its last one.
+    // size extended by every ordinal greater than its last one. Each sum is the sum
+    // of the combination it extends and the new card's value, the values read once.
+    std::array<int, kMostTableCards + 1> value_of{};
+    for (int k = 1; k <= n; ++k) value_of[k] = cards(list::kTable, c.Posizione_Elemento[k - 1], attr::kValue);
     c.LTOT.clear();
     c.LTOT_Somme.clear();
-    c.LTOT.reserve(n == 0 ? 0 : (std::size_t{1} << n) - 1);
+    const std::size_t count = n == 0 ? 0 : (std::size_t{1} << n) - 1;
+    c.LTOT.reserve(count);
+    c.LTOT_Somme.reserve(count);
     std::size_t first_of_size = 0;
-    for (int k = 1; k <= n; ++k) c.LTOT.push_back({static_cast<std::uint8_t>(k)});
+    for (int k = 1; k <= n; ++k) {
+        c.LTOT.push_back({static_cast<std::uint8_t>(k)});
+        c.LTOT_Somme.push_back(value_of[k]);
+    }
     for (int size = 2; size <= n; ++size) {
         const std::size_t end_of_size = c.LTOT.size();
         for (std::size_t j = first_of_size; j < end_of_size; ++j) {
             for (int m = c.LTOT[j].back() + 1; m <= n; ++m) {
                 CaptureSums::Combination longer = c.LTOT[j];
                 longer.push_back(static_cast<std::uint8_t>(m));
-                c.LTOT.push_back(std::move(longer));
+                c.LTOT.push_back(longer);
+                c.LTOT_Somme.push_back(c.LTOT_Somme[j] + value_of[m]);
             }
         }
         first_of_size = end_of_size;
-    }
-
-    c.LTOT_Somme.reserve(c.LTOT.size());
-    for (const CaptureSums::Combination& combination : c.LTOT) {
-        int sum = 0;
-        for (std::uint8_t k : combination)
-            sum += cards(list::kTable, c.Posizione_Elemento[k - 1], attr::kValue);
-        c.LTOT_Somme.push_back(sum);
     }
 }
 
@@ -89,7 +112,7 @@ void Engine::Esegui_Presa_Scopa() {
     }
     for (const auto& capture : c.Lista_Prese_Possibili) {
         if (!capture) {
-            c.Lista_Prese_Possibili_Valore.emplace_back("-100");
+            c.Lista_Prese_Possibili_Valore.push_back(kNoCapture);
             continue;
         }
         int value = 0;
@@ -98,15 +121,15 @@ void Engine::Esegui_Presa_Scopa() {
             value += cards(
                 32, card_id(cards(list::kTable, p, attr::kSuit), cards(list::kTable, p, attr::kValue)), 1);
         }
-        c.Lista_Prese_Possibili_Valore.push_back(std::to_string(value));
+        c.Lista_Prese_Possibili_Valore.push_back(value);
     }
 
     // The capture taken: the greatest value, compared as text ("9" above "15"), the
-    // earlier one on a tie. The placeholder's "-100" ranks below the start.
-    std::string best = "-101";
+    // earlier one on a tie. The placeholder's "-100" ranks below the start's "-101".
+    int best = kRankingStart;
     std::optional<CaptureSums::Combination> chosen;
     for (std::size_t i = 0; i < c.Lista_Prese_Possibili_Valore.size(); ++i) {
-        if (c.Lista_Prese_Possibili_Valore[i] > best) {
+        if (ranks_above_as_text(c.Lista_Prese_Possibili_Valore[i], best)) {
             best = c.Lista_Prese_Possibili_Valore[i];
             chosen = c.LTOT[i];
         }

@@ -25,12 +25,16 @@ void Engine::Svuota_Lista(int lista) {
 }
 
 void Engine::Conta_Carte_Lista() {
-    m_.Numero_Carte_Lista = 0;
-    for (m_.Indice_1 = 1; m_.Indice_1 <= 40; ++m_.Indice_1) {
-        if (m_.Tabella_Carte(m_.Lista_Scelta, m_.Indice_1, attr::kSuit) != 0) {
-            ++m_.Numero_Carte_Lista;
-        }
+    // Counted in locals (this runs at every card landed); the shared counter is left
+    // past the end, where the loop of the rules leaves it.
+    const auto& cards = m_.Tabella_Carte;
+    const auto lista = m_.Lista_Scelta;
+    int count = 0;
+    for (int i = 1; i <= 40; ++i) {
+        if (cards(lista, i, attr::kSuit) != 0) ++count;
     }
+    m_.Numero_Carte_Lista = count;
+    m_.Indice_1 = 41;
 }
 
 int Engine::Conta_Carte_Lista(int lista) {

@@ -2,11 +2,17 @@
 
 // The match engine's program-wide variables. One instance lives in each Program.
 
+#include <algorithm>
+#include <array>
+#include <compare>
+#include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "core/fatal.h"
 #include "core/fixed_array.h"
 #include "core/games.h"
 
@@ -53,6 +59,48 @@ namespace seat {
 inline constexpr int kHuman = 9;
 }  // namespace seat
 
+// The most cards the table can hold in Scopa: a card equal to a table card or to the
+// sum of some of them always captures, so no more than 13 ever lie there.
+inline constexpr int kMostTableCards = 13;
+
+// The ordinals of one combination of table cards, held in place: a full table makes
+// 8,191 of them at every Scopa turn, and none of them needs the heap. It reads,
+// compares and orders as a vector of its ordinals would.
+class Combination {
+public:
+    using value_type = std::uint8_t;
+    using const_iterator = const std::uint8_t*;
+    using iterator = const_iterator;
+
+    Combination() = default;
+    Combination(std::initializer_list<std::uint8_t> ordinals) {
+        for (std::uint8_t k : ordinals) push_back(k);
+    }
+
+    // More ordinals than the table can hold cards is a programmer's error.
+    void push_back(std::uint8_t ordinal) {
+        if (size_ >= kMostTableCards) fatal("a combination of more cards than the table holds");
+        ordinals_[size_++] = ordinal;
+    }
+    std::size_t size() const { return size_; }
+    bool empty() const { return size_ == 0; }
+    std::uint8_t back() const { return ordinals_[size_ - 1]; }
+    std::uint8_t operator[](std::size_t i) const { return ordinals_[i]; }
+    const_iterator begin() const { return ordinals_.data(); }
+    const_iterator end() const { return ordinals_.data() + size_; }
+
+    friend bool operator==(const Combination& a, const Combination& b) {
+        return std::equal(a.begin(), a.end(), b.begin(), b.end());
+    }
+    friend std::strong_ordering operator<=>(const Combination& a, const Combination& b) {
+        return std::lexicographical_compare_three_way(a.begin(), a.end(), b.begin(), b.end());
+    }
+
+private:
+    std::array<std::uint8_t, kMostTableCards> ordinals_{};
+    std::uint8_t size_ = 0;
+};
+
 // The capture sums of the table at the start of a Scopa turn: every combination of
 // the cards on the table with its sum, as ordered lists read by index. A
 // combination is the ordinals of its cards (1 for the first card collected in table
@@ -60,7 +108,7 @@ inline constexpr int kHuman = 9;
 // singles in ordinal order, then all pairs in increasing order, then all triples...),
 // so every tie rule that reads the lists in order keeps its meaning.
 struct CaptureSums {
-    using Combination = std::vector<std::uint8_t>;
+    using Combination = engine::Combination;
     // The ordinals collected, in table order.
     std::vector<int> ELE;
     // For ordinal k, at index k - 1, the table position of its card.
@@ -68,16 +116,13 @@ struct CaptureSums {
     std::vector<Combination> LTOT;
     std::vector<int> LTOT_Somme;
     // By the same index: the admissible captures of the card just played (nothing
-    // for the others), and their capture values as text ("-100" for the others).
+    // for the others), and their capture values (-100 for the others), which rank
+    // as their decimal text would.
     std::vector<std::optional<Combination>> Lista_Prese_Possibili;
-    std::vector<std::string> Lista_Prese_Possibili_Valore;
+    std::vector<int> Lista_Prese_Possibili_Valore;
     int Combinazioni_Pronte = 0;
     int Numero_Elementi = 0;
 };
-
-// The most cards the table can hold in Scopa: a card equal to a table card or to the
-// sum of some of them always captures, so no more than 13 ever lie there.
-inline constexpr int kMostTableCards = 13;
 
 struct MatchState {
     CardTable Tabella_Carte{};

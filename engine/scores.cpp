@@ -65,11 +65,12 @@ void Engine::Aggiorna_Punteggi() {
     table::MasterWindow& w = program_.master;
     auto& cards = m_.Tabella_Carte;
 
+    // Written in place: this runs after every trick, and the captions keep their room.
     const std::string user = program_.settings.Nome_Utente.trimmed();
     w.Visualizza_Prese(9).Caption = user;
-    for (int s = 1; s <= 3; ++s) w.Visualizza_Prese(s).Caption = table::Trim(m_.Nomi_Giocatori(s));
+    for (int s = 1; s <= 3; ++s) w.Visualizza_Prese(s).Caption.assign(table::TrimView(m_.Nomi_Giocatori(s)));
     w.LBL_Parziale_Nome(9).Caption = user;
-    for (int s = 1; s <= 3; ++s) w.LBL_Parziale_Nome(s).Caption = table::Trim(m_.Nomi_Giocatori(s));
+    for (int s = 1; s <= 3; ++s) w.LBL_Parziale_Nome(s).Caption.assign(table::TrimView(m_.Nomi_Giocatori(s)));
 
     switch (m_.Codice_Gioco) {
         case game::kBriscola:
@@ -106,12 +107,16 @@ void Engine::Aggiorna_Punteggi() {
     }
 
     if (mode == 4 && briscola) Verifica_Accuso_151();
+    // The target reads the same on every seat's line.
+    const std::string target_text =
+        to_target ? (tresette ? format_plain_number(target) : format_signed_number(target)) : std::string();
     for (int s : kPanelSeats) {
         if (!in_play(s)) continue;
         if (to_target) {
-            w.LBL_Totale_Punti(s).Caption =
-                format_signed(running(s)) + " / " +
-                (tresette ? format_plain_number(target) : format_signed_number(target));
+            std::string& caption = w.LBL_Totale_Punti(s).Caption;
+            caption = format_signed(running(s));
+            caption += " / ";
+            caption += target_text;
         } else if (mode == 3 && briscola) {
             w.LBL_Totale_Punti(s).Caption =
                 format_plain(static_cast<long long>(cards(s + 10, list::kScoreCell, 3))) + " / " +

@@ -39,7 +39,32 @@ std::optional<std::string> find_entry(const std::filesystem::path& folder, const
 }
 }  // namespace
 
+std::filesystem::path literal_host_path(std::string_view path) {
+    // The parts joined by one separator, a leading one kept, empty parts dropped: the
+    // path that host_path builds when every part exists as written, made in one go.
+    std::string joined;
+    joined.reserve(path.size() + 1);
+    if (!path.empty() && (path.front() == '/' || path.front() == '\\')) joined.push_back('/');
+    for (std::size_t at = 0; at < path.size();) {
+        const std::size_t end = std::min(path.find_first_of("\\/", at), path.size());
+        if (end > at) {
+            if (!joined.empty() && joined.back() != '/') joined.append("/");
+            joined.append(path.substr(at, end - at));
+        }
+        at = end + 1;
+    }
+    return std::filesystem::path(std::move(joined));
+}
+
 std::filesystem::path host_path(std::string_view path) {
+    // Most paths exist as written: one look-up of the whole path settles them, and
+    // the part-by-part search below would find every part as written anyway.
+    std::error_code error;
+    if (std::filesystem::path literal = literal_host_path(path);
+        !literal.empty() && std::filesystem::exists(literal, error)) {
+        return literal;
+    }
+
     std::filesystem::path result;
     if (!path.empty() && (path.front() == '/' || path.front() == '\\')) result = "/";
     // Below a part that does not exist there is nothing more to look up.

@@ -132,12 +132,22 @@ void sync_folder(const fs::path& folder) {
 }  // namespace
 
 std::optional<std::string> read_file(const fs::path& file) {
-    std::error_code error;
-    if (!fs::is_regular_file(file, error)) return std::nullopt;
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return std::nullopt;
+    struct stat status {};
+    const Descriptor fd = open_regular(file, status);
+    if (!fd.open()) return std::nullopt;
+    // One byte more than the size asks for the end in the same read; a file that has
+    // grown meanwhile is read on to its end.
+    std::string bytes(static_cast<std::size_t>(status.st_size) + 1, '\0');
+    std::size_t got = 0;
+    for (;;) {
+        const ssize_t n = ::read(fd.get(), bytes.data() + got, bytes.size() - got);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return std::nullopt;
+        got += static_cast<std::size_t>(n);
+        if (n == 0 || got < bytes.size()) break;
+        bytes.resize(bytes.size() * 2);
+    }
+    bytes.resize(got);
     return bytes;
 }
 

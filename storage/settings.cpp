@@ -69,10 +69,15 @@ void Settings::Imposta_Percorso_Opzioni() {
 }
 
 std::optional<Tipo_Opzioni> Settings::stored_options(bool require_valid, Read* why) const {
-    const std::filesystem::path file = options_file();
+    // Read at every computer turn: the file as named first, the case-blind search
+    // only when that fails. The validity rule needs only the size: a file of any size
+    // costs one record.
+    const std::string& path = program_.settings.Percorso_Opzioni;
     std::optional<StoredRecord> stored;
-    // The validity rule needs only the size: a file of any size costs one record.
-    if (!file.empty()) stored = read_record(file, layout::kOptionsLength);
+    if (!path.empty()) {
+        stored = with_host_path(
+            path, [](const std::filesystem::path& file) { return read_record(file, layout::kOptionsLength); });
+    }
     const bool readable = stored && (require_valid ? valid_options_file_size(stored->size)
                                                    : stored->size >= layout::kOptionsLength);
     if (why != nullptr) {

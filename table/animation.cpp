@@ -9,7 +9,7 @@
 
 namespace tavolora::table {
 
-void Animation::fill_flight_slot(int index, int picture, std::string image, std::int16_t start_top,
+void Animation::fill_flight_slot(int index, int picture, std::string_view image, std::int16_t start_top,
                                  std::int16_t start_left, std::int16_t target_top, std::int16_t target_left,
                                  int steps) {
     Tipo_Animazione& slot = program_.anim.Animazioni_Carte(index);
@@ -17,7 +17,7 @@ void Animation::fill_flight_slot(int index, int picture, std::string image, std:
     const auto step = [ticks](int from, int to) { return whole_twips(static_cast<double>(to - from) / ticks); };
     slot.Stato(1) = 'N';
     slot.Carta(1) = static_cast<std::int16_t>(picture);
-    slot.Immagine = std::move(image);
+    slot.Immagine.assign(image);  // in place: the slot keeps its room from the last flight
     slot.Coordinate(1) = start_top;
     slot.Coordinate(2) = start_left;
     slot.Coordinate(5) = target_top;
@@ -28,42 +28,42 @@ void Animation::fill_flight_slot(int index, int picture, std::string image, std:
 }
 
 void Animation::Libera_Animazioni() {
-    auto& slots = program_.anim.Animazioni_Carte;
-    for (int i = 1; i <= kFlightSlots; ++i) {
-        slots(i).Stato(1) = 'Z';
-        if (Control* copy = program_.master.P_A.find(i)) copy->Visible = false;
-    }
+    // Two plain passes, the slots and then their copies: this runs before and after
+    // every flight batch.
+    for (Tipo_Animazione& slot : program_.anim.Animazioni_Carte) slot.Stato(1) = 'Z';
+    program_.master.P_A.for_each_loaded(1, kFlightSlots, [](Control& copy) { copy.Visible = false; });
 }
 
 void Animation::Avvia_Animazioni() {
     AnimationState& a = program_.anim;
     MasterWindow& w = program_.master;
 
-    a.Animazioni_Avviate = 0;
-    for (int i = 1; i <= kFlightSlots; ++i) {
-        if (a.Animazioni_Carte(i).Stato(1) == 'Z') continue;
-        w.P_A.Load(i);  // a copy that still exists is reused
-        w.T_Anim.Load(i);
-        ++a.Animazioni_Avviate;
-        w.P_A(i).ZOrder(0);  // a higher slot ends above a lower one
-    }
-    a.Animazioni_Concluse = 0;
-
     // Every filled slot flies. The fillers keep a batch in slots 1..n without a gap,
-    // so these are the slots 1..n; a gap could never leave a flight unstarted.
-    for (int i = 1; i <= kFlightSlots; ++i) {
-        Tipo_Animazione& slot = a.Animazioni_Carte(i);
+    // so these are the slots 1..n; a gap could never leave a flight unstarted. One
+    // pass loads and starts each slot's copy and timer in slot order: a higher slot
+    // ends above a lower one, and nothing of one slot depends on the next.
+    a.Animazioni_Avviate = 0;
+    int highest = 0;
+    int i = 1;
+    for (Tipo_Animazione& slot : a.Animazioni_Carte) {
+        const int index = i++;
         if (slot.Stato(1) == 'Z') continue;
-        Control& copy = w.P_A(i);
+        w.P_A.Load(index);  // a copy that still exists is reused
+        w.T_Anim.Load(index);
+        ++a.Animazioni_Avviate;
+        highest = index;
+        Control& copy = w.P_A(index);
+        copy.ZOrder(0);
         copy.Top = slot.Coordinate(1);
         copy.Left = slot.Coordinate(2);
-        LoadPicture(copy, Trim(slot.Immagine), program_.pictures);
+        LoadPicture(copy, TrimView(slot.Immagine), program_.pictures);
         copy.Visible = true;
         // A flight has at least one step, even from a damaged options file.
         if (slot.Passi < 1) slot.Passi = 1;
-        w.T_Anim(i).Interval = kFlightTickMilliseconds;
+        w.T_Anim(index).Interval = kFlightTickMilliseconds;
     }
-    program_.master_events.start_flight_ticker();
+    a.Animazioni_Concluse = 0;
+    program_.master_events.start_flight_ticker(highest);
 
     program_.match.Indice_1 = 1;
     a.Animazioni_Finite = false;
@@ -102,13 +102,35 @@ void Animation::Centra_Menu() {
 
 namespace tavolora::table {
 
-std::string Animation::face_picture(int suit, int value) const {
-    return Trim(program_.settings.Percorso_Mazzo_Carte) + "\\" + std::to_string(suit) + "\\" +
-           std::to_string(value) + ".bmp";
+const std::string& Animation::face_picture(int suit, int value) const {
+    const std::string& folder = program_.settings.Percorso_Mazzo_Carte;
+    const auto build = [&folder, suit, value] {
+        return Trim(folder) + "\\" + std::to_string(suit) + "\\" + std::to_string(value) + ".bmp";
+    };
+    if (suit < 1 || suit > 4 || value < 1 || value > 10) return paths_.other = build();
+    if (paths_.faces_folder != folder) {
+        paths_.faces_folder = folder;
+        for (std::string& face : paths_.faces) face.clear();
+    }
+    std::string& face = paths_.faces[static_cast<std::size_t>((suit - 1) * 10 + value - 1)];
+    if (face.empty()) face = build();
+    return face;
 }
 
-std::string Animation::back_picture(std::string_view name) const {
-    return Trim(program_.settings.Percorso_Mazzo_Dorso) + "\\" + "1" + "\\" + std::string(name) + ".bmp";
+const std::string& Animation::back_picture(std::string_view name) const {
+    const std::string& folder = program_.settings.Percorso_Mazzo_Dorso;
+    const auto build = [&folder, name] {
+        return Trim(folder) + "\\" + "1" + "\\" + std::string(name) + ".bmp";
+    };
+    std::string* cached = name == "0" ? &paths_.still_back : name == "00" ? &paths_.flying_back : nullptr;
+    if (cached == nullptr) return paths_.other = build();
+    if (paths_.backs_folder != folder) {
+        paths_.backs_folder = folder;
+        paths_.still_back.clear();
+        paths_.flying_back.clear();
+    }
+    if (cached->empty()) *cached = build();
+    return *cached;
 }
 
 }  // namespace tavolora::table

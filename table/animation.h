@@ -3,9 +3,12 @@
 // Table layout and card animation: the flight driver, the timed pauses and the
 // placement of the screens in the main window.
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <vector>
 
 namespace tavolora {
 class Program;
@@ -38,7 +41,7 @@ public:
     // Fills flight slot `index` by the step rule every filler follows: `steps` ticks
     // (at least one), each moving the copy by (target - start) / steps twips, to the
     // nearest whole twip with halves to even.
-    void fill_flight_slot(int index, int picture, std::string image, std::int16_t start_top,
+    void fill_flight_slot(int index, int picture, std::string_view image, std::int16_t start_top,
                           std::int16_t start_left, std::int16_t target_top, std::int16_t target_left,
                           int steps);
 
@@ -111,12 +114,14 @@ public:
     // The set-up screen's four option frames, hidden at their places.
     void Disponi_Opzioni_Partita();
 
-    // --- Picture files.
+    // --- Picture files. The text returned stays as it is until the folder changes,
+    // except for a card outside the deck or a back other than "0" and "00", whose
+    // path lasts only until the next such call.
     // A card's face: the deck folder, trimmed, & "\" & suit & "\" & value & ".bmp".
-    std::string face_picture(int suit, int value) const;
+    const std::string& face_picture(int suit, int value) const;
     // A card's back: the back folder, trimmed, & "\1\" & name & ".bmp"; "0" for a
     // card lying still, "00" for a flying card, the deck and the side hands.
-    std::string back_picture(std::string_view name) const;
+    const std::string& back_picture(std::string_view name) const;
 
     // A position read back from a picture, to the nearest whole twip (halves to
     // even) and kept within 16 bits: the targets and starts of the flights.
@@ -152,7 +157,46 @@ private:
     // The card turned in Camicia: somewhere on the central pile.
     void lay_on_centre_pile();
 
+    // The picture paths of the deck and the back in use, built once per folder: every
+    // flight batch and every hand shown asks for them card by card. An empty entry is
+    // not built yet; a change of folder starts the cache anew.
+    struct PicturePaths {
+        std::string faces_folder;
+        std::array<std::string, 40> faces;  // suit 1..4, value 1..10
+        std::string backs_folder;
+        std::string still_back;   // "0"
+        std::string flying_back;  // "00"
+        std::string other;        // the last path outside the ones above
+    };
+
+    // The texts Scopa's placement writes into its work lists, by the number's bits:
+    // every card laid writes the edges of all the cards lying there again, and the
+    // shortest form of a fractional number is dear to find. Bounded by starting
+    // again when full.
+    class NumberTexts {
+    public:
+        const std::string& of(double value);
+
+    private:
+        std::unordered_map<std::uint64_t, std::string> known_;
+    };
+
+    // The work vectors of Scopa's placement, kept from one card laid to the next so
+    // that laying a card allocates nothing once a few have been laid.
+    struct PlacementWork {
+        std::vector<const Control*> lying;
+        std::vector<double> values;
+        std::vector<double> sorted_values;
+        std::vector<double> starts;
+        std::vector<double> gap_values;
+        std::vector<double> per_twip;
+        std::vector<double> places;
+    };
+
     Program& program_;
+    mutable PicturePaths paths_;
+    NumberTexts number_texts_;
+    PlacementWork placement_;
 };
 
 }  // namespace tavolora::table

@@ -117,34 +117,13 @@ ControlArray::ControlArray(ControlTree& tree, ControlId id, ControlKind kind, in
     }
 }
 
-Control& ControlArray::member_slot(int index) {
-    if (index < lo_ || index > hi_) {
-        fatal("control array index " + std::to_string(index) + " outside " + std::to_string(lo_) + ".." +
-              std::to_string(hi_));
-    }
-    return members_[static_cast<std::size_t>(index - lo_)];
+void ControlArray::out_of_range(int index) const {
+    fatal("control array index " + std::to_string(index) + " outside " + std::to_string(lo_) + ".." +
+          std::to_string(hi_));
 }
 
-Control& ControlArray::operator()(int index) {
-    Control* member = find(index);
-    if (member == nullptr) {
-        fatal("control array member " + std::to_string(index) + " is not loaded");
-    }
-    return *member;
-}
-
-const Control& ControlArray::operator()(int index) const {
-    return const_cast<ControlArray&>(*this)(index);
-}
-
-Control* ControlArray::find(int index) {
-    if (index < lo_ || index > hi_) return nullptr;
-    Control& member = members_[static_cast<std::size_t>(index - lo_)];
-    return member.exists ? &member : nullptr;
-}
-
-const Control* ControlArray::find(int index) const {
-    return const_cast<ControlArray&>(*this).find(index);
+void ControlArray::not_loaded(int index) const {
+    fatal("control array member " + std::to_string(index) + " is not loaded");
 }
 
 bool ControlArray::Load(int index) {

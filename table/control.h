@@ -191,12 +191,33 @@ public:
 
     // A loaded member. Reaching a member that is not loaded is a programmer's error:
     // where the rules go on past a missing member, test with `find` or `loaded`.
-    Control& operator()(int index);
-    const Control& operator()(int index) const;
+    // Written here so that the flight ticker's and the rules' lookups inline.
+    Control& operator()(int index) {
+        Control* member = find(index);
+        if (member == nullptr) not_loaded(index);
+        return *member;
+    }
+    const Control& operator()(int index) const { return const_cast<ControlArray&>(*this)(index); }
     // The member if it is loaded, else nullptr (also for an index out of range).
-    Control* find(int index);
-    const Control* find(int index) const;
+    Control* find(int index) {
+        if (index < lo_ || index > hi_) return nullptr;
+        Control& member = members_[static_cast<std::size_t>(index - lo_)];
+        return member.exists ? &member : nullptr;
+    }
+    const Control* find(int index) const { return const_cast<ControlArray&>(*this).find(index); }
     bool loaded(int index) const { return find(index) != nullptr; }
+    // Calls `visit` on every loaded member from `from` to `to` (clamped to the array),
+    // in index order: one pass over the members, for the loops that run at every
+    // flight batch.
+    template <class Visit>
+    void for_each_loaded(int from, int to, Visit&& visit) {
+        const int first = from < lo_ ? lo_ : from;
+        const int last = to > hi_ ? hi_ : to;
+        Control* member = members_.data() + (first - lo_);
+        for (int i = first; i <= last; ++i, ++member) {
+            if (member->exists) visit(*member);
+        }
+    }
 
     // Loads a member from the template: hidden, in front of the others. Returns false
     // and changes nothing when the member is loaded already.
@@ -207,9 +228,17 @@ public:
     int lower() const { return lo_; }
     int template_index() const { return template_; }
     int upper() const { return hi_; }
-    Control& member_slot(int index);  // loaded or not, for the view and snapshots
+    // Loaded or not, for the view and snapshots. Written here so that loading a flying
+    // copy at every flight looks its member up inline.
+    Control& member_slot(int index) {
+        if (index < lo_ || index > hi_) out_of_range(index);
+        return members_[static_cast<std::size_t>(index - lo_)];
+    }
 
 private:
+    [[noreturn]] void not_loaded(int index) const;
+    [[noreturn]] void out_of_range(int index) const;
+
     ControlTree& tree_;
     int lo_;
     int hi_;

@@ -130,13 +130,12 @@ void Animation::draw_one_card_each() {
         if (block >= 0) {
             // The human's card flies face up, and in Tresette the front seat's too (the
             // two players see each other's draw); every other seat's face down.
-            std::string image = back_picture("00");
-            if (seat == engine::seat::kHuman || (m.Codice_Gioco == game::kTresette && seat == 2)) {
-                image = face_picture(cards(seat, j, attr::kSuit), cards(seat, j, attr::kValue));
-            }
+            const bool face_up = seat == engine::seat::kHuman || (m.Codice_Gioco == game::kTresette && seat == 2);
+            const std::string& image = face_up ? face_picture(cards(seat, j, attr::kSuit), cards(seat, j, attr::kValue))
+                                               : back_picture("00");
             const int picture = 40 * block + j;
             if (const Control* target = program_.master.P.find(picture)) {
-                fill_flight_slot(i, picture, std::move(image), C(1), C(2), whole_twips(target->Top),
+                fill_flight_slot(i, picture, image, C(1), C(2), whole_twips(target->Top),
                                  whole_twips(target->Left), a.Animazioni_Carte(1).Passi);
             }
         }

@@ -1,9 +1,11 @@
 #include "table/input_dispatcher.h"
 
+#include <functional>
+
 namespace tavolora::table {
 
 void InputDispatcher::on(ControlId id, InputEvent event, InputHandler handler, HandlerKind kind) {
-    handlers_[{id, event}] = Entry{std::move(handler), kind};
+    handlers_[{id, event}] = Entry{std::make_shared<const InputHandler>(std::move(handler)), kind};
 }
 
 bool InputDispatcher::deliver(ControlKey key, InputEvent event, const MouseArgs& args) {
@@ -11,16 +13,18 @@ bool InputDispatcher::deliver(ControlKey key, InputEvent event, const MouseArgs&
     if (!controls_.accepts_input(key)) return false;
     const auto it = handlers_.find({key.id, event});
     if (it == handlers_.end()) return false;
-    // The handler may replace handlers; keep its own copy alive while it runs.
-    const InputHandler handler = it->second.handler;
-    return run(it->second.kind, [&handler, &key, &args] { handler(key, args); });
+    // The handler may replace handlers; keep it alive while it runs.
+    const std::shared_ptr<const InputHandler> handler = it->second.handler;
+    const auto call = [&handler, &key, &args] { (*handler)(key, args); };
+    // Passed by reference: a std::function holds a reference without allocating.
+    return run(it->second.kind, std::cref(call));
 }
 
 bool InputDispatcher::run(HandlerKind kind, const std::function<void()>& handler) {
     if (waits_.unwinding()) return false;
     if (kind == HandlerKind::Play && plays_ > 0) return false;
     const bool play = kind == HandlerKind::Play;
-    waits_.at_boundary([&] {
+    const auto body = [&] {
         struct PlayScope {
             int& plays;
             bool counted;
@@ -30,7 +34,8 @@ bool InputDispatcher::run(HandlerKind kind, const std::function<void()>& handler
         } scope{plays_, play};
         if (play) ++plays_;
         handler();
-    });
+    };
+    waits_.at_boundary(std::cref(body));
     return true;
 }
 

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <utility>
 
 #include "platform/waits.h"
@@ -58,7 +59,9 @@ public:
 
 private:
     struct Entry {
-        InputHandler handler;
+        // Shared, so that a handler running holds itself alive (it may replace
+        // handlers) without being copied at every event.
+        std::shared_ptr<const InputHandler> handler;
         HandlerKind kind;
     };
 

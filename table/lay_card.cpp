@@ -6,7 +6,9 @@
 // pile.
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
+#include <cmath>
 #include <optional>
 #include <string>
 #include <vector>
@@ -31,6 +33,23 @@ double number(const std::string& text) {
     return value;
 }
 
+// What a list entry written by format_plain_number from `written` reads back as:
+// the value itself, since the shortest form reads back exactly; a zero (whose sign
+// the text drops) and a value that is not finite are read from the text.
+double read_back(double written, const std::string& text) {
+    return std::isfinite(written) && written != 0 ? written : number(text);
+}
+
+// Writes the `k`-th entry of a work list in place (the list keeps the room of its
+// earlier entries), the list having been written up to `k` - 1.
+void put_item(Control& list, std::size_t k, const std::string& text) {
+    if (k < list.items.size()) {
+        list.items[k] = text;
+    } else {
+        list.items.push_back(text);
+    }
+}
+
 // The table picture of the card just laid, the last of the table list.
 Control* laid_picture(Program& program) {
     const int place = program.match.Carte_In_Tavola;
@@ -47,14 +66,16 @@ bool outside_free_area(const AnimationState& a, const Control& card) {
 // The Left from `from` to `to` at which a card of w x h laid at `top` hides the
 // least of the card it hides most of, among the `lying` cards; none when the range
 // is empty.
+// `per_twip` and `places` are work vectors whose earlier contents do not matter.
 std::optional<double> least_hiding_place(const std::vector<const Control*>& lying, double top, double w,
-                                         double h, double from, double to) {
+                                         double h, double from, double to, std::vector<double>& per_twip,
+                                         std::vector<double>& places) {
     if (w <= 0 || h <= 0 || from > to) return std::nullopt;
 
     // The share of a lying card hidden by the new card at `left` grows as the new card
     // moves in from either side and is greatest right over it: for each card, the
     // part of its height the new card covers, as a share of the card, per twip across.
-    std::vector<double> per_twip;
+    per_twip.clear();
     for (const Control* other : lying) {
         const double down = std::min<double>(other->Top, top) + h - std::max<double>(other->Top, top);
         per_twip.push_back(std::max(0.0, down) / (w * h));
@@ -72,7 +93,7 @@ std::optional<double> least_hiding_place(const std::vector<const Control*>& lyin
     // The least of the greatest share lies at an end of the row, where a card's share
     // starts, peaks or ends, or where one card's falling share meets another's rising
     // one.
-    std::vector<double> places = {from, to};
+    places.assign({from, to});
     for (std::size_t i = 0; i < lying.size(); ++i) {
         const double left = lying[i]->Left;
         places.insert(places.end(), {left - w, left, left + w});
@@ -159,37 +180,49 @@ void Animation::lay_in_widest_gap() {
     const double row_end = a.Limiti_Tavolo(4) + width;
 
     // The left edges of the cards lying on the table (the card being laid is not one
-    // of them yet).
+    // of them yet). The lists hold the edges as text; each is read back once, into
+    // `values` beside it, since the sort and the gaps work on the numbers read.
     Control& edges = w.Lista_Left;
-    edges.Clear();
-    std::vector<const Control*> lying;
+    PlacementWork& work = placement_;
+    std::vector<const Control*>& lying = work.lying;
+    std::vector<double>& values = work.values;
+    lying.clear();
+    values.clear();
     for (int place = 1; place <= 40; ++place) {
         const Control* other = w.P.find(200 + place);
         if (other == nullptr || other == card || !other->Visible) continue;
+        const std::string& text = number_texts_.of(other->Left);
+        put_item(edges, lying.size(), text);
         lying.push_back(other);
-        edges.AddItem(format_plain_number(other->Left));
+        values.push_back(read_back(other->Left, text));
     }
+    edges.items.resize(lying.size());
 
     // Sorted by taking the least edge again and again: only a value strictly below
     // the best so far replaces it, so equal edges keep their order; a taken entry
     // becomes the mark, which no edge reaches.
     Control& sorted = w.Lista_Left_Ordinata;
-    sorted.Clear();
+    std::vector<double>& sorted_values = work.sorted_values;
+    sorted_values.clear();
+    const std::string mark = format_plain_number(kTakenEdge);
+    const double mark_value = number(mark);
     const std::size_t count = edges.items.size();
     for (std::size_t pass = 0; pass < count; ++pass) {
         m.Valore_Minimo = kTakenEdge;
         std::size_t least = count;
         for (std::size_t i = 0; i < count; ++i) {
-            const double edge = number(edges.items[i]);
-            if (edge < m.Valore_Minimo) {
-                m.Valore_Minimo = edge;
+            if (values[i] < m.Valore_Minimo) {
+                m.Valore_Minimo = values[i];
                 least = i;
             }
         }
         if (least == count) break;  // only marks are left
-        sorted.AddItem(edges.items[least]);
-        edges.items[least] = format_plain_number(kTakenEdge);
+        put_item(sorted, sorted_values.size(), edges.items[least]);
+        sorted_values.push_back(values[least]);
+        edges.items[least] = mark;
+        values[least] = mark_value;
     }
+    sorted.items.resize(sorted_values.size());
     m.Valore_Minimo = kTakenEdge;
 
     // The free gaps, left to right: from the free area's left limit, or from the
@@ -197,25 +230,30 @@ void Animation::lay_in_widest_gap() {
     // to the next card's left edge, and after the last card to the row's end. A gap
     // that a card reaches into is 0 or less.
     Control& gaps = w.Lista_Distanze;
-    gaps.Clear();
-    std::vector<double> starts;
+    std::vector<double>& starts = work.starts;
+    std::vector<double>& gap_values = work.gap_values;
+    starts.clear();
+    gap_values.clear();
     double reach = row_start;
     const auto add_gap = [&](double next_left) {
         starts.push_back(reach);
-        gaps.AddItem(format_plain_number(std::min(next_left, row_end) - reach));
+        const double gap = std::min(next_left, row_end) - reach;
+        const std::string& text = number_texts_.of(gap);
+        put_item(gaps, gap_values.size(), text);
+        gap_values.push_back(read_back(gap, text));
     };
-    for (const std::string& item : sorted.items) {
-        const double left = number(item);
+    for (const double left : sorted_values) {
         add_gap(left);
         reach = std::max(reach, left + width);
     }
     add_gap(row_end);
+    gaps.items.resize(gap_values.size());
 
     // The widest gap, the first of several as wide; a gap of 0 or less is never taken.
     m.Valore_Massimo = 0;
     std::size_t widest = 0;
-    for (std::size_t k = 0; k < gaps.items.size(); ++k) {
-        const double gap = number(gaps.items[k]);
+    for (std::size_t k = 0; k < gap_values.size(); ++k) {
+        const double gap = gap_values[k];
         if (gap > m.Valore_Massimo) {
             m.Valore_Massimo = gap;
             widest = k;
@@ -230,8 +268,18 @@ void Animation::lay_in_widest_gap() {
         return;
     }
     card->Left = static_cast<float>(
-        least_hiding_place(lying, top, width, a.Altezza_Carta, row_start, a.Limiti_Tavolo(4))
+        least_hiding_place(lying, top, width, a.Altezza_Carta, row_start, a.Limiti_Tavolo(4), work.per_twip,
+                           work.places)
             .value_or(row_start + dx));
+}
+
+const std::string& Animation::NumberTexts::of(double value) {
+    // A few hands' worth of places; then the table starts again.
+    constexpr std::size_t kMostKept = 1024;
+    const auto bits = std::bit_cast<std::uint64_t>(value);
+    if (const auto it = known_.find(bits); it != known_.end()) return it->second;
+    if (known_.size() >= kMostKept) known_.clear();
+    return known_.emplace(bits, format_plain_number(value)).first->second;
 }
 
 void Animation::lay_on_centre_pile() {

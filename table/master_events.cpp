@@ -87,7 +87,8 @@ void MasterEvents::MDIForm_Resize() {
     program_.animation.Centra_Menu();
 }
 
-void MasterEvents::start_flight_ticker() {
+void MasterEvents::start_flight_ticker(int highest_slot) {
+    flight_reach_ = std::clamp(std::max(flight_reach_, highest_slot), 0, kFlightSlots);
     if (ticker_) return;
     ticker_ = program_.waits.start_timer(kFlightTickMilliseconds * platform::kMillisecond, true,
                                          [this] { flight_tick(); });
@@ -100,16 +101,20 @@ void MasterEvents::flight_tick() {
         return timer != nullptr && timer->Interval > 0;
     };
     // Every flying card moves one step, in slot order, so the window and a
-    // headless run land the cards in the same order.
-    for (int i = 1; i <= kFlightSlots; ++i) {
-        if (flying(i)) T_Anim_Timer(i);
-    }
+    // headless run land the cards in the same order. One pass does both: a landing
+    // touches only its own slot's timer, so whether a slot still flies is known as
+    // soon as it has stepped.
     bool any = false;
-    for (int i = 1; i <= kFlightSlots && !any; ++i) any = flying(i);
+    for (int i = 1; i <= flight_reach_; ++i) {
+        if (!flying(i)) continue;
+        T_Anim_Timer(i);
+        any = any || flying(i);
+    }
     if (!any) stop_flight_ticker();
 }
 
 void MasterEvents::stop_flight_ticker() {
+    flight_reach_ = 0;
     if (!ticker_) return;
     program_.waits.stop_timer(*ticker_);
     ticker_.reset();

@@ -7,6 +7,7 @@
 
 #include "core/games.h"
 #include "platform/ports.h"
+#include "table/animation_state.h"
 
 namespace tavolora {
 class Program;
@@ -88,7 +89,9 @@ public:
     // Places the card of a landed flight for the current flight phase.
     void Sususu();
     // Starts the 20 ms ticker that moves every flying card, if it is not running.
-    void start_flight_ticker();
+    // `highest_slot` is the highest flight slot the batch started: no slot above the
+    // highest started since the ticker began can be flying.
+    void start_flight_ticker(int highest_slot = kFlightSlots);
     void stop_flight_ticker();
 
     // Hides every title of the menu bar, so the bar disappears.
@@ -151,6 +154,9 @@ private:
 
     Program& program_;
     std::optional<platform::TimerId> ticker_;
+    // The highest flight slot started while the ticker runs: each tick looks no
+    // further (a batch is most often two to six cards of the 40 slots).
+    int flight_reach_ = 0;
 };
 
 // The main window's title.

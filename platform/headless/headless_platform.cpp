@@ -22,22 +22,52 @@ TimerId HeadlessPlatform::start_timer(Micros interval, bool repeating, std::func
     const TimerId id = next_timer_++;
     // A repeating timer always moves time on, so it can never spin in place.
     const Micros step = std::max<Micros>(interval, repeating ? 1 : 0);
-    timers_.emplace(id, Timer{step, repeating, std::move(fire), {}});
-    schedule(id, now_ + step);
+    Handler box;
+    if (spare_.empty()) {
+        box = std::make_unique<std::function<void()>>(std::move(fire));
+    } else {
+        box = std::move(spare_.back());
+        spare_.pop_back();
+        *box = std::move(fire);
+    }
+    timers_.push_back(Timer{id, step, repeating, std::move(box), Slot{now_ + step, sequence_++}});
+    place(timers_.size() - 1);
     return id;
 }
 
-void HeadlessPlatform::schedule(TimerId id, Micros due) {
-    Timer& timer = timers_.at(id);
-    timer.slot = {due, sequence_++};
-    queue_.emplace(timer.slot, id);
+void HeadlessPlatform::place(std::size_t from) {
+    // Every other timer is in order already: the moved one steps back past the later ones.
+    for (std::size_t k = from; k > 0 && timers_[k].slot < timers_[k - 1].slot; --k) std::swap(timers_[k], timers_[k - 1]);
 }
 
 void HeadlessPlatform::stop_timer(TimerId id) {
-    const auto it = timers_.find(id);
+    const auto it = std::find_if(timers_.begin(), timers_.end(), [id](const Timer& t) { return t.id == id; });
     if (it == timers_.end()) return;
-    queue_.erase(it->second.slot);
+    Handler handler = std::move(it->fire);
     timers_.erase(it);
+    retire(std::move(handler));
+}
+
+void HeadlessPlatform::retire(Handler handler) {
+    if (std::find(running_.begin(), running_.end(), handler.get()) != running_.end()) {
+        retired_while_running_.push_back(std::move(handler));
+        return;
+    }
+    *handler = nullptr;  // what the handler holds goes with its timer
+    spare_.push_back(std::move(handler));
+}
+
+void HeadlessPlatform::finished_running() {
+    const std::function<void()>* done = running_.back();
+    running_.pop_back();
+    // A handler that runs again further out stays.
+    if (std::find(running_.begin(), running_.end(), done) != running_.end()) return;
+    const auto it = std::find_if(retired_while_running_.begin(), retired_while_running_.end(),
+                                 [done](const Handler& h) { return h.get() == done; });
+    if (it == retired_while_running_.end()) return;
+    Handler handler = std::move(*it);
+    retired_while_running_.erase(it);
+    retire(std::move(handler));
 }
 
 bool HeadlessPlatform::run_posted() {
@@ -53,24 +83,31 @@ bool HeadlessPlatform::run_posted() {
 }
 
 bool HeadlessPlatform::run_one_due(Slot horizon) {
-    const auto timer_it = queue_.begin();
     const auto timed_it = timed_.begin();
-    const bool timer_due = timer_it != queue_.end() && timer_it->first < horizon;
+    const bool timer_due = !timers_.empty() && timers_.front().slot < horizon;
     const bool timed_due = timed_it != timed_.end() && timed_it->first < horizon;
     if (!timer_due && !timed_due) return false;
 
     // Of a timer and a scripted action due together, the one scheduled first runs.
-    if (timer_due && (!timed_due || timer_it->first < timed_it->first)) {
-        const TimerId id = timer_it->second;
-        queue_.erase(timer_it);
-        Timer& timer = timers_.at(id);
-        auto fire = timer.fire;  // the handler may stop its own timer
+    if (timer_due && (!timed_due || timers_.front().slot < timed_it->first)) {
+        Timer& timer = timers_.front();
+        std::function<void()>* const fire = timer.fire.get();
+        running_.push_back(fire);  // the handler may stop its own timer
+        struct Running {
+            HeadlessPlatform& platform;
+            ~Running() { platform.finished_running(); }
+        } running{*this};
         if (timer.repeating) {
-            schedule(id, timer.slot.first + timer.interval);
+            // A repeating timer takes its place in the queue again.
+            timer.slot = {timer.slot.first + timer.interval, sequence_++};
+            std::rotate(timers_.begin(), timers_.begin() + 1, timers_.end());
+            place(timers_.size() - 1);
         } else {
-            timers_.erase(id);
+            Handler handler = std::move(timer.fire);
+            timers_.erase(timers_.begin());
+            retire(std::move(handler));
         }
-        fire();
+        (*fire)();
     } else {
         auto action = std::move(timed_it->second);
         timed_.erase(timed_it);
@@ -91,7 +128,7 @@ void HeadlessPlatform::process_pending() {
 
 Micros HeadlessPlatform::next_event_time() const {
     Micros next = kNever;
-    if (!queue_.empty()) next = queue_.begin()->first.first;
+    if (!timers_.empty()) next = timers_.front().slot.first;
     if (!timed_.empty()) next = std::min(next, timed_.begin()->first.first);
     return next;
 }
@@ -129,7 +166,7 @@ void HeadlessPlatform::wait_for_more(std::string_view wait) {
 
 void HeadlessPlatform::exit_program() {
     ended_ = true;
-    queue_.clear();
+    for (Timer& timer : timers_) retire(std::move(timer.fire));
     timers_.clear();
     posted_.clear();
     timed_.clear();

@@ -9,6 +9,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <unordered_map>
@@ -57,7 +58,7 @@ public:
 
     // Has the program asked to end?
     bool ended() const { return ended_; }
-    bool has_timers() const { return !queue_.empty(); }
+    bool has_timers() const { return !timers_.empty(); }
 
     // The scripted user. An action runs on the event thread as the window system
     // would deliver it: `post` at the next processing of events, `at` when virtual
@@ -119,14 +120,24 @@ public:
 private:
     // A place in time order: the due time, then the order of scheduling.
     using Slot = std::pair<Micros, std::uint64_t>;
+    // A timer's handler, in a box of its own so that it stays where it is while it
+    // runs: the handler may stop its own timer, or end the program.
+    using Handler = std::unique_ptr<std::function<void()>>;
     struct Timer {
+        TimerId id;
         Micros interval;
         bool repeating;
-        std::function<void()> fire;
+        Handler fire;
         Slot slot;
     };
 
-    void schedule(TimerId id, Micros due);
+    // Puts the timer at its slot's place in the queue, counting back from `from`.
+    void place(std::size_t from);
+    // The handler of a timer taken out of the queue: let go now, or, while it runs,
+    // once it has returned. Its box is kept for the next timer started.
+    void retire(Handler handler);
+    // A handler has returned.
+    void finished_running();
     bool run_posted();
     // Runs the first timer or timed action that comes before `horizon`, if any.
     bool run_one_due(Slot horizon);
@@ -140,8 +151,14 @@ private:
     Micros hang_limit_ = 3600 * 1000 * kMillisecond;
     std::uint64_t sequence_ = 0;
     TimerId next_timer_ = 1;
-    std::map<Slot, TimerId> queue_;
-    std::unordered_map<TimerId, Timer> timers_;
+    // The running timers in time order, the next due first. A handful run at a time
+    // (the flight ticker, a pause, a screen's timer), and one starts with every flight
+    // batch, so a short vector serves better than a tree and a hash.
+    std::vector<Timer> timers_;
+    // A flight batch starts a timer and a pause another: their boxes are reused.
+    std::vector<Handler> spare_;
+    std::vector<const std::function<void()>*> running_;  // outermost first
+    std::vector<Handler> retired_while_running_;
     std::deque<std::function<void()>> posted_;
     std::multimap<Slot, std::function<void()>> timed_;
     std::deque<std::function<void()>> idle_;
