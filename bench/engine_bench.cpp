@@ -3,11 +3,13 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench/play_hands.h"
 #include "tests/support/headless_match.h"
 
 namespace {
 
 using tavolora::Program;
+using tavolora::bench::play_hands;
 using tavolora::testing::HeadlessMatch;
 using tavolora::testing::MatchPlan;
 
@@ -53,19 +55,6 @@ MatchPlan endless_match(int game, int players) {
     plan.thinking = 8;
     plan.display = 8;
     return plan;
-}
-
-// Whole hands, flights and pauses included (in virtual time), one after another.
-void play_hands(benchmark::State& state, const MatchPlan& plan) {
-    HeadlessMatch match(plan);
-    match.start();
-    std::int64_t hands = 0;
-    for (auto _ : state) {
-        while (!match.hand_over()) match.play_human_card();
-        match.continue_after_hand();
-        ++hands;
-    }
-    state.SetItemsProcessed(hands);
 }
 
 void BM_BriscolaHands(benchmark::State& state) {

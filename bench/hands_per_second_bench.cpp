@@ -5,13 +5,13 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdint>
 
+#include "bench/play_hands.h"
 #include "tests/support/headless_match.h"
 
 namespace {
 
-using tavolora::testing::HeadlessMatch;
+using tavolora::bench::play_hands;
 using tavolora::testing::MatchPlan;
 
 // A points match that never ends, so that the hands follow one another without a
@@ -27,20 +27,6 @@ MatchPlan quickest_match(int game) {
     plan.thinking = 0;
     plan.display = 1;  // the shortest timed show of the table: 0 would wait for a click
     return plan;
-}
-
-void play_hands(benchmark::State& state, const MatchPlan& plan) {
-    HeadlessMatch match(plan);
-    match.start();
-    std::int64_t hands = 0;
-    for (auto _ : state) {
-        while (!match.hand_over()) match.play_human_card();
-        match.continue_after_hand();
-        ++hands;
-    }
-    state.SetItemsProcessed(hands);
-    state.counters["hands_per_second"] =
-        benchmark::Counter(static_cast<double>(hands), benchmark::Counter::kIsRate);
 }
 
 void BM_HandsPerSecond_Briscola(benchmark::State& state) { play_hands(state, quickest_match(1)); }
