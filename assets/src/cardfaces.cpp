@@ -27,8 +27,8 @@ QImage blankCard() {
     return image;
 }
 
-void drawCardEdge(QPainter& p) {
-    p.setPen(QPen(colour::cardEdge, 1));
+void drawCardEdge(QPainter& p, const QColor& edge = colour::cardEdge) {
+    p.setPen(QPen(edge, 1));
     p.setBrush(Qt::NoBrush);
     p.drawRect(kCardRect.adjusted(0.5, 0.5, -0.5, -0.5));
 }
@@ -257,7 +257,10 @@ QImage renderBack() {
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     drawBackPattern(p);
-    drawCardEdge(p);
+    // The deck and the piles show a stack of backs a pixel apart, each its outer
+    // line only: a light margin and a soft edge make the stack's side read as the
+    // edges of cards, where a dark line would make it a black slab.
+    drawCardEdge(p, colour::backEdge);
     return image;
 }
 

@@ -27,8 +27,8 @@ QImage blankCard(const QColor& fill) {
     return image;
 }
 
-void drawCardEdge(QPainter& p) {
-    p.setPen(QPen(tint::edge, 1));
+void drawCardEdge(QPainter& p, const QColor& edge = tint::edge) {
+    p.setPen(QPen(edge, 1));
     p.setBrush(Qt::NoBrush);
     p.drawRect(kCardRect.adjusted(0.5, 0.5, -0.5, -0.5));
 }
@@ -354,7 +354,9 @@ QImage drawBack(const BackColours& colours) {
     p.setBrush(Qt::NoBrush);
     p.drawRect(field.adjusted(0.5, 0.5, -0.5, -0.5));
     drawEmblem(p, colours);
-    drawCardEdge(p);
+    // A stack of backs shows each card's outer line only: a light one, so that its
+    // side reads as the edges of cards.
+    drawCardEdge(p, tint::backEdge);
     return image;
 }
 

@@ -35,9 +35,9 @@ constexpr qreal kSignGap = 2.5;
 // (numeral and baton, 40 pixels from the card's edge) with paper to spare.
 const QSizeF kTab(22, 42);
 
-QImage blankCard() {
+QImage blankCard(const QColor& corners = neutral::edge) {
     QImage image(kCardWidth, kCardHeight, QImage::Format_RGB32);
-    image.fill(neutral::edge);
+    image.fill(corners);
     return image;
 }
 
@@ -347,7 +347,7 @@ QImage renderFace(Suit suit, int value) {
 }
 
 QImage renderBack() {
-    QImage image = blankCard();
+    QImage image = blankCard(neutral::backCorner);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     drawCardFace(p);
