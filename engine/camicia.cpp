@@ -43,8 +43,11 @@ void Engine::place_pile_card(int pile, int position) {
     const int anchor = pile == kHumanPile ? 3 : 5;
     table::Control* card = program_.master.P.find(block + position);
     if (card == nullptr) return;
-    card->Top = a.Coordinate_Tavolo(anchor) + static_cast<float>(position) * a.Passo_Top(1);
-    card->Left = a.Coordinate_Tavolo(anchor + 1) + static_cast<float>(position) * a.Passo_Left(1);
+    // A pile that has reached the table's edge grows no further.
+    const int steps = program_.animation.stack_steps(a.Coordinate_Tavolo(anchor), a.Coordinate_Tavolo(anchor + 1),
+                                                     position, card->Width, card->Height);
+    card->Top = a.Coordinate_Tavolo(anchor) + static_cast<float>(steps) * a.Passo_Top(1);
+    card->Left = a.Coordinate_Tavolo(anchor + 1) + static_cast<float>(steps) * a.Passo_Left(1);
 }
 
 void Engine::Disegna_Carta() {
@@ -160,12 +163,14 @@ void Engine::Raccogli_Pila_Camicia() {
         const table::Control* from = w.P.find(200 + k);
         const double start_top = from != nullptr ? from->Top : a.Coordinate_Tavolo(21);
         const double start_left = from != nullptr ? from->Left : a.Coordinate_Tavolo(22);
+        const int steps = animation.stack_steps(a.Coordinate_Tavolo(anchor), a.Coordinate_Tavolo(anchor + 1), k,
+                                                from != nullptr ? from->Width : 0, from != nullptr ? from->Height : 0);
         animation.fill_flight_slot(
             k, 200 + k,
             animation.face_picture(cards(kCentre, k, attr::kSuit), cards(kCentre, k, attr::kValue)),
             table::Animation::whole_twips(start_top), table::Animation::whole_twips(start_left),
-            table::Animation::whole_twips(a.Coordinate_Tavolo(anchor) + k * a.Passo_Top(1)),
-            table::Animation::whole_twips(a.Coordinate_Tavolo(anchor + 1) + k * a.Passo_Left(1)),
+            table::Animation::whole_twips(a.Coordinate_Tavolo(anchor) + steps * a.Passo_Top(1)),
+            table::Animation::whole_twips(a.Coordinate_Tavolo(anchor + 1) + steps * a.Passo_Left(1)),
             program_.settings.Tempi_Animazione(3));
     }
 

@@ -255,9 +255,11 @@ void GameSetup::start_camicia(const SetupControls& screen) {
         for (const auto& [index, anchor] : {std::pair{i, 3}, std::pair{40 + i, 5}}) {
             table::Control* card = w.P.find(index);
             if (card == nullptr) continue;
-            card->Top = a.Coordinate_Tavolo(anchor) + static_cast<float>(i) * a.Passo_Top(1);
-            card->Left = a.Coordinate_Tavolo(anchor + 1) + static_cast<float>(i) * a.Passo_Left(1);
             table::LoadPicture(*card, back, program_.pictures);
+            const int steps = animation.stack_steps(a.Coordinate_Tavolo(anchor), a.Coordinate_Tavolo(anchor + 1), i,
+                                                    card->Width, card->Height);
+            card->Top = a.Coordinate_Tavolo(anchor) + static_cast<float>(steps) * a.Passo_Top(1);
+            card->Left = a.Coordinate_Tavolo(anchor + 1) + static_cast<float>(steps) * a.Passo_Left(1);
             card->ZOrder(0);
             card->Visible = true;
         }

@@ -78,6 +78,16 @@ public:
     void Allinea_Carte_Tavolo();
     // The table's height from the window's.
     void Adatta_Altezza_Tavolo();
+    // How many stack steps (Passo_Top(1), Passo_Left(1)) from its point (top, left)
+    // card `place` of a pile lies, its picture `width` x `height` twips: `place`,
+    // unless the picture there would cross the table's edge; then the last place
+    // whose picture lies inside, so that a long pile stops growing outward and its
+    // further cards lie on its last card. A pile whose point is already past the
+    // edge the steps lead to lies at that point.
+    int stack_steps(double top, double left, int place, double width, double height) const;
+    // The back a seat's pile shows, "0" or "00": the front seat's and the human's
+    // piles lie across the table like the deck, the side seats' piles stand upright.
+    static const char* pile_back(int seat);
 
     // --- The background and the overlays.
     void Disegna_Sfondo_Tavolo();

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <string>
 
 #include "core/numbers.h"
@@ -264,10 +265,7 @@ private:
     // steps from the pile point.
     void lay_camicia_pile(int block_start, int cards, int top, int left) {
         for (int i = 1; i <= std::clamp(cards, 0, 40); ++i) {
-            Control* card = P_.find(block_start + i);
-            if (card == nullptr) continue;
-            card->Top = static_cast<float>(top + i * a_.Passo_Top(1));
-            card->Left = static_cast<float>(left + i * a_.Passo_Left(1));
+            if (Control* card = P_.find(block_start + i)) lay_stack_card(*card, top, left, i);
         }
     }
 
@@ -275,11 +273,15 @@ private:
     void lay_pile(int lista, int block_start, int top, int left) {
         const int cards = p_.engine.Conta_Carte_Iniziali(lista);
         for (int i = 1; i <= cards; ++i) {
-            Control* card = P_.find(block_start + i);
-            if (card == nullptr) continue;
-            card->Top = static_cast<float>(top + i * a_.Passo_Top(1));
-            card->Left = static_cast<float>(left + i * a_.Passo_Left(1));
+            if (Control* card = P_.find(block_start + i)) lay_stack_card(*card, top, left, i);
         }
+    }
+
+    // Card `place` of a pile, as many steps from the pile point as the table holds.
+    void lay_stack_card(Control& card, int top, int left, int place) {
+        const int steps = p_.animation.stack_steps(top, left, place, card.Width, card.Height);
+        card.Top = static_cast<float>(top + steps * a_.Passo_Top(1));
+        card.Left = static_cast<float>(left + steps * a_.Passo_Left(1));
     }
 
     Program& p_;
@@ -389,6 +391,27 @@ void Animation::Posiziona_Carta_Mazzo() {
                 program_.pictures);
     // It keeps its place in the stacking order, under the deck pictures 242 onward.
     trump->Visible = true;
+}
+
+int Animation::stack_steps(double top, double left, int place, double width, double height) const {
+    const AnimationState& a = program_.anim;
+    const Control& table = program_.master.PIC_Tavolo;
+    double most = place;
+    // The steps the picture can take along one axis before its far side crosses the
+    // table's edge on the side the pile grows to.
+    const auto hold = [&most](double room, int step) {
+        if (step != 0) most = std::min(most, std::floor(room / std::abs(step)));
+    };
+    const int down = a.Passo_Top(1);
+    const int across = a.Passo_Left(1);
+    hold(down < 0 ? top : table.Height - height - top, down);
+    hold(across < 0 ? left : table.Width - width - left, across);
+    if (place < 0 || !std::isfinite(most)) return place;
+    return static_cast<int>(std::clamp(most, 0.0, static_cast<double>(place)));
+}
+
+const char* Animation::pile_back(int seat) {
+    return seat == 1 || seat == 3 ? "0" : "00";
 }
 
 void Animation::Adatta_Altezza_Tavolo() {

@@ -207,19 +207,18 @@ void MasterEvents::land_on_pile() {
     const int seat = m.Lista_Scelta - 10;
     int block = 0;
     int anchor = 0;
-    const char* back = "0";
     switch (seat) {
         case 9:
-            block = 0, anchor = 13, back = "00";
+            block = 0, anchor = 13;
             break;
         case 1:
-            block = 1, anchor = 15, back = "0";
+            block = 1, anchor = 15;
             break;
         case 2:
-            block = 2, anchor = 17, back = "00";
+            block = 2, anchor = 17;
             break;
         case 3:
-            block = 3, anchor = 19, back = "0";
+            block = 3, anchor = 19;
             break;
         default:
             return;
@@ -234,11 +233,15 @@ void MasterEvents::land_on_pile() {
     if (place < 1 || place > 40) return;
     w.P.Load(index);  // a picture left from an earlier hand is reused
     Control& card = w.P(index);
-    LoadPicture(card, program_.animation.back_picture(back), program_.pictures);
+    LoadPicture(card, program_.animation.back_picture(Animation::pile_back(seat)), program_.pictures);
+    // A pile that has reached the table's edge grows no further: the card lies on the
+    // last one inside.
+    const int steps = program_.animation.stack_steps(a.Coordinate_Tavolo(anchor), a.Coordinate_Tavolo(anchor + 1),
+                                                     place, card.Width, card.Height);
     std::int16_t top = 0;
     std::int16_t left = 0;
-    if (store16(top, a.Coordinate_Tavolo(anchor) + place * a.Passo_Top(1))) card.Top = top;
-    if (store16(left, a.Coordinate_Tavolo(anchor + 1) + place * a.Passo_Left(1))) card.Left = left;
+    if (store16(top, a.Coordinate_Tavolo(anchor) + steps * a.Passo_Top(1))) card.Top = top;
+    if (store16(left, a.Coordinate_Tavolo(anchor + 1) + steps * a.Passo_Left(1))) card.Left = left;
     card.ZOrder(0);
     card.Visible = true;
 }
@@ -257,9 +260,12 @@ void MasterEvents::scatter_on_pile() {
     const int n = human ? slot : slot - 20;
     Control* card = program_.master.P.find(human ? n : 40 + n);
     if (card == nullptr || n < 1 || n > 20) return;
-    card->Top = static_cast<float>((human ? C(3) : C(5)) + n * a.Passo_Top(1) + down);
-    card->Left = static_cast<float>((human ? C(4) : C(6)) + n * a.Passo_Left(1) + right);
     LoadPicture(*card, program_.animation.back_picture("0"), program_.pictures);
+    const int top = human ? C(3) : C(5);
+    const int left = human ? C(4) : C(6);
+    const int steps = program_.animation.stack_steps(top, left, n, card->Width, card->Height);
+    card->Top = static_cast<float>(top + steps * a.Passo_Top(1) + down);
+    card->Left = static_cast<float>(left + steps * a.Passo_Left(1) + right);
     card->ZOrder(0);
     card->Visible = true;
 }

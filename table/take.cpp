@@ -34,6 +34,13 @@ std::pair<int, int> pile_point_entries(int seat) {
     }
 }
 
+// The size of the picture a seat's pile shows, in twips: nothing where its back
+// cannot be loaded.
+platform::PixelSize pile_picture_size(Program& program, int seat) {
+    return program.pictures.twips(program.animation.back_picture(Animation::pile_back(seat)))
+        .value_or(platform::PixelSize{});
+}
+
 bool has_pile(int seat) {
     return seat == engine::seat::kHuman || (seat >= 1 && seat <= 3);
 }
@@ -98,6 +105,7 @@ void Animation::take_capture() {
     const int pile = m.Vincitore_Mano + 10;
     const auto [top_entry, left_entry] = pile_point_entries(m.Vincitore_Mano);
     const int before = program_.engine.Conta_Carte_Iniziali(pile);
+    const platform::PixelSize size = pile_picture_size(program_, m.Vincitore_Mano);
 
     Libera_Animazioni();
     const int steps = program_.settings.Tempi_Animazione(3);
@@ -118,7 +126,7 @@ void Animation::take_capture() {
         const double start_top = card != nullptr ? card->Top : C(21);
         const double start_left = card != nullptr ? card->Left : C(22);
         // The flight ends one stack step short of the place where the card lands.
-        const int offset = at - 1;
+        const int offset = stack_steps(C(top_entry), C(left_entry), at, size.width, size.height) - 1;
         fill_flight_slot(taken, 200 + place,
                          face_picture(cards(pile, at, attr::kSuit), cards(pile, at, attr::kValue)),
                          whole_twips(start_top), whole_twips(start_left),
@@ -173,6 +181,7 @@ void Animation::take_trick() {
     const int pile = m.Vincitore_Mano + 10;
     const auto [top_entry, left_entry] = pile_point_entries(m.Vincitore_Mano);
     const int before = program_.engine.Conta_Carte_Iniziali(pile);
+    const platform::PixelSize size = pile_picture_size(program_, m.Vincitore_Mano);
     program_.engine.Conta_Carte_Tavolo();
     m.Indice_5 = m.Carte_In_Tavola;
     a.Carte_Tavola_Dopo_Presa = m.Carte_In_Tavola;
@@ -188,7 +197,7 @@ void Animation::take_trick() {
         const Control* card = program_.master.P.find(200 + i);
         if (card == nullptr) continue;
         // The flight ends one stack step short of the place where the card lands.
-        const int offset = place - 1;
+        const int offset = stack_steps(C(top_entry), C(left_entry), place, size.width, size.height) - 1;
         fill_flight_slot(i, 200 + i,
                          face_picture(cards(pile, place, attr::kSuit), cards(pile, place, attr::kValue)),
                          whole_twips(card->Top), whole_twips(card->Left),

@@ -27,8 +27,8 @@ QImage blankCard() {
     return image;
 }
 
-void drawCardEdge(QPainter& p) {
-    p.setPen(QPen(colour::cardEdge, 1));
+void drawCardEdge(QPainter& p, const QColor& edge = colour::cardEdge) {
+    p.setPen(QPen(edge, 1));
     p.setBrush(Qt::NoBrush);
     p.drawRect(kCardRect.adjusted(0.5, 0.5, -0.5, -0.5));
 }
@@ -162,26 +162,14 @@ void drawAce(QPainter& p, Suit suit) {
     drawSuitSign(p, suit, centre + QPointF(0, -4), size, 0);
 }
 
-// The two backs share the lattice and the medallion; the colours tell them apart at
-// a glance: a blue field for a card lying still, a red one for a card that flies or
-// lies on a stack.
-struct BackColours {
-    QColor field;
-    QColor dots;
-    QColor star;
-};
-
-BackColours backColours(BackStyle style) {
-    if (style == BackStyle::Resting) return {colour::backField, colour::red, colour::red};
-    return {colour::darkRed, colour::backField, colour::blue};
-}
-
-void drawBackPattern(QPainter& p, const BackColours& colours) {
+// A gold lattice on a blue field with a red dot in every diamond, and a medallion
+// holding a red star.
+void drawBackPattern(QPainter& p) {
     const QRectF field = kCardRect.adjusted(5, 5, -5, -5);
     QPainterPath fieldPath;
     fieldPath.addRoundedRect(field, 3, 3);
     p.setPen(Qt::NoPen);
-    p.setBrush(colours.field);
+    p.setBrush(colour::backField);
     p.drawPath(fieldPath);
 
     // Gold lattice centred on the card, with a red dot in every diamond.
@@ -198,7 +186,7 @@ void drawBackPattern(QPainter& p, const BackColours& colours) {
                    through + QPointF(kCardHeight, -kCardHeight));
     }
     p.setPen(Qt::NoPen);
-    p.setBrush(colours.dots);
+    p.setBrush(colour::red);
     for (int b = -14; b <= 14; ++b) {
         for (int a = -9; a <= 9; ++a) {
             if ((a + b) % 2 != 0) p.drawEllipse(c + QPointF(a * half, b * half), 1.0, 1.0);
@@ -229,27 +217,10 @@ void drawBackPattern(QPainter& p, const BackColours& colours) {
     }
     star.closeSubpath();
     p.setPen(QPen(colour::darkRed, 0.8));
-    p.setBrush(colours.star);
+    p.setBrush(colour::red);
     p.drawPath(star);
     p.setBrush(colour::gold);
     p.drawEllipse(c, 3.5, 3.5);
-}
-
-// A shade along the lower and right edges and a glint along the upper and
-// left ones of a card `size` big: the card seems lifted off the table.
-void drawLiftedEdges(QPainter& p, QSizeF size) {
-    const qreal w = size.width();
-    const qreal h = size.height();
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(0, 0, 0, 110), 1));
-    p.drawLine(QPointF(w - 1.5, 1.5), QPointF(w - 1.5, h - 1.5));
-    p.drawLine(QPointF(1.5, h - 1.5), QPointF(w - 1.5, h - 1.5));
-    p.setPen(QPen(QColor(0, 0, 0, 45), 1));
-    p.drawLine(QPointF(w - 2.5, 2.5), QPointF(w - 2.5, h - 2.5));
-    p.drawLine(QPointF(2.5, h - 2.5), QPointF(w - 2.5, h - 2.5));
-    p.setPen(QPen(QColor(255, 255, 255, 160), 1));
-    p.drawLine(QPointF(1.5, 1.5), QPointF(w - 2.5, 1.5));
-    p.drawLine(QPointF(1.5, 1.5), QPointF(1.5, h - 2.5));
 }
 
 }  // namespace
@@ -281,20 +252,15 @@ QImage renderFace(Suit suit, int value) {
     return image;
 }
 
-QImage renderBack(BackStyle style) {
+QImage renderBack() {
     QImage image = blankCard();
-    {
-        QPainter p(&image);
-        p.setRenderHint(QPainter::Antialiasing);
-        drawBackPattern(p, backColours(style));
-        drawCardEdge(p);
-    }
-    if (style == BackStyle::Resting) return image;
-    // The light still falls from the upper left once the card lies on its side.
-    image = laidOnSide(image);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    drawLiftedEdges(p, image.size());
+    drawBackPattern(p);
+    // The deck and the piles show a stack of backs a pixel apart, each its outer
+    // line only: a light margin and a soft edge make the stack's side read as the
+    // edges of cards, where a dark line would make it a black slab.
+    drawCardEdge(p, colour::backEdge);
     return image;
 }
 

@@ -13,18 +13,14 @@ inline constexpr int kFante = 8;
 inline constexpr int kCavallo = 9;
 inline constexpr int kRe = 10;
 
-enum class BackStyle {
-    Resting,  // a covered card lying still in a hand, a pile or the stock: upright
-    Lifted,   // the same card flying, stacked or held by a side seat: laid on its side
-};
-
 // `value` runs from 1 (Asso) to 10 (Re).
 QImage renderFace(Suit suit, int value);
-// Resting: kCardWidth x kCardHeight; Lifted: laid on its side, kCardHeight x kCardWidth.
-QImage renderBack(BackStyle style);
+// The back of a card, upright: kCardWidth x kCardHeight.
+QImage renderBack();
 
-// An upright card picture turned a quarter clockwise, pixel for pixel: the lifted
-// back is the still back's design laid on its side, never the picture squeezed.
+// An upright card picture turned a quarter clockwise, pixel for pixel: the flying
+// back is the still back laid on its side, never squeezed nor recoloured, so that
+// the cards that fly, lie stacked and lie still all come from one deck.
 QImage laidOnSide(const QImage& upright);
 
 }  // namespace tavolora::art

@@ -27,8 +27,8 @@ QImage blankCard(const QColor& fill) {
     return image;
 }
 
-void drawCardEdge(QPainter& p) {
-    p.setPen(QPen(tint::edge, 1));
+void drawCardEdge(QPainter& p, const QColor& edge = tint::edge) {
+    p.setPen(QPen(edge, 1));
     p.setBrush(Qt::NoBrush);
     p.drawRect(kCardRect.adjusted(0.5, 0.5, -0.5, -0.5));
 }
@@ -354,26 +354,10 @@ QImage drawBack(const BackColours& colours) {
     p.setBrush(Qt::NoBrush);
     p.drawRect(field.adjusted(0.5, 0.5, -0.5, -0.5));
     drawEmblem(p, colours);
-    drawCardEdge(p);
+    // A stack of backs shows each card's outer line only: a light one, so that its
+    // side reads as the edges of cards.
+    drawCardEdge(p, tint::backEdge);
     return image;
-}
-
-// A shade along the lower and right edges and a glint along the upper and left
-// ones: the card seems lifted off the table.
-void drawLiftedEdges(QImage& image) {
-    const qreal w = image.width();
-    const qreal h = image.height();
-    QPainter p(&image);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(0, 0, 0, 120), 1));
-    p.drawLine(QPointF(w - 1.5, 1.5), QPointF(w - 1.5, h - 1.5));
-    p.drawLine(QPointF(1.5, h - 1.5), QPointF(w - 1.5, h - 1.5));
-    p.setPen(QPen(QColor(0, 0, 0, 50), 1));
-    p.drawLine(QPointF(w - 2.5, 2.5), QPointF(w - 2.5, h - 2.5));
-    p.drawLine(QPointF(2.5, h - 2.5), QPointF(w - 2.5, h - 2.5));
-    p.setPen(QPen(QColor(255, 255, 255, 170), 1));
-    p.drawLine(QPointF(1.5, 1.5), QPointF(w - 2.5, 1.5));
-    p.drawLine(QPointF(1.5, 1.5), QPointF(1.5, h - 2.5));
 }
 
 }  // namespace
@@ -403,14 +387,9 @@ QImage renderFace(Suit suit, int value) {
     return image;
 }
 
-QImage renderBack(BackStyle style) {
-    // Lying still the card shows red bands on white; lifted, the same weave
-    // and emblem on a deep wine field with gold threads, so that the two read
-    // apart at a glance. The lifted card lies on its side.
-    if (style == BackStyle::Resting) return drawBack({tint::white, tint::red, tint::darkGreen, tint::white});
-    QImage image = laidOnSide(drawBack({tint::wine, tint::red, tint::yellow, tint::cream}));
-    drawLiftedEdges(image);
-    return image;
+QImage renderBack() {
+    // Red bands woven on white with green threads, the emblem on white.
+    return drawBack({tint::white, tint::red, tint::darkGreen, tint::white});
 }
 
 }  // namespace tavolora::art::meridione

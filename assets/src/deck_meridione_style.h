@@ -23,6 +23,9 @@ namespace tint {
 inline const QColor ink{0x1c, 0x14, 0x10};
 inline const QColor face{0xff, 0xfe, 0xfb};
 inline const QColor edge{0x55, 0x4c, 0x46};
+// The back's thin edge round its white margin, soft, so that the side of a stack of
+// backs shows the light edges of its cards.
+inline const QColor backEdge{0xd2, 0xcc, 0xc2};
 
 inline const QColor red{0xd8, 0x26, 0x1c};
 inline const QColor darkRed{0x8a, 0x14, 0x10};

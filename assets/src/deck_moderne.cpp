@@ -35,9 +35,9 @@ constexpr qreal kSignGap = 2.5;
 // (numeral and baton, 40 pixels from the card's edge) with paper to spare.
 const QSizeF kTab(22, 42);
 
-QImage blankCard() {
+QImage blankCard(const QColor& corners = neutral::edge) {
     QImage image(kCardWidth, kCardHeight, QImage::Format_RGB32);
-    image.fill(neutral::edge);
+    image.fill(corners);
     return image;
 }
 
@@ -278,10 +278,8 @@ struct BackColours {
     QColor frame;
 };
 
-BackColours backColours(BackStyle style) {
-    if (style == BackStyle::Resting) return {{0x0f, 0x4c, 0x5a}, {0x16, 0x65, 0x74}, {0x7f, 0xc8, 0xc6}};
-    return {{0xc2, 0x4e, 0x2c}, {0xd7, 0x68, 0x42}, {0xf8, 0xc8, 0x9c}};
-}
+// Deep teal diamonds in a pale sea-green frame.
+const BackColours kBackColours{{0x0f, 0x4c, 0x5a}, {0x16, 0x65, 0x74}, {0x7f, 0xc8, 0xc6}};
 
 // Concentric diamonds in two tones, drawn from the outside in, inside a
 // thin light frame, with the emblem in the middle.
@@ -331,20 +329,6 @@ void drawEmblem(QPainter& p, const BackColours& colours) {
     fill(p, circle(c, 1.6), colours.field);
 }
 
-// A shade along the lower and right edges of a card `size` big: the card seems
-// lifted off the table.
-void drawLiftedShade(QPainter& p, QSizeF size) {
-    p.setBrush(Qt::NoBrush);
-    const std::array<int, 3> alphas{120, 70, 30};
-    for (int i = 0; i < 3; ++i) {
-        p.setPen(QPen(QColor(0, 0, 0, alphas[i]), 1));
-        const qreal x = size.width() - 0.5 - i;
-        const qreal y = size.height() - 0.5 - i;
-        p.drawLine(QPointF(x, 3 + i), QPointF(x, y));
-        p.drawLine(QPointF(3 + i, y), QPointF(x - 1, y));
-    }
-}
-
 }  // namespace
 
 QImage renderFace(Suit suit, int value) {
@@ -362,23 +346,13 @@ QImage renderFace(Suit suit, int value) {
     return image;
 }
 
-QImage renderBack(BackStyle style) {
-    QImage image = blankCard();
-    const BackColours colours = backColours(style);
-    {
-        QPainter p(&image);
-        p.setRenderHint(QPainter::Antialiasing);
-        drawCardFace(p);
-        drawBackField(p, colours);
-        drawEmblem(p, colours);
-    }
-    if (style == BackStyle::Resting) return image;
-    // Laid on its side, the diamonds run the long way across; the shade stays
-    // along the lower and right edges.
-    image = laidOnSide(image);
+QImage renderBack() {
+    QImage image = blankCard(neutral::backCorner);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    drawLiftedShade(p, image.size());
+    drawCardFace(p);
+    drawBackField(p, kBackColours);
+    drawEmblem(p, kBackColours);
     return image;
 }
 

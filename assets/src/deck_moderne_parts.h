@@ -29,6 +29,9 @@ namespace neutral {
 inline const QColor paper{0xff, 0xff, 0xff};
 inline const QColor edge{0x5b, 0x61, 0x6a};
 inline const QColor rim{0xc9, 0xcd, 0xd3};
+// Behind the back's rounded corners: a soft grey, so that the side of a stack of
+// backs shows the light edges of its cards, not a dark line at each corner.
+inline const QColor backCorner{0xb4, 0xb9, 0xc0};
 inline const QColor ink{0x26, 0x29, 0x30};
 inline const QColor skin{0xf3, 0xc6, 0x9f};
 inline const QColor skinShade{0xdc, 0xa6, 0x7e};

@@ -13,7 +13,7 @@ namespace tavolora::art {
 struct DeckDesign {
     QString folder;  // the deck's folder under Cards, the name the options list
     QImage (*face)(Suit suit, int value);
-    QImage (*back)(BackStyle style);
+    QImage (*back)();  // upright; the flying back is it laid on its side
 };
 
 // In the order of their folder names. A new user gets the third (the options
@@ -23,13 +23,13 @@ std::vector<DeckDesign> deckDesigns();
 // A southern deck: the old Neapolitan manner of drawing, no corner numerals.
 namespace meridione {
 QImage renderFace(Suit suit, int value);
-QImage renderBack(BackStyle style);
+QImage renderBack();
 }  // namespace meridione
 
 // A modern, clear deck with large corner indices.
 namespace moderne {
 QImage renderFace(Suit suit, int value);
-QImage renderBack(BackStyle style);
+QImage renderBack();
 }  // namespace moderne
 
 }  // namespace tavolora::art

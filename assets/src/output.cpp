@@ -49,19 +49,14 @@ bool writeDeck(const QString& outDir, const DeckDesign& deck, QString* error) {
         }
     }
     const QString backDir = deckDir + QStringLiteral("/1/");
-    const struct {
-        BackStyle style;
-        const char* name;
-    } backs[] = {{BackStyle::Resting, "0.bmp"}, {BackStyle::Lifted, "00.bmp"}};
-    for (const auto& back : backs) {
-        const QString path = backDir + QLatin1String(back.name);
-        const QImage image = deck.back(back.style);
-        // The lifted back lies on its side: the table lays the deck stack, the
-        // piles and the side seats' hands out by its turned size.
-        const QSize size = back.style == BackStyle::Lifted ? card.transposed() : card;
-        if (!checkSize(image, size, path, error) || !writeImage(image, path, "BMP", error)) return false;
-    }
-    return true;
+    const QImage still = deck.back();
+    const QString stillPath = backDir + QStringLiteral("0.bmp");
+    if (!checkSize(still, card, stillPath, error) || !writeImage(still, stillPath, "BMP", error)) return false;
+    // The flying back is the still one laid on its side: the table lays the deck
+    // stack, the piles and the side seats' hands out by its turned size.
+    const QImage flying = laidOnSide(still);
+    const QString flyingPath = backDir + QStringLiteral("00.bmp");
+    return checkSize(flying, card.transposed(), flyingPath, error) && writeImage(flying, flyingPath, "BMP", error);
 }
 
 }  // namespace

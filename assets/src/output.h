@@ -12,8 +12,9 @@ namespace tavolora::art {
 // into `error`.
 
 // Cards/<deck>/<suit>/<value>.bmp for the 40 faces of every deck, and each deck's
-// two backs, Cards/<deck>/1/0.bmp (lying still, upright like the faces) and
-// Cards/<deck>/1/00.bmp (flying, stacked, in the side seats' hands: laid on its side).
+// back twice, Cards/<deck>/1/0.bmp (lying still, upright like the faces) and
+// Cards/<deck>/1/00.bmp (flying, stacked, in the side seats' hands: the same picture
+// turned a quarter, laid on its side).
 bool writeDecks(const QString& outDir, QString* error);
 
 // Tables/<name>.jpg: the table backgrounds.

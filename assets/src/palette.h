@@ -40,6 +40,9 @@ inline const QColor horseShade{0xc9, 0xc1, 0xb4};
 inline const QColor mane{0x4a, 0x34, 0x26};
 
 inline const QColor backField{0x2a, 0x4f, 0x8e};
+// The back's thin edge round its cream margin: soft, so that the side of a stack of
+// backs shows the light edges of its cards.
+inline const QColor backEdge{0xcf, 0xc4, 0xae};
 inline const QColor backLattice{0xd9, 0xb8, 0x5c};
 }  // namespace colour
 

@@ -36,13 +36,18 @@ namespace tavolora::testing {
 
 // The build's pictures and, unless the folder is as a fresh clone has it, one user,
 // Anna, whose options are a new user's with the changes `tune` makes (by default the
-// cards fly and the computer thinks quickly).
+// cards fly and the computer thinks quickly, and TAVOLORA_DECK, when set, names the
+// deck and back she plays with, to look at each deck on the table).
 struct ProgramFolder {
     using Tune = std::function<void(storage::Tipo_Opzioni&)>;
     static void quick(storage::Tipo_Opzioni& options) {
         options.Animazioni(1) = options.Animazioni(2) = options.Animazioni(3) = 2;
         options.Animazioni(4) = 0;
         options.Animazioni(5) = 1;
+        if (const QByteArray deck = qgetenv("TAVOLORA_DECK"); !deck.isEmpty()) {
+            options.Mazzo_Carte.assign(deck.toStdString());
+            options.Mazzo_Dorso.assign(deck.toStdString());
+        }
     }
 
     explicit ProgramFolder(bool with_user = true, const Tune& tune = quick) {

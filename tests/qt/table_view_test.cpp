@@ -5,10 +5,12 @@
 // passing on what it is given.
 
 #include <QApplication>
+#include <QDir>
 #include <QPainter>
 #include <QScreen>
 #include <QtTest>
 
+#include <cstdlib>
 #include <string>
 #include <utility>
 #include <vector>
@@ -22,6 +24,7 @@
 #include "table/master_window.h"
 #include "table/qt/main_window.h"
 #include "table/qt/table_view.h"
+#include "table/table_positions.h"
 
 namespace {
 
@@ -181,6 +184,63 @@ private slots:
             QVERIFY(t.view.pictures().scaled_count() <= 2);
             t.expect_screen_is_a_full_redraw();
             if (QTest::currentTestFailed()) return;
+        }
+    }
+
+    // A deck or a pile shows the side of its stack as the light edges of cards, as a
+    // stack of real cards does, never as a dark slab: for each deck, the deck stack of
+    // lying backs and a side seat's pile of standing ones, forty cards each at the
+    // table's own steps, a card's height less than a pixel apart.
+    void theSideOfAStackShowsLightCardEdges() {
+        Table t;
+        t.place(t.w.IMG_Sfondo_Tavolo, "Tables\\Feltro.jpg", {0, 0, 1024, 700}).ZOrder(1);
+        table::Imposta_Posizioni_Tavolo(t.program.anim, 1);
+        const int down = t.program.anim.Passo_Top(1);
+        const int across = t.program.anim.Passo_Left(1);
+        QVERIFY(down != 0 && std::abs(down) < kTwips);
+        const struct {
+            int first;
+            const char* back;
+            QPoint at;
+        } stacks[] = {{241, "00", {40, 300}}, {341, "0", {300, 280}}};
+        for (const char* deck : {"Meridione", "Moderne", "Tavolora"}) {
+            for (const auto& stack : stacks) {
+                const std::string picture = std::string("Cards\\") + deck + "\\1\\" + stack.back + ".bmp";
+                for (int i = 0; i < 40; ++i) {
+                    Control& card = t.card(stack.first + i, picture, {stack.at, QSize()});
+                    card.Top += static_cast<float>(i * down);
+                    card.Left += static_cast<float>(i * across);
+                }
+            }
+            t.show();
+            const QImage shown = t.view.grab().toImage().convertToFormat(QImage::Format_RGB32);
+            if (const QByteArray folder = qgetenv("TAVOLORA_SCREENSHOTS"); !folder.isEmpty()) {
+                QDir().mkpath(QString::fromLocal8Bit(folder));
+                shown.copy(20, 230, 440, 200).scaled(880, 400).save(
+                    QDir(QString::fromLocal8Bit(folder)).filePath(QStringLiteral("stack-%1.png").arg(deck)));
+            }
+            for (const auto& stack : stacks) {
+                // The side: what the cards under the top one show around it.
+                QRegion side;
+                for (int i = 0; i < 39; ++i) side += t.view.picture_rect({table::ControlId::P, stack.first + i});
+                side -= t.view.picture_rect({table::ControlId::P, stack.first + 39});
+                int light = 0;
+                int pixels = 0;
+                for (const QRect& part : side) {
+                    for (int y = part.top(); y <= part.bottom(); ++y) {
+                        for (int x = part.left(); x <= part.right(); ++x) {
+                            ++pixels;
+                            light += qGray(shown.pixel(x, y)) >= 150;
+                        }
+                    }
+                }
+                const QString where = QStringLiteral("%1, the stack of %2").arg(deck, stack.back);
+                QVERIFY2(pixels >= 40 * 6, qPrintable(where));
+                QVERIFY2(light >= pixels * 3 / 4, qPrintable(QStringLiteral("%1: %2 of %3 pixels of its side light")
+                                                                .arg(where)
+                                                                .arg(light)
+                                                                .arg(pixels)));
+            }
         }
     }
 
