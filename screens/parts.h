@@ -24,9 +24,10 @@ QFont screen_font(double points, bool bold = false);
 // A titled panel with its caption band, in the screens' bold font.
 controls::Panel* titled_panel(ScreenContext& context, const QString& name, QWidget* parent);
 // The two looks of a whole screen's background, both without a header: the main
-// menu's, white into the game's colour at 60 degrees and out again from the middle,
-// in a white frame of 4 pixels; and the plain one of the options, match set-up and
-// help screens, the game's colour at the top fading to white at the bottom.
+// menu's, the game's colour along two opposite sides running to white across the
+// middle, in bands slanted at 60 degrees, inside a white frame of 4 pixels; and the
+// plain one of the options, match set-up and help screens, the game's colour along
+// the top fading to white along the bottom.
 enum class BackgroundLook { Menu, Plain };
 // A whole-screen background in `colour` (&HBBGGRR).
 controls::GradContainer* screen_background(ScreenContext& context, const QString& name, std::uint32_t colour,

@@ -374,9 +374,9 @@ bool Settings::write_general_options(std::string_view user, long game) {
     const std::filesystem::path file = general_options_file();
     // Only the last user and game mean anything here; the other fields go back as
     // they were read, and a file without a record starts from a blank one, never from
-    // a user's options that happen to be in memory.
-    // A file too long to be valid is never written: while it stays so, the last user
-    // and game are not remembered, and the player is told so as of a failed save.
+    // a user's options that happen to be in memory. A file too long to be valid is
+    // never written: while it stays so, the last user and game are not remembered,
+    // and the player is told so as of a failed save.
     const auto stored = read_record(file, layout::kOptionsLength);
     RecordSave saved = RecordSave::LeftAlone;
     if (!stored || stored->size < kTooLongOptionsFile) {
