@@ -1,7 +1,6 @@
 #include "screens/f_040_partita.h"
 
 #include "controls/button/theme_button.h"
-#include "controls/factory.h"
 
 namespace tavolora::screens {
 
@@ -29,7 +28,8 @@ F_040_Partita::F_040_Partita(ScreenContext& context, setup::SetupScreenState& st
     : ScreenWidget(parent), context_(context), state_(state), events_(events) {
     setObjectName(QStringLiteral("F_040_Partita"));
     setFont(screen_font(8.25));
-    background_ = screen_background(context_, QStringLiteral("Sfondo_040"), state_.BackColor2, this);
+    background_ =
+        screen_background(context_, QStringLiteral("Sfondo_040"), state_.BackColor2, this, BackgroundLook::Plain);
     background_->setGeometry(twips_rect(context_.twips, QRect(0, 0, 7785, 8145)));
     build_mode_panel();
     build_general_panel();
@@ -221,16 +221,11 @@ void F_040_Partita::build_icon_bar() {
     bar_->setGeometry(twips_rect(t, QRect(0, 360, 7425, 900)));
 
     // The screen's "Gioca!" button is never shown: the icon does its work.
-    controls::PropertyBag stored;
-    stored.write_always(QStringLiteral("Caption"), QStringLiteral("Gioca!"));
-    QWidget* button = controls::create_control(controls::ControlClass::ThemeButton, context_.host,
-                                               QStringLiteral("CMD_Gioca"), stored, background_);
-    button->setObjectName(QStringLiteral("CMD_Gioca"));
-    button->hide();
-    if (auto* gioca = qobject_cast<controls::ThemeButton*>(button)) {
-        connect(gioca, &controls::ThemeButton::Click, this,
-                [this] { context_.play([this] { events_.CMD_Gioca_Click(); }); });
-    }
+    controls::ThemeButton* gioca =
+        command_button(context_, QStringLiteral("CMD_Gioca"), QStringLiteral("Gioca!"), background_);
+    gioca->hide();
+    connect(gioca, &controls::ThemeButton::Click, this,
+            [this] { context_.play([this] { events_.CMD_Gioca_Click(); }); });
 }
 
 void F_040_Partita::sync_option(QRadioButton* button, const setup::OptionButton& option) {

@@ -2,7 +2,6 @@
 
 #include <QPixmap>
 
-#include "controls/factory.h"
 #include "storage/host_path.h"
 #include "table/pictures.h"
 
@@ -140,7 +139,8 @@ F_06_Opzioni::F_06_Opzioni(ScreenContext& context, setup::OptionsState& state, s
     : ScreenWidget(parent), context_(context), state_(state), events_(events) {
     setObjectName(QStringLiteral("F_06_Opzioni"));
     setFont(screen_font(8.25));
-    background_panel_ = screen_background(context_, QStringLiteral("Sfondo_06"), state_.BackColor2, this);
+    background_panel_ =
+        screen_background(context_, QStringLiteral("Sfondo_06"), state_.BackColor2, this, BackgroundLook::Plain);
     background_panel_->setGeometry(twips_rect(context_.twips, QRect(0, 0, 11780, 8055)));
     build_menu();
     build_deck_panel();
@@ -163,15 +163,9 @@ QGroupBox* F_06_Opzioni::frame(QWidget* parent, const QString& name, QRect twips
 }
 
 controls::ThemeButton* F_06_Opzioni::button(QWidget* parent, const QString& name, QRect twips) {
-    controls::PropertyBag stored;
-    stored.write_always(QStringLiteral("Style"), qint64(7));
-    stored.write_always(QStringLiteral("Caption"), QString());
-    stored.write_always(QStringLiteral("Font"), screen_font(8.25));
-    QWidget* widget =
-        controls::create_control(controls::ControlClass::ThemeButton, context_.host, name, stored, parent);
-    widget->setObjectName(name);
-    widget->setGeometry(twips_rect(context_.twips, twips));
-    return qobject_cast<controls::ThemeButton*>(widget);
+    controls::ThemeButton* made = command_button(context_, name, QString(), parent);
+    made->setGeometry(twips_rect(context_.twips, twips));
+    return made;
 }
 
 QLabel* F_06_Opzioni::preview(QWidget* parent, const QString& name, QRect twips) {

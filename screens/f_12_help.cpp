@@ -38,7 +38,8 @@ F_12_Help::F_12_Help(ScreenContext& context, setup::HelpScreenState& state, setu
     : ScreenWidget(parent), context_(context), state_(state), events_(events) {
     setObjectName(QStringLiteral("F_12_Help"));
     const table::qt::Twips& t = context_.twips;
-    background_ = screen_background(context_, QStringLiteral("Sfondo_12"), state_.BackColor2, this);
+    background_ =
+        screen_background(context_, QStringLiteral("Sfondo_12"), state_.BackColor2, this, BackgroundLook::Plain);
     background_->setGeometry(twips_rect(t, 0, 0, setup::kHelpWidth, setup::kHelpHeight));
 
     // The icon's container is the whole screen, under the frame, so the icon stands

@@ -30,13 +30,24 @@ controls::Panel* titled_panel(ScreenContext& context, const QString& name, QWidg
 }
 
 controls::GradContainer* screen_background(ScreenContext& context, const QString& name, std::uint32_t colour,
-                                           QWidget* parent) {
+                                           QWidget* parent, BackgroundLook look) {
+    // What each look stores beside the colours; the others keep their defaults. The
+    // lighter colour is white in both: the screens take it from the main menu's.
+    struct Stored {
+        qint64 angle;
+        bool middle_out;
+        std::uint32_t border_colour;
+        qint64 border;
+    };
+    const Stored stored = look == BackgroundLook::Menu ? Stored{60, true, 0x00FFFFFF, 4}
+                                                       : Stored{0, false, 0x00C00000, 0};
     controls::PropertyBag bag;
-    bag.write_always(QStringLiteral("BackAngle"), qint64(60));
+    bag.write_always(QStringLiteral("BackAngle"), stored.angle);
+    bag.write_always(QStringLiteral("BackMiddleOut"), stored.middle_out);
     bag.write_always(QStringLiteral("BackColor1"), qint64(0x00FFFFFF));
     bag.write_always(QStringLiteral("BackColor2"), qint64(colour));
-    bag.write_always(QStringLiteral("BorderColor"), qint64(0x00FFFFFF));
-    bag.write_always(QStringLiteral("BorderThickness"), qint64(4));
+    bag.write_always(QStringLiteral("BorderColor"), qint64(stored.border_colour));
+    bag.write_always(QStringLiteral("BorderThickness"), stored.border);
     bag.write_always(QStringLiteral("Curvature"), qint64(0));
     bag.write_always(QStringLiteral("HeaderVisible"), false);
     bag.write_always(QStringLiteral("Caption"), QString());
@@ -45,6 +56,18 @@ controls::GradContainer* screen_background(ScreenContext& context, const QString
         controls::create_control(controls::ControlClass::GradContainer, context.host, name, bag, parent);
     widget->setObjectName(name);
     return qobject_cast<controls::GradContainer*>(widget);
+}
+
+controls::ThemeButton* command_button(ScreenContext& context, const QString& name, const QString& caption,
+                                      QWidget* parent) {
+    controls::PropertyBag stored;
+    stored.write_always(QStringLiteral("Style"), qint64(kCommandButtonStyle));
+    stored.write_always(QStringLiteral("Caption"), caption);
+    stored.write_always(QStringLiteral("Font"), screen_font(8.25));
+    QWidget* widget =
+        controls::create_control(controls::ControlClass::ThemeButton, context.host, name, stored, parent);
+    widget->setObjectName(name);
+    return qobject_cast<controls::ThemeButton*>(widget);
 }
 
 QPixmap icon_picture(const ScreenContext& context, const storage::icons::IconFile& icon) {

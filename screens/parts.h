@@ -10,6 +10,7 @@
 #include <functional>
 #include <string>
 
+#include "controls/button/theme_button.h"
 #include "controls/gradient_container/grad_container.h"
 #include "controls/panel/panel.h"
 #include "screens/screen.h"
@@ -22,10 +23,21 @@ QFont screen_font(double points, bool bold = false);
 
 // A titled panel with its caption band, in the screens' bold font.
 controls::Panel* titled_panel(ScreenContext& context, const QString& name, QWidget* parent);
-// A whole-screen background: white into `colour` (&HBBGGRR) at 60 degrees, a white
-// border of 4 twips, no header.
+// The two looks of a whole screen's background, both without a header: the main
+// menu's, the game's colour along two opposite sides running to white across the
+// middle, in bands slanted at 60 degrees, inside a white frame of 4 pixels; and the
+// plain one of the options, match set-up and help screens, the game's colour along
+// the top fading to white along the bottom.
+enum class BackgroundLook { Menu, Plain };
+// A whole-screen background in `colour` (&HBBGGRR).
 controls::GradContainer* screen_background(ScreenContext& context, const QString& name, std::uint32_t colour,
-                                           QWidget* parent);
+                                           QWidget* parent, BackgroundLook look = BackgroundLook::Menu);
+
+// The style of the screens' command buttons (the table's buttons are in style 7).
+inline constexpr int kCommandButtonStyle = 5;
+// A command button of a screen, in the screens' style and font.
+controls::ThemeButton* command_button(ScreenContext& context, const QString& name, const QString& caption,
+                                      QWidget* parent);
 
 // A picture of the Icons folder (an empty one when the file cannot be read).
 QPixmap icon_picture(const ScreenContext& context, const storage::icons::IconFile& icon);

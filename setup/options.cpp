@@ -258,6 +258,8 @@ void Options::after_save(Saved saved) {
         why = panel == 4 ? "scegli uno sfondo dell'elenco." : "scegli un mazzo dell'elenco.";
     } else if (program_.settings.Percorso_Opzioni.empty()) {
         why = "non c'è un utente a cui salvarle. Crea prima un utente.";
+    } else if (const std::optional<std::string> left = program_.storage.why_options_left_alone()) {
+        why = *left + ". Si gioca con le impostazioni predefinite.";
     } else {
         why = "il file delle opzioni non si può scrivere.";
     }

@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstdint>
 #include <fstream>
+#include <limits>
 #include <random>
 #include <string>
 #include <system_error>
@@ -173,24 +174,29 @@ std::optional<StoredRecord> read_record(const fs::path& file, std::size_t length
 }
 
 bool write_record(const fs::path& file, std::string_view record) {
+    return write_record_below(file, record, std::numeric_limits<std::uintmax_t>::max()) == RecordSave::Written;
+}
+
+RecordSave write_record_below(const fs::path& file, std::string_view record, std::uintmax_t too_long) {
     std::error_code error;
     const fs::path folder = file.parent_path();
     if (!folder.empty()) fs::create_directories(folder, error);
-    if (error) return false;
+    if (error) return RecordSave::Failed;
 
     // The old file gives the new one its bytes after the record and its permissions.
     struct stat old_status {};
     const Descriptor old = open_regular(file, old_status);
-    if (!old.open() && errno != ENOENT) return false;  // there but unreadable: leave it alone
+    if (!old.open() && errno != ENOENT) return RecordSave::Failed;  // there but unreadable: leave it alone
+    if (old.open() && static_cast<std::uintmax_t>(old_status.st_size) >= too_long) return RecordSave::LeftAlone;
 
     Descriptor out;
     fs::path temporary;
     for (int attempt = 0; attempt < 100 && !out.open(); ++attempt) {
         temporary = folder / temporary_name(file.filename().string());
         out.reset(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0644));
-        if (!out.open() && errno != EEXIST) return false;
+        if (!out.open() && errno != EEXIST) return RecordSave::Failed;
     }
-    if (!out.open()) return false;
+    if (!out.open()) return RecordSave::Failed;
 
     bool written = write_at(out.get(), record.data(), record.size(), 0);
     if (written && old.open()) {
@@ -206,10 +212,10 @@ bool write_record(const fs::path& file, std::string_view record) {
     written = out.close() && written;
     if (!written || ::rename(temporary.c_str(), file.c_str()) != 0) {
         ::unlink(temporary.c_str());
-        return false;
+        return RecordSave::Failed;
     }
     sync_folder(folder);
-    return true;
+    return RecordSave::Written;
 }
 
 bool remove_file(const fs::path& file) {

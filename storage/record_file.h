@@ -46,6 +46,15 @@ std::optional<StoredRecord> read_record(const std::filesystem::path& file, std::
 // fails.
 bool write_record(const std::filesystem::path& file, std::string_view record);
 
+// How a save of a record that a file of some length must never take ended.
+enum class RecordSave { Written, Failed, LeftAlone };
+
+// write_record, except that a file already `too_long` bytes long or longer is left
+// exactly as it is: the test is made on the file whose bytes the save would keep,
+// so a file cannot grow past it between the test and the save.
+RecordSave write_record_below(const std::filesystem::path& file, std::string_view record,
+                              std::uintmax_t too_long);
+
 // Removes a file; false when it was not there or could not be removed.
 bool remove_file(const std::filesystem::path& file);
 

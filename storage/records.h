@@ -98,4 +98,8 @@ int Numero_Record(std::uintmax_t size, std::size_t length);
 // An options file is valid when it holds exactly one whole record: 298 to 595 bytes.
 bool valid_options_file_size(std::uintmax_t size);
 
+// An options file of two whole records or more (596 bytes and up) is not valid, and
+// is never written: it stays as the user left it, and its defaults serve in memory.
+inline constexpr std::uintmax_t kTooLongOptionsFile = 2 * layout::kOptionsLength;
+
 }  // namespace tavolora::storage

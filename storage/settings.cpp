@@ -38,6 +38,15 @@ int entries_equal(const std::vector<std::string>& list, std::string_view text) {
     }();
     return static_cast<int>(std::count(list.begin(), list.end(), wanted));
 }
+
+// Why an options or general file is not written, in the words of the message that
+// tells of it; nothing when its size allows a save.
+std::optional<std::string> left_alone(const std::filesystem::path& file) {
+    const std::optional<std::uintmax_t> size = file.empty() ? std::nullopt : stored_size(file);
+    if (!size || *size < kTooLongOptionsFile) return std::nullopt;
+    return "il file " + file.string() + " è lungo " + std::to_string(*size) +
+           " byte, troppo per un file di opzioni, e resta com'è finché non lo si toglie";
+}
 }  // namespace
 
 std::string Settings::program_folder() const {
@@ -71,20 +80,19 @@ void Settings::Imposta_Percorso_Opzioni() {
 std::optional<Tipo_Opzioni> Settings::stored_options(bool require_valid, Read* why) const {
     // Read at every computer turn: the file as named first, the case-blind search
     // only when that fails. The validity rule needs only the size: a file of any size
-    // costs one record.
+    // costs one record. A file too long to be valid gives nothing to any read, with or
+    // without the test: the defaults then serve in the panels as they do in play.
     const std::string& path = program_.settings.Percorso_Opzioni;
     std::optional<StoredRecord> stored;
     if (!path.empty()) {
         stored = with_host_path(
             path, [](const std::filesystem::path& file) { return read_record(file, layout::kOptionsLength); });
     }
-    const bool readable = stored && (require_valid ? valid_options_file_size(stored->size)
-                                                   : stored->size >= layout::kOptionsLength);
-    if (why != nullptr) {
-        *why = readable ? Read::Record
-               : stored && stored->size >= 2 * layout::kOptionsLength ? Read::TooLong
-                                                                      : Read::Short;
-    }
+    const bool too_long = stored && stored->size >= kTooLongOptionsFile;
+    const bool readable = stored && !too_long &&
+                          (require_valid ? valid_options_file_size(stored->size)
+                                         : stored->size >= layout::kOptionsLength);
+    if (why != nullptr) *why = readable ? Read::Record : too_long ? Read::TooLong : Read::Short;
     if (!readable) return std::nullopt;
     return decode_options(stored->bytes);
 }
@@ -105,14 +113,21 @@ bool Settings::write_options(const Tipo_Opzioni& record) {
     const std::filesystem::path file = options_file();
     if (file.empty()) return false;
     const OptionsBytes bytes = encode(record);
-    return write_record(file, std::string_view(bytes.data(), bytes.size()));
+    return write_record_below(file, std::string_view(bytes.data(), bytes.size()), kTooLongOptionsFile) ==
+           RecordSave::Written;
 }
 
 bool Settings::save_own_fields(const std::function<void(Tipo_Opzioni&)>& change) {
     // The record starts from this file alone, never from what `Opzioni` held before:
-    // that may be another user's options or the general file's.
-    Tipo_Opzioni record =
-        stored_options(false).value_or(default_options(program_folder(), program_.match.Codice_Gioco));
+    // that may be another user's options or the general file's. A file too long to
+    // be valid takes no save: the defaults stay in memory, as the load left them.
+    Read why = Read::Short;
+    std::optional<Tipo_Opzioni> stored = stored_options(false, &why);
+    Tipo_Opzioni record = stored.value_or(default_options(program_folder(), program_.match.Codice_Gioco));
+    if (why == Read::TooLong) {
+        program_.settings.Opzioni = record;
+        return false;
+    }
     change(record);
     program_.settings.Opzioni = record;
     return write_options(record);
@@ -132,8 +147,13 @@ void Settings::use_defaults(Read why) {
 void Settings::report_options_not_saved(std::string_view what) {
     // Without a user there is no file, and nothing that could have been saved.
     if (options_file().empty()) return;
+    const std::optional<std::string> why = why_options_left_alone();
     report_failed_save(SavedFile::Options, std::string(what) + " per " + program_.settings.Nome_Utente.trimmed() +
-                                               " (file " + options_file().string() + ")");
+                                               (why ? ": " + *why : " (file " + options_file().string() + ")"));
+}
+
+std::optional<std::string> Settings::why_options_left_alone() const {
+    return left_alone(options_file());
 }
 
 void Settings::report_failed_save(SavedFile kind, std::string_view what) {
@@ -184,7 +204,9 @@ void Settings::Carica_Sfondo() {
 }
 
 void Settings::Leggi_Difficolta() {
-    if (read_options(false) == Read::Record) {
+    // A file too long to be valid gives the defaults' difficulty, the one its load
+    // put in play.
+    if (read_options(false) != Read::Short) {
         program_.settings.Difficolta = usable_difficulty(program_.settings.Opzioni.Difficolta);
     }
 }
@@ -215,7 +237,8 @@ bool Settings::Salva_Mazzo(const DeckPanel& panel) {
 }
 
 std::optional<std::string> Settings::Mostra_Sfondo() {
-    if (read_options(true) != Read::Record) return std::nullopt;
+    // A file too long to be valid shows the defaults' background, the one play uses.
+    if (read_options(true) == Read::Short) return std::nullopt;
     return program_.settings.Opzioni.Sfondo_Tavolo.text();
 }
 
@@ -351,15 +374,23 @@ bool Settings::write_general_options(std::string_view user, long game) {
     const std::filesystem::path file = general_options_file();
     // Only the last user and game mean anything here; the other fields go back as
     // they were read, and a file without a record starts from a blank one, never from
-    // a user's options that happen to be in memory.
+    // a user's options that happen to be in memory. A file too long to be valid is
+    // never written: while it stays so, the last user and game are not remembered,
+    // and the player is told so as of a failed save.
     const auto stored = read_record(file, layout::kOptionsLength);
-    s.Opzioni = stored && stored->bytes.size() >= layout::kOptionsLength ? decode_options(stored->bytes)
-                                                                        : Tipo_Opzioni{};
-    s.Opzioni.Mazzo_Dorso.assign(FixedText<50>(user).trimmed_right());
-    store16(s.Opzioni.Impostazioni(1), game);
-    const OptionsBytes record = encode(s.Opzioni);
-    if (write_record(file, std::string_view(record.data(), record.size()))) return true;
-    report_failed_save(SavedFile::General, "l'ultimo utente e l'ultimo gioco (file " + file.string() + ")");
+    RecordSave saved = RecordSave::LeftAlone;
+    if (!stored || stored->size < kTooLongOptionsFile) {
+        s.Opzioni = stored && stored->bytes.size() >= layout::kOptionsLength ? decode_options(stored->bytes)
+                                                                            : Tipo_Opzioni{};
+        s.Opzioni.Mazzo_Dorso.assign(FixedText<50>(user).trimmed_right());
+        store16(s.Opzioni.Impostazioni(1), game);
+        const OptionsBytes record = encode(s.Opzioni);
+        saved = write_record_below(file, std::string_view(record.data(), record.size()), kTooLongOptionsFile);
+    }
+    if (saved == RecordSave::Written) return true;
+    const std::optional<std::string> why = saved == RecordSave::LeftAlone ? left_alone(file) : std::nullopt;
+    report_failed_save(SavedFile::General,
+                       "l'ultimo utente e l'ultimo gioco" + (why ? ": " + *why : " (file " + file.string() + ")"));
     return false;
 }
 

@@ -133,12 +133,13 @@ public:
 
     // Reads the file, or takes the defaults when it is not valid (and saves them, as
     // the options screen's deck panel would, unless the file is too long: that one is
-    // left as the user has it), then copies the deck and back
+    // left as the user has it, and no save ever writes it), then copies the deck and back
     // folders, the difficulty, the timings and the background for the program.
     void Carica_Opzioni_Utente();
     // The same test, for the background only.
     void Carica_Sfondo();
-    // The difficulty, read again; a failed read keeps the last good one.
+    // The difficulty, read again; a failed read keeps the last good one, and a file
+    // too long to be valid gives the defaults'.
     void Leggi_Difficolta();
     // The rule switches for the match about to start.
     void Carica_Regole_Partita();
@@ -150,8 +151,9 @@ public:
     // whether it wrote. Every saver reads the record of its own file (or the
     // defaults) and changes only its own fields in it.
     bool Salva_Mazzo(const DeckPanel& panel);
-    // The stored background as the file holds it (50 characters, blank-padded), or
-    // nothing when the file does not hold exactly one record.
+    // The stored background as the file holds it (50 characters, blank-padded), the
+    // defaults' when the file is too long to be valid, or nothing when it holds no
+    // whole record.
     std::optional<std::string> Mostra_Sfondo();
     // Saves the background when its text is exactly one entry of its list.
     bool Salva_Sfondo(const BackgroundPanel& panel);
@@ -188,7 +190,7 @@ public:
     GeneralOptions read_general_options();
     // Writes the last user and game (the game label's number) into the general file,
     // its other fields as they were read. Returns whether the file was written; a
-    // failure is reported once a run.
+    // failure is reported once a run. A file too long to be valid is never written.
     bool write_general_options(std::string_view user, long game);
 
     // --- Start-up.
@@ -211,6 +213,10 @@ public:
     // failed and what it did not save. Never unwinds: a quit asked for meanwhile is
     // left to the next wait, so that a save inside a match cannot break it.
     void report_failed_save(SavedFile kind, std::string_view what);
+
+    // Why the current options file takes no save (it is too long to be valid), in
+    // the words of a message; nothing when it may be written.
+    std::optional<std::string> why_options_left_alone() const;
 
     // Host paths of the files, for the tests and the screens.
     std::filesystem::path options_file() const;

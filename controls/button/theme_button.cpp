@@ -217,6 +217,12 @@ bool ThemeButton::Enabled() {
 void ThemeButton::set_Enabled(bool enabled) {
     f_.state = kNormal;
     f_.Enabled = enabled;
+    // A button disabled under the pointer forgets the hover: its tip goes, and the
+    // first move over it once it is enabled again counts as an entry.
+    if (!enabled) {
+        f_.mouse_inside = false;
+        tooltip_.leave();
+    }
     Refresh();
     notice(&f_.Enabled);
     // A disabled button takes no mouse or keyboard input.
@@ -451,9 +457,26 @@ void ThemeButton::focusOutEvent(QFocusEvent* event) {
     Refresh();
 }
 
+bool ThemeButton::hears_hover() const {
+    // The toolkit tells a disabled widget of the pointer coming and going; a disabled
+    // button takes no mouse at all, so it neither changes nor raises anything for it.
+    return f_.leave_tracking && isEnabled();
+}
+
+void ThemeButton::mouseMoveEvent(QMouseEvent* event) {
+    QWidget::mouseMoveEvent(event);
+    // A move over the button that no entry announced (it was enabled under the
+    // pointer) is the entry.
+    if (!f_.mouse_inside && rect().contains(event->position().toPoint())) hover_enter();
+}
+
 void ThemeButton::enterEvent(QEnterEvent* event) {
     QWidget::enterEvent(event);
-    if (!f_.leave_tracking || f_.mouse_inside) return;
+    hover_enter();
+}
+
+void ThemeButton::hover_enter() {
+    if (!hears_hover() || f_.mouse_inside) return;
     f_.mouse_inside = true;
     f_.state = kHot;
     Refresh();
@@ -465,7 +488,7 @@ void ThemeButton::enterEvent(QEnterEvent* event) {
 
 void ThemeButton::leaveEvent(QEvent* event) {
     QWidget::leaveEvent(event);
-    if (!f_.leave_tracking) return;
+    if (!hears_hover()) return;
     f_.mouse_inside = false;
     f_.state = kNormal;
     Refresh();

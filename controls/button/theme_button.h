@@ -138,6 +138,7 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
@@ -150,6 +151,11 @@ private:
     // The change notice of the stored property held in `member`.
     void notice(const void* member);
     void start_hover_tracking();
+    // Whether the pointer's coming and going counts: hover is tracked and the button
+    // is enabled.
+    bool hears_hover() const;
+    // The pointer came onto the button: hot, MouseEnter, and a new tooltip window.
+    void hover_enter();
     void left_press();
     void left_release();
     // The click notice, after a release: a left click toggles a toggle button and

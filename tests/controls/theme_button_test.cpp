@@ -230,6 +230,59 @@ TEST(ThemeButtonInput, HoverRaisesEnterOnceAndLeaveOnceEachTime) {
     EXPECT_EQ(b->tooltip().windows(), 1);
 }
 
+// The toolkit tells a disabled widget of the pointer coming and going: a disabled
+// button hears none of it, and works again once enabled. The pointer moves through
+// the window, so the toolkit finds the button under it as for a person.
+TEST(ThemeButtonInput, ADisabledButtonTakesNoHoverAndWorksAgainOnceEnabled) {
+    Form form(5);
+    ThemeButton* b = form.button;
+    QWindow* window = form.window.windowHandle();
+    ASSERT_NE(window, nullptr);
+    const QPoint inside(60, 60);
+    const QPoint outside(250, 150);
+    b->set_ToolTip(QStringLiteral("Salva"));
+    QTest::mouseMove(window, QPoint(10, 10));
+    b->set_Enabled(false);
+    form.enters = form.leaves = 0;  // the pointer may have started over it
+    const QImage disabled = b->surface().image();
+    const QPointer<TipWindow> tip = b->tooltip().tip();  // a new tip would delete it
+    for (const QPoint at : {inside, QPoint(80, 64), outside, QPoint(70, 62)}) {
+        QTest::mouseMove(window, at);
+        EXPECT_EQ(form.enters, 0) << at.x();
+        EXPECT_EQ(form.leaves, 0) << at.x();
+        EXPECT_EQ(form.state(), kDisabled);
+        EXPECT_FALSE(b->fields().mouse_inside);
+        EXPECT_EQ(b->tooltip().tip(), tip.data());
+        EXPECT_TRUE(tip.isNull() || !tip->armed());
+        EXPECT_EQ(b->surface().image(), disabled);
+    }
+
+    // Enabled again under the pointer: the first move over it is the entry.
+    b->set_Enabled(true);
+    QTest::mouseMove(window, QPoint(72, 63));
+    EXPECT_EQ(form.enters, 1);
+    EXPECT_EQ(form.state(), kHot);
+    ASSERT_NE(b->tooltip().tip(), nullptr);
+    EXPECT_TRUE(b->tooltip().tip()->armed());
+    QTest::mouseMove(window, outside);
+    EXPECT_EQ(form.leaves, 1);
+    EXPECT_EQ(form.state(), kNormal);
+
+    // Disabled while the pointer rests on it: its tip is put away, and the pointer
+    // leaving and coming back raises nothing.
+    QTest::mouseMove(window, inside);
+    EXPECT_EQ(form.enters, 2);
+    ASSERT_NE(b->tooltip().tip(), nullptr);
+    EXPECT_TRUE(b->tooltip().tip()->armed());
+    b->set_Enabled(false);
+    EXPECT_FALSE(b->tooltip().tip()->armed());
+    QTest::mouseMove(window, outside);
+    QTest::mouseMove(window, inside);
+    EXPECT_EQ(form.enters, 2);
+    EXPECT_EQ(form.leaves, 1);
+    EXPECT_EQ(form.state(), kDisabled);
+}
+
 TEST(ThemeButtonInput, NothingIsTrackedWhileTheFormIsDesigned) {
     Form form(2, {100, 30}, false);
     QTest::mouseMove(&form.window, QPoint(10, 10));

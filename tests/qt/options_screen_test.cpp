@@ -10,13 +10,17 @@
 #include <QStyleOptionSlider>
 #include <QtTest>
 
+#include <cstdlib>
 #include <filesystem>
 
+#include "controls/button/theme_button.h"
+#include "controls/gradient_container/grad_container.h"
 #include "core/games.h"
 #include "program/program.h"
 #include "screens/f_011_menu.h"
 #include "screens/f_040_partita.h"
 #include "screens/f_06_opzioni.h"
+#include "screens/f_12_help.h"
 #include "screens/screen_host.h"
 #include "storage/record_file.h"
 #include "storage/records.h"
@@ -81,6 +85,26 @@ void drag(QSlider* slider, double fraction) {
     QTest::mousePress(slider, Qt::LeftButton, {}, handle.center());
     QTest::mouseMove(slider, to);
     QTest::mouseRelease(slider, Qt::LeftButton, {}, to);
+}
+
+// Whether a pixel seen on the screen is `expected` (&HBBGGRR), give or take a step
+// of the fade.
+bool near(QRgb seen, std::uint32_t expected) {
+    const int red = static_cast<int>(expected & 0xFF);
+    const int green = static_cast<int>((expected >> 8) & 0xFF);
+    const int blue = static_cast<int>((expected >> 16) & 0xFF);
+    return std::abs(qRed(seen) - red) <= 6 && std::abs(qGreen(seen) - green) <= 6 && std::abs(qBlue(seen) - blue) <= 6;
+}
+
+// Halfway between a colour (&HBBGGRR) and white.
+std::uint32_t halfway_to_white(std::uint32_t colour) {
+    std::uint32_t mixed = 0;
+    for (int shift : {0, 8, 16}) mixed |= ((((colour >> shift) & 0xFF) + 255) / 2) << shift;
+    return mixed;
+}
+
+QString rgb(QRgb pixel) {
+    return QStringLiteral("(%1, %2, %3)").arg(qRed(pixel)).arg(qGreen(pixel)).arg(qBlue(pixel));
 }
 
 // A save from the open panel's strip; the strip then shows whether it was written.
@@ -258,6 +282,84 @@ private slots:
         QVERIFY(!o->wait_for_click()->isEnabled());
         screenshot(run.window, QStringLiteral("options-camicia-animations"));
         click(o->icon_bar().icon(5));
+    }
+
+    // The screens' command buttons draw in style 5 and the table's in style 7. The
+    // options, match set-up and help screens wear a plain fade from the game's colour
+    // along the top to white along the bottom, with no frame; the main menu keeps its
+    // slanted fade out from the middle inside a white frame.
+    void theScreensWearTheirOwnBackgroundsAndCommandButtons() {
+        Running run(QSize(1024, 768));
+        run.choose_game(games::kScopa);
+        const std::uint32_t colour = run.program.setup.main_menu.BackColor2;
+        QCOMPARE(colour, games::find(games::kScopa)->colour);
+
+        const struct {
+            int icon;
+            Screen id;
+            const char* background;
+            int close;
+            int buttons;
+        } screens[] = {{3, Screen::F_06_Opzioni, "Sfondo_06", 5, 11},
+                       {1, Screen::F_040_Partita, "Sfondo_040", 1, 1},
+                       {4, Screen::F_12_Help, "Sfondo_12", 3, 0}};
+        for (const auto& c : screens) {
+            click(run.menu()->icon_bar().icon(c.icon));
+            QWidget* screen = run.screen<QWidget>(c.id);
+            QVERIFY2(screen != nullptr && screen->isVisible(), c.background);
+            auto* back = screen->findChild<controls::GradContainer*>(QString::fromLatin1(c.background));
+            QVERIFY2(back != nullptr, c.background);
+            QCOMPARE(int(back->BackAngle()), 0);
+            QVERIFY(!back->BackMiddleOut());
+            QCOMPARE(int(back->BorderThickness()), 0);
+            QVERIFY(!back->HeaderVisible());
+            QCOMPARE(back->BackColor1(), 0x00FFFFFFU);
+            QCOMPARE(back->BackColor2(), colour);
+            // Seen at the left edge, beside the panels: the game's colour at the top
+            // (where the menu's look has its white frame), halfway to white in the
+            // middle, white at the bottom.
+            const QImage seen = screen->grab().toImage();
+            const int h = seen.height();
+            QVERIFY2(near(seen.pixel(2, 2), colour), qPrintable(rgb(seen.pixel(2, 2))));
+            QVERIFY2(near(seen.pixel(2, (h - 1) / 2), halfway_to_white(colour)),
+                     qPrintable(rgb(seen.pixel(2, (h - 1) / 2))));
+            QVERIFY2(near(seen.pixel(2, h - 3), 0x00FFFFFF), qPrintable(rgb(seen.pixel(2, h - 3))));
+
+            const QList<controls::ThemeButton*> buttons = screen->findChildren<controls::ThemeButton*>();
+            QCOMPARE(int(buttons.size()), c.buttons);
+            for (const controls::ThemeButton* button : buttons)
+                QVERIFY2(button->Style() == 5, qPrintable(button->objectName()));
+            screenshot(run.window, QStringLiteral("look-%1").arg(QString::fromLatin1(c.background)));
+            if (c.id == Screen::F_040_Partita) {
+                click(run.set_up()->icon_bar().icon(c.close));
+            } else if (c.id == Screen::F_06_Opzioni) {
+                click(run.options()->icon_bar().icon(c.close));
+            } else {
+                click(run.screen<screens::F_12_Help>(c.id)->icon_bar().icon(c.close));
+            }
+            QTRY_VERIFY(!run.shown(c.id));
+        }
+
+        // The main menu's own look stays: its frame is white at the top left.
+        auto* menu_back = run.menu()->findChild<controls::GradContainer*>(QStringLiteral("PNL_Sfondo"));
+        QVERIFY(menu_back != nullptr);
+        QCOMPARE(int(menu_back->BackAngle()), 60);
+        QVERIFY(menu_back->BackMiddleOut());
+        QCOMPARE(int(menu_back->BorderThickness()), 4);
+        const QImage menu = run.menu()->grab().toImage();
+        QVERIFY2(near(menu.pixel(2, 2), 0x00FFFFFF), qPrintable(rgb(menu.pixel(2, 2))));
+
+        // Every button of the table, outside the screens, in style 7.
+        int table_buttons = 0;
+        for (const controls::ThemeButton* button : run.window.findChildren<controls::ThemeButton*>()) {
+            bool in_screen = false;
+            for (const QObject* up = button->parent(); up != nullptr; up = up->parent())
+                in_screen = in_screen || qobject_cast<const screens::ScreenWidget*>(up) != nullptr;
+            if (in_screen) continue;
+            QVERIFY2(button->Style() == 7, qPrintable(button->objectName()));
+            ++table_buttons;
+        }
+        QVERIFY(table_buttons >= 6);
     }
 
     // The deck saved in the options is the one the next match is dealt with.

@@ -41,6 +41,7 @@ Tipo_Opzioni users_options(std::int16_t timing) {
     r.Sfondo_Tavolo.assign("N");
     r.Difficolta = 2;
     for (int i = 1; i <= 5; ++i) r.Animazioni(i) = timing;
+    r.Regole(1) = 1;
     return r;
 }
 
@@ -256,9 +257,11 @@ TEST(AKilledSave, LeavesTheOldOrTheNewFileAndTheNextStartIgnoresWhatItLeft) {
     EXPECT_EQ(bytes_of(file), new_record);
 }
 
-// Options and general files too long to be valid: a start, a load and a computer
-// turn's difficulty cost one record of reading each, whatever the size, and leave the
-// files as they are. (The 100 MB and 4 GB files are sparse: only their size counts.)
+// Options and general files too long to be valid: a start, a load, a computer turn's
+// difficulty, the options screen, a refused save, a main menu icon and the exit cost
+// one record of reading each, whatever the size, and leave the files as they are.
+// The defaults serve, and the panels show them; each refused save says why, once.
+// (The 100 MB and 4 GB files are sparse: only their size counts.)
 TEST(HugeOptionsFiles, CostOneRecordToReadAndAreNeverRewritten) {
     struct Case {
         const char* name;
@@ -289,6 +292,8 @@ TEST(HugeOptionsFiles, CostOneRecordToReadAndAreNeverRewritten) {
         }
         struct stat before_options {};
         struct stat before_general {};
+        struct stat before_user {};
+        ::stat(user.c_str(), &before_user);
         ::stat(options.c_str(), &before_options);
         ::stat(general.c_str(), &before_general);
 
@@ -296,15 +301,60 @@ TEST(HugeOptionsFiles, CostOneRecordToReadAndAreNeverRewritten) {
         const long memory_before = peak_memory_kb();
         {
             Started run(folder);
+            const auto& messages = run.h.platform.messages();
+            const auto boundary = [&run](auto&& handler) { run.p.waits.at_boundary(handler); };
             run.p.storage.Carica_Opzioni_Utente();
             // Too long to be valid: the defaults serve, in memory only.
             EXPECT_EQ(run.p.settings.Difficolta, 1);
             EXPECT_EQ(run.p.settings.Tempi_Animazione(1), 8);
-            // What a computer turn and a match's start read of it: record 1.
+            // What a computer turn and a match's start read of it: the same defaults,
+            // never the file's record 1 (difficulty 2, the first rule switch on).
             run.p.storage.Leggi_Difficolta();
             run.p.storage.Carica_Regole_Partita();
-            EXPECT_EQ(run.p.settings.Difficolta, 2);
-            EXPECT_TRUE(run.h.platform.messages().empty());
+            EXPECT_EQ(run.p.settings.Difficolta, 1);
+            EXPECT_EQ(run.p.settings.Regole_Partita(1), 0);
+            EXPECT_TRUE(messages.empty());
+
+            // A main menu icon saves the last user and game: refused, and said once.
+            boundary([&run] { run.p.setup.main_menu_events.IMG_Icona_Click(3); });
+            ASSERT_EQ(messages.size(), 1U);
+            EXPECT_EQ(messages[0].title, "Attenzione!");
+            EXPECT_NE(messages[0].text.find("l'ultimo utente"), std::string::npos) << messages[0].text;
+            EXPECT_NE(messages[0].text.find("TVQ.opt"), std::string::npos) << messages[0].text;
+            EXPECT_NE(messages[0].text.find("troppo"), std::string::npos) << messages[0].text;
+
+            // The options screen opened by it shows the defaults that play uses.
+            setup::Options& screen = run.p.setup.options_events;
+            const setup::OptionsState& shown = run.p.setup.options;
+            EXPECT_EQ(storage::FixedText<50>(shown.CMB_Mazzo_Carte.Text).trimmed(), "Piacentine");
+            boundary([&screen] { screen.IMG_Icona_Click(2); });
+            for (int i = 1; i <= 5; ++i) EXPECT_EQ(shown.SLD_Movimento(i).Value, 8) << i;
+            boundary([&screen] { screen.IMG_Icona_Click(3); });
+            EXPECT_TRUE(shown.OPT_Difficolta(1).Value);
+            EXPECT_FALSE(shown.OPT_Difficolta(2).Value);
+            boundary([&screen] { screen.IMG_Icona_Click(4); });
+            EXPECT_EQ(shown.CMB_Sfondo_Tavolo.Text, kScelta_Nessuno);
+
+            // A save into the file writes nothing and says why.
+            boundary([&screen] { screen.IMG_Icona_Click(2); });
+            boundary([&screen] { screen.set_movement(1, 30); });
+            boundary([&screen] { screen.IMG_Icona_SubMenu_Opzioni_Click(3); });
+            EXPECT_FALSE(shown.PNL_SubMenu_Opzioni(2).saved);
+            ASSERT_EQ(messages.size(), 2U);
+            EXPECT_EQ(messages[1].title, "Attenzione!");
+            EXPECT_NE(messages[1].text.find("Anna_1.opt"), std::string::npos) << messages[1].text;
+            EXPECT_NE(messages[1].text.find("troppo"), std::string::npos) << messages[1].text;
+            EXPECT_EQ(run.p.settings.Tempi_Animazione(1), 8);
+            // The match set-up's save at "Gioca!" is refused too; it was said already.
+            MatchSettingsScreen match;
+            match.OPT_Numero_Giocatori = 4;
+            run.p.storage.Salva_Impostazioni_Partita_1(match);
+            EXPECT_EQ(run.p.storage.Mostra_Impostazioni_Partita_1().OPT_Numero_Giocatori, 2);
+
+            // Another icon and the exit: nothing written, nothing said again.
+            boundary([&run] { run.p.setup.main_menu_events.IMG_Icona_Click(4); });
+            run.p.setup.main_menu_events.Form_Unload();
+            EXPECT_EQ(messages.size(), 2U);
         }
         const long memory_growth = peak_memory_kb() - memory_before;
         if (read_before) {
@@ -323,18 +373,25 @@ TEST(HugeOptionsFiles, CostOneRecordToReadAndAreNeverRewritten) {
         ::stat(general.c_str(), &after);
         EXPECT_EQ(after.st_ino, before_general.st_ino);
         EXPECT_EQ(after.st_size, before_general.st_size);
+        EXPECT_EQ(after.st_mtim.tv_nsec, before_general.st_mtim.tv_nsec);
         const auto front = read_record(options, 298);
         ASSERT_TRUE(front);
         EXPECT_EQ(front->bytes, record_bytes(users_options(11)));
+        EXPECT_EQ(read_record(general, 298)->bytes, record_bytes(last));
 
-        // A save the player asks for writes record 1 and keeps the rest, holes and
-        // all: the sparse tail is passed over, not read or written out.
+        // The save under them all leaves such a file alone before a byte moves.
+        EXPECT_EQ(write_record_below(general, record_bytes(users_options(12)), kTooLongOptionsFile),
+                  RecordSave::LeftAlone);
+        EXPECT_EQ(read_record(general, 298)->bytes, record_bytes(last));
+
+        // A file of any other kind is saved over its first bytes, the rest kept, holes
+        // and all: the sparse tail is passed over, not read or written out.
         const auto save_before = bytes_read_so_far();
-        ASSERT_TRUE(write_record(general, record_bytes(users_options(12))));
-        ::stat(general.c_str(), &after);
+        ASSERT_TRUE(write_record(user, std::string(20, 'u')));
+        ::stat(user.c_str(), &after);
         EXPECT_EQ(static_cast<std::uintmax_t>(after.st_size), c.size);
-        EXPECT_LE(after.st_blocks, before_general.st_blocks + 64);
-        EXPECT_EQ(read_record(general, 298)->bytes, record_bytes(users_options(12)));
+        EXPECT_LE(after.st_blocks, before_user.st_blocks + 64);
+        EXPECT_EQ(read_record(user, 20)->bytes, std::string(20, 'u'));
         if (save_before) {
             const std::uint64_t read = *bytes_read_so_far() - *save_before;
             std::printf("%s: a save read %llu bytes\n", c.name, static_cast<unsigned long long>(read));
