@@ -118,11 +118,9 @@ void MatchSetup::Form_Load() {
         }
     }
 
-    // Centred in the space right of the main menu.
+    // Centred in the space right of the main menu, inside the window.
     table::ChildScreen& screen = program_.master.screens(table::Screen::F_040_Partita);
-    const table::ChildScreen& menu = program_.master.screens(table::Screen::F_011_Menu);
-    const float menu_right = menu.Left + menu.Width;
-    screen.Left = menu_right + (program_.master.form.Width - menu_right - screen.Width) / 2;
+    screen.Left = program_.master.left_beside_menu(screen.Width);
     c.BackColor2 = program_.setup.main_menu.BackColor2;
 }
 
