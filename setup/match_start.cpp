@@ -27,12 +27,17 @@ void GameSetup::CMD_Gioca_Click(const SetupControls& screen) {
     w.PIC_Fine_Partita.Visible = false;
     w.PIC_Parola_Tiro.Visible = false;
     w.PIC_Riepilogo_Accusi.Visible = false;
+    // The panels of the last match go with it; they open again where they were.
+    w.PIC_51_Monitor.Visible = false;
+    w.PIC_52_Monitor.Visible = false;
     w.Lista_Evento_Speciale.Clear();
     m.Numero_Mano = 0;
     program_.anim.Continua = true;
     program_.animation.Disabilita_Menu();
     w.screens(table::Screen::F_040_Partita).Visible = false;
     w.screens(table::Screen::F_011_Menu).Visible = false;
+    // Nothing of the screens stands over the new match's table.
+    program_.master_events.close_screens_for_match();
     engine.Pausa(10);
     m.Partita_Finita = false;
     m.Partita_Terminata = false;

@@ -2,6 +2,8 @@
 // arrows of the kind of match, and "Gioca!" from the screen to the first hand.
 
 #include <filesystem>
+#include <functional>
+#include <string>
 
 #include "storage/basic_text.h"
 #include "tests/setup/setup_fixture.h"
@@ -228,6 +230,66 @@ TEST_F(MatchSetup, AMatchWhoseDeckLacksACardDoesNotStartAndTheMenuComesBack) {
     click([this] { menu().IMG_Icona_Click(1); });
     EXPECT_TRUE(shown(Screen::F_040_Partita).Visible);
     EXPECT_TRUE(selected(2));
+}
+
+// A match started with any other screen of the main menu open starts on a clear
+// table: the screen is closed (the user screen is not brought back by the new-user
+// screen's closing), and the scores and captured-cards panels of the match before
+// are hidden where the player left them.
+TEST_F(MatchSetup, GiocaClosesEveryOtherScreenAndThePanelsOfTheMatchBefore) {
+    const struct {
+        Screen screen;
+        const char* name;
+        std::function<void()> open;
+    } screens[] = {
+        {Screen::F_02_Utenti, "users", [this] { menu().IMG_Icona_Click(2); }},
+        {Screen::F_022_Utenti_Nuovo, "new user",
+         [this] {
+             menu().IMG_Icona_Click(2);
+             p.setup.users.IMG_Icona_Click(2);
+         }},
+        {Screen::F_06_Opzioni, "options", [this] { menu().IMG_Icona_Click(3); }},
+        {Screen::F_12_Help, "help", [this] { menu().IMG_Icona_Click(4); }},
+        {Screen::F_08_Crediti, "credits", [this] { menu().IMG_Icona_Click(5); }},
+    };
+    table::MasterWindow& w = p.master;
+    for (int game : {games::kBriscola, games::kCamicia}) {
+        choose_game(game);
+        for (const auto& [id, name, open] : screens) {
+            SCOPED_TRACE(std::string(name) + " in game " + std::to_string(game));
+            click(open);
+            ASSERT_TRUE(shown(id).Visible);
+            // The match before left its panels open where the player moved them.
+            w.PIC_51_Monitor.Visible = true;
+            w.PIC_51_Monitor.Left = 6000;
+            w.PIC_52_Monitor.Visible = true;
+            w.PIC_52_Monitor.Top = 4000;
+
+            click([this] { menu().IMG_Icona_Click(1); });
+            if (game != games::kCamicia) set_up().set_players(2);
+            click([this] { set_up().IMG_Icona_Menu_Click(2); });
+
+            for (Screen other : {Screen::F_011_Menu, Screen::F_02_Utenti, Screen::F_022_Utenti_Nuovo,
+                                 Screen::F_03_Giochi, Screen::F_040_Partita, Screen::F_06_Opzioni,
+                                 Screen::F_08_Crediti, Screen::F_12_Help}) {
+                EXPECT_FALSE(shown(other).Visible) << static_cast<int>(other);
+                // Camicia keeps its set-up screen loaded, hidden; the main menu is
+                // never unloaded.
+                if (other != Screen::F_011_Menu && other != Screen::F_040_Partita) {
+                    EXPECT_FALSE(shown(other).loaded) << static_cast<int>(other);
+                }
+            }
+            EXPECT_TRUE(w.PIC_Tavolo.Visible);
+            EXPECT_GT(w.PIC_Tavolo.Height, 0);
+            EXPECT_FALSE(w.PIC_51_Monitor.Visible);
+            EXPECT_FALSE(w.PIC_52_Monitor.Visible);
+            EXPECT_EQ(w.PIC_51_Monitor.Left, 6000);
+            EXPECT_EQ(w.PIC_52_Monitor.Top, 4000);
+            // Back to the main menu for the next screen.
+            click([this] { p.master_events.CMD_M_Chiudi_Partita_Click(); });
+            ASSERT_TRUE(shown(Screen::F_011_Menu).Visible);
+        }
+    }
 }
 
 }  // namespace
