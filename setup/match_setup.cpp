@@ -100,7 +100,7 @@ void MatchSetup::Form_Load() {
     c.LBL_Modalita.Tag = "1";
     c.LBL_Modalita.Caption = program_.settings.Modalita_Giochi(m.Codice_Gioco, 1).trimmed_right();
     c.FRM_Generali_Briscola = {true, 120, 1470};
-    c.OPT_Gioca_Per_Primo(0).Caption = program_.settings.Nome_Utente.text();
+    c.OPT_Gioca_Per_Primo(0).Caption = program_.settings.player_name().text();
     for (int k = 1; k <= 3; ++k) c.OPT_Gioca_Per_Primo(k).Caption = c.TXT_Nome_Giocatore(k).Text;
     select(c.OPT_Verso_Delle_Carte, 0);
 
