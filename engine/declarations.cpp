@@ -99,7 +99,7 @@ void Engine::Mostra_Riepilogo_Accusi() {
         if (cards(list::kMatch, kind, 1) != 1) continue;
         const int s = cards(list::kMatch, kind, 2);
         const std::string name = s >= 1 && s <= 3 ? table::Trim(m_.Nomi_Giocatori(s))
-                                                  : program_.settings.Nome_Utente.trimmed_right();
+                                                  : program_.settings.player_name().trimmed_right();
         std::string line = name + " ha accusato " + table::TrimRight(m_.Nomi_Accusi(kind - 10));
         if (kind >= kThreeAces && kind < kNapoletana) {
             const int missing = cards(list::kMatch, kind, 3);

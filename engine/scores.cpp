@@ -66,7 +66,7 @@ void Engine::Aggiorna_Punteggi() {
     auto& cards = m_.Tabella_Carte;
 
     // Written in place: this runs after every trick, and the captions keep their room.
-    const std::string user = program_.settings.Nome_Utente.trimmed();
+    const std::string user = program_.settings.player_name().trimmed();
     w.Visualizza_Prese(9).Caption = user;
     for (int s = 1; s <= 3; ++s) w.Visualizza_Prese(s).Caption.assign(table::TrimView(m_.Nomi_Giocatori(s)));
     w.LBL_Parziale_Nome(9).Caption = user;

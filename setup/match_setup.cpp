@@ -100,7 +100,7 @@ void MatchSetup::Form_Load() {
     c.LBL_Modalita.Tag = "1";
     c.LBL_Modalita.Caption = program_.settings.Modalita_Giochi(m.Codice_Gioco, 1).trimmed_right();
     c.FRM_Generali_Briscola = {true, 120, 1470};
-    c.OPT_Gioca_Per_Primo(0).Caption = program_.settings.Nome_Utente.text();
+    c.OPT_Gioca_Per_Primo(0).Caption = program_.settings.player_name().text();
     for (int k = 1; k <= 3; ++k) c.OPT_Gioca_Per_Primo(k).Caption = c.TXT_Nome_Giocatore(k).Text;
     select(c.OPT_Verso_Delle_Carte, 0);
 
@@ -118,11 +118,9 @@ void MatchSetup::Form_Load() {
         }
     }
 
-    // Centred in the space right of the main menu.
+    // Centred in the space right of the main menu, inside the window.
     table::ChildScreen& screen = program_.master.screens(table::Screen::F_040_Partita);
-    const table::ChildScreen& menu = program_.master.screens(table::Screen::F_011_Menu);
-    const float menu_right = menu.Left + menu.Width;
-    screen.Left = menu_right + (program_.master.form.Width - menu_right - screen.Width) / 2;
+    screen.Left = program_.master.left_beside_menu(screen.Width);
     c.BackColor2 = program_.setup.main_menu.BackColor2;
 }
 

@@ -27,12 +27,17 @@ void GameSetup::CMD_Gioca_Click(const SetupControls& screen) {
     w.PIC_Fine_Partita.Visible = false;
     w.PIC_Parola_Tiro.Visible = false;
     w.PIC_Riepilogo_Accusi.Visible = false;
+    // The panels of the last match go with it; they open again where they were.
+    w.PIC_51_Monitor.Visible = false;
+    w.PIC_52_Monitor.Visible = false;
     w.Lista_Evento_Speciale.Clear();
     m.Numero_Mano = 0;
     program_.anim.Continua = true;
     program_.animation.Disabilita_Menu();
     w.screens(table::Screen::F_040_Partita).Visible = false;
     w.screens(table::Screen::F_011_Menu).Visible = false;
+    // Nothing of the screens stands over the new match's table.
+    program_.master_events.close_screens_for_match();
     engine.Pausa(10);
     m.Partita_Finita = false;
     m.Partita_Terminata = false;
@@ -113,9 +118,9 @@ void GameSetup::read_seats(const SetupControls& screen, bool panel) {
     m.Nomi_Giocatori(2) = fixed20(c.TXT_Nome_Giocatore(2));
     m.Nomi_Giocatori(3) = none;
     if (panel) {
-        w.LBL_Parziale_Nome(9).Caption = program_.settings.Nome_Utente.text();
+        w.LBL_Parziale_Nome(9).Caption = program_.settings.player_name().text();
         w.LBL_Parziale_Nome(2).Caption = c.TXT_Nome_Giocatore(2);
-        w.Visualizza_Prese(9).Caption = program_.settings.Nome_Utente.trimmed_right();
+        w.Visualizza_Prese(9).Caption = program_.settings.player_name().trimmed_right();
         w.Visualizza_Prese(2).Caption = c.TXT_Nome_Giocatore(2);
         for (int k : {1, 3}) {
             w.LBL_Parziale_Nome(k).Caption = "-";
@@ -202,7 +207,7 @@ void GameSetup::first_hand() {
             break;
         case engine::game::kScopa:
             program_.engine.Inizia_Mano_Scopa();
-            w.Visualizza_Prese(9).Caption = program_.settings.Nome_Utente.trimmed();
+            w.Visualizza_Prese(9).Caption = program_.settings.player_name().trimmed();
             for (int s = 1; s <= 3; ++s) w.Visualizza_Prese(s).Caption = table::Trim(m.Nomi_Giocatori(s));
             w.screens.Unload(table::Screen::F_040_Partita);
             break;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/numbers.h"
 #include "program/program.h"
 #include "storage/code_page.h"
 #include "storage/folders.h"
@@ -158,10 +159,19 @@ void NewUserScreen::CMD_022_Salva_Utente_Click() {
 
     program_.master_events.Genera_Costanti();
     program_.setup.users.rebuild_user_names();
-    // The main menu goes back to the first user and the first game, while the new
-    // user is the current one.
-    program_.match.Codice_Gioco = 1;
+    // The main menu shows the new user, at its place in the list so that the arrows
+    // step on from there, with the first game: the user and game whose files the
+    // program now reads and writes.
     MainMenuState& menu = program_.setup.main_menu;
+    menu.LBL_Primarie(1) = {name, "1"};
+    for (int position = 1; position <= UserScreen::kRows; ++position) {
+        const std::string listed = settings.Utenti_Giochi(1, position).trimmed();
+        if (!listed.empty() && storage::same_ignoring_case(listed, name)) {
+            menu.LBL_Primarie(1) = {settings.Utenti_Giochi(1, position).trimmed_right(), format_plain(position)};
+            break;
+        }
+    }
+    program_.match.Codice_Gioco = 1;
     menu.LBL_Primarie(2) = {settings.Utenti_Giochi(2, 1).trimmed_right(), "1"};
     menu.BackColor2 = game_colour(1, menu.BackColor2);
     program_.storage.Imposta_Percorso_Opzioni();

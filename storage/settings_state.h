@@ -40,6 +40,13 @@ struct SettingsState {
 
     // The current user.
     FixedText<14> Nome_Utente;
+    // The human as every caption names them: the current user, or "Giocatore" while
+    // there is no user. Files are named after Nome_Utente alone, so nothing is ever
+    // stored under the stand-in.
+    FixedText<14> player_name() const {
+        return Nome_Utente.trimmed().empty() ? FixedText<14>(kUnnamedPlayer) : Nome_Utente;
+    }
+    static constexpr const char* kUnnamedPlayer = "Giocatore";
     // Row 1: the users in list order; row 2: the game names by game code.
     FixedArray2<FixedText<20>, 3, 10> Utenti_Giochi{};
     // The names of the kinds of match of each game, by game code and mode position.

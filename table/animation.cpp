@@ -88,16 +88,6 @@ void Animation::Attendi_Pausa_Movimento_4() {
     pause_units(program_.settings.Tempi_Animazione(4), "Attendi_Pausa_Movimento_4");
 }
 
-void Animation::Centra_Menu() {
-    ChildScreen& menu = program_.master.screens(Screen::F_011_Menu);
-    menu.Width = 4440;
-    menu.Height = 7115;
-    const float h = menu.Height;
-    const float H = program_.master.form.Height;
-    menu.Top = (H - h - 600) / 2;
-    menu.Left = 200;
-}
-
 }  // namespace tavolora::table
 
 namespace tavolora::table {

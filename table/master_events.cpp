@@ -163,6 +163,18 @@ void MasterEvents::Chiudi_Tutte_Le_Form() {
     w.screens.Unload(Screen::F_12_Help);
 }
 
+void MasterEvents::close_screens_for_match() {
+    setup::Setup& s = program_.setup;
+    // The new-user screen's closing brings the user screen back: the user screen
+    // closes after it.
+    s.new_user.unload();
+    s.users.unload();
+    program_.master.screens.Unload(Screen::F_03_Giochi);
+    s.options_events.unload();
+    s.credits_events.unload();
+    s.help_events.unload();
+}
+
 void MasterEvents::start_up() {
     program_.master.load_design_pictures(program_.ports.folder.program_folder());
     program_.master.form.Caption =

@@ -98,6 +98,10 @@ public:
     void Nascondi_Menu();
     // Closes every screen but the main menu and hides the table and the menu bar.
     void Chiudi_Tutte_Le_Form();
+    // Closes the screens that would stand over the table of a match about to start:
+    // every screen the routine above closes but the set-up screen, which "Gioca!"
+    // closes itself. The table stays and the user screen does not come back.
+    void close_screens_for_match();
 
     // What the start-up does to the main window until the main menu and the user
     // screen come: the title, the menu bar hidden, the main menu's place.

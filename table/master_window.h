@@ -182,9 +182,13 @@ public:
 
     // Where every screen but the main menu stands, with its Width and Height set:
     // centred between the main menu's right edge and the window's, and at
-    // (the window's height - its own - 600) / 2 from the top. Not clamped: a small
-    // window lets it overlap the menu or run off the top.
+    // (the window's height - its own - 600) / 2 from the top, then moved back inside
+    // the client area where that runs past an edge. It stands over the main menu only
+    // when the window is too narrow for both.
     void place_beside_menu(Screen screen);
+    // The Left of a screen `width` wide placed so, and the Top of one `height` high.
+    float left_beside_menu(float width) const;
+    float top_centred(float height) const;
 
 private:
     struct FloatingPanel {

@@ -1,17 +1,57 @@
 // Where the screens stand in the main window, and the match set-up screen's option
 // frames.
 
+#include <algorithm>
+
 #include "program/program.h"
 #include "table/animation.h"
 
 namespace tavolora::table {
 
-void MasterWindow::place_beside_menu(Screen screen) {
-    ChildScreen& placed = screens(screen);
+namespace {
+// The allowance taken from the window's outer height before a screen is centred.
+constexpr float kCentringAllowance = 600;
+// The main menu's size and its distance from the window's left edge.
+constexpr float kMenuWidth = 4440;
+constexpr float kMenuHeight = 7115;
+constexpr float kMenuLeft = 200;
+
+// A place along one side of the client area `room` long, moved back inside where a
+// screen `length` long put there runs past the far edge or before the near one. A
+// screen longer than the room starts at the near edge, so that its title, icons and
+// close icon stay in view.
+float inside(float place, float length, float room) {
+    return std::max(0.0F, std::min(place, room - length));
+}
+}  // namespace
+
+float MasterWindow::left_beside_menu(float width) const {
     const ChildScreen& menu = screens(Screen::F_011_Menu);
     const float menu_right = menu.Left + menu.Width;
-    placed.Left = menu_right + (form.Width - menu_right - placed.Width) / 2;
-    placed.Top = (form.Height - placed.Height - 600) / 2;
+    const float centred = menu_right + (form.Width - menu_right - width) / 2;
+    // Clear of the main menu whenever the client area has room for both; otherwise
+    // against the right edge, over as little of the menu as it can.
+    const float rightmost = form.ScaleWidth - width;
+    return inside(std::max(centred, std::min(menu_right, rightmost)), width, form.ScaleWidth);
+}
+
+float MasterWindow::top_centred(float height) const {
+    return inside((form.Height - height - kCentringAllowance) / 2, height, form.ScaleHeight);
+}
+
+void MasterWindow::place_beside_menu(Screen screen) {
+    ChildScreen& placed = screens(screen);
+    placed.Left = left_beside_menu(placed.Width);
+    placed.Top = top_centred(placed.Height);
+}
+
+void Animation::Centra_Menu() {
+    MasterWindow& w = program_.master;
+    ChildScreen& menu = w.screens(Screen::F_011_Menu);
+    menu.Width = kMenuWidth;
+    menu.Height = kMenuHeight;
+    menu.Top = w.top_centred(menu.Height);
+    menu.Left = inside(kMenuLeft, menu.Width, w.form.ScaleWidth);
 }
 
 void Animation::Centra_Partita() {

@@ -160,7 +160,7 @@ void Animation::take_capture() {
         const int seat = m.Vincitore_Effettivo;
         std::string name;
         if (seat >= 4) {
-            name = program_.settings.Nome_Utente.trimmed_right();
+            name = program_.settings.player_name().trimmed_right();
         } else if (m.Nomi_Giocatori.in_range(seat)) {
             name = trimmed_right(m.Nomi_Giocatori(seat));
         }

@@ -295,7 +295,7 @@ private slots:
     }
 
     // A fresh clone has no user yet: the main menu shows none, and a match is played
-    // with a new user's options, which nothing writes down.
+    // by "Giocatore" with a new user's options, which nothing writes down.
     void aFolderWithoutUsersPlaysWithTheDefaults() {
         Running run(QSize(1024, 768), false);
         QCOMPARE(run.menu()->row_label(1)->text(), QString());
@@ -304,7 +304,7 @@ private slots:
         click(run.menu()->icon_bar().icon(1));
         screens::F_040_Partita* set_up = run.set_up();
         QVERIFY(set_up->players(2)->isChecked());
-        QCOMPARE(set_up->first_player(0)->text().trimmed(), QString());
+        QCOMPARE(set_up->first_player(0)->text().trimmed(), QStringLiteral("Giocatore"));
         click(set_up->players(4));
         click(set_up->icon_bar().icon(2));
         run.play_to_the_end(QStringLiteral("no-user"));

@@ -111,6 +111,8 @@ private slots:
         QVERIFY(users->photo(0)->pixmap().isNull());  // Anna has no photo: an empty frame
         QCOMPARE(QString::fromStdString(run.program.settings.Nome_Utente.trimmed()),
                  QStringLiteral("Massimilianone"));
+        // The main menu shows the user just made, the one the program works for.
+        QCOMPARE(run.menu()->row_label(1)->text(), QStringLiteral("Massimilianone"));
         for (int game = 1; game <= 10; ++game) {
             const auto size = storage::stored_size(run.folder.folder.path() / "Users" /
                                                    ("Carla_" + std::to_string(game) + ".opt"));

@@ -1,5 +1,7 @@
 // The main menu: its two rows, its action icons and the icon bar's highlight.
 
+#include <functional>
+#include <string>
 #include <utility>
 
 #include "setup/icon_bar.h"
@@ -172,6 +174,73 @@ TEST_F(MainMenu, TheOtherIconsOpenTheirScreensAndTheExitSavesAndEnds) {
     EXPECT_EQ(again.program.setup.main_menu.LBL_Primarie(1).Caption.substr(0, 5), "Bruno");
     EXPECT_EQ(again.program.setup.main_menu.LBL_Primarie(2).Caption, "Tresette");
     EXPECT_EQ(again.program.match.Codice_Gioco, games::kTresette);
+}
+
+// Every screen the main menu opens, at the window sizes a person meets: inside the
+// client area; beside the main menu where there is room for both, and otherwise
+// against the right edge, over as little of the menu as it can; where the centring
+// already fits, exactly there.
+TEST_F(MainMenu, EveryScreenOpensInsideTheWindowAndBesideTheMenuWhereThereIsRoom) {
+    const struct {
+        Screen screen;
+        const char* name;
+        std::function<void()> open;
+    } screens[] = {
+        {Screen::F_040_Partita, "set-up", [this] { menu().IMG_Icona_Click(1); }},
+        {Screen::F_02_Utenti, "users", [this] { menu().IMG_Icona_Click(2); }},
+        {Screen::F_022_Utenti_Nuovo, "new user",
+         [this] {
+             menu().IMG_Icona_Click(2);
+             p.setup.users.IMG_Icona_Click(2);
+         }},
+        {Screen::F_06_Opzioni, "options", [this] { menu().IMG_Icona_Click(3); }},
+        {Screen::F_12_Help, "help", [this] { menu().IMG_Icona_Click(4); }},
+        {Screen::F_08_Crediti, "credits", [this] { menu().IMG_Icona_Click(5); }},
+    };
+    const table::FormGeometry& form = p.master.form;
+    for (const auto& [width, height] : {std::pair{1024, 768}, std::pair{800, 600}, std::pair{1600, 1000}}) {
+        // A thin frame, as a window manager draws one.
+        p.master_events.window_resized(width * 15.0F + 120, height * 15.0F + 450, width * 15.0F, height * 15.0F);
+        const table::ChildScreen& main_menu = shown(Screen::F_011_Menu);
+        const float menu_right = main_menu.Left + main_menu.Width;
+        const auto inside = [&form](const table::ChildScreen& s) {
+            return s.Left >= 0 && s.Top >= 0 && s.Left + s.Width <= form.ScaleWidth &&
+                   s.Top + s.Height <= form.ScaleHeight;
+        };
+        EXPECT_TRUE(inside(main_menu)) << width << "x" << height;
+        EXPECT_EQ(main_menu.Left, 200);
+        for (const auto& [id, name, open] : screens) {
+            SCOPED_TRACE(std::string(name) + " at " + std::to_string(width) + "x" + std::to_string(height));
+            click(open);
+            const table::ChildScreen& s = shown(id);
+            ASSERT_TRUE(s.Visible);
+            EXPECT_TRUE(inside(s)) << s.Left << ", " << s.Top << ", " << s.Width << " x " << s.Height;
+            if (form.ScaleWidth >= menu_right + s.Width) {
+                EXPECT_GE(s.Left, menu_right);
+            } else {
+                EXPECT_FLOAT_EQ(s.Left + s.Width, form.ScaleWidth);
+            }
+            if (width == 1600) {
+                EXPECT_FLOAT_EQ(s.Left, menu_right + (form.Width - menu_right - s.Width) / 2);
+                EXPECT_FLOAT_EQ(s.Top, (form.Height - s.Height - 600) / 2);
+            }
+            p.master_events.Chiudi_Tutte_Le_Form();
+        }
+    }
+    // The options screen, wider than the room right of the menu at 1024 x 768,
+    // overlaps the menu by what it must and no more.
+    p.master_events.window_resized(15360, 11520, 15360, 11520);
+    click([this] { menu().IMG_Icona_Click(3); });
+    EXPECT_FLOAT_EQ(shown(Screen::F_06_Opzioni).Left, 15360 - 11780);
+    p.master_events.Chiudi_Tutte_Le_Form();
+
+    // A window smaller than a screen: the screen starts at the client area's top
+    // left corner, so that its title and icons show; the menu too.
+    p.master_events.window_resized(9000, 6000, 9000, 6000);
+    click([this] { menu().IMG_Icona_Click(3); });
+    EXPECT_EQ(shown(Screen::F_06_Opzioni).Left, 0);
+    EXPECT_EQ(shown(Screen::F_06_Opzioni).Top, 0);
+    EXPECT_EQ(shown(Screen::F_011_Menu).Top, 0);
 }
 
 }  // namespace

@@ -1,9 +1,14 @@
 // The match set-up screen: its loading per game, the rules among its controls, the
 // arrows of the kind of match, and "Gioca!" from the screen to the first hand.
 
+#include <algorithm>
 #include <filesystem>
+#include <functional>
+#include <string>
 
 #include "storage/basic_text.h"
+#include "storage/record_file.h"
+#include "storage/records.h"
 #include "tests/setup/setup_fixture.h"
 
 namespace tavolora::testing {
@@ -228,6 +233,144 @@ TEST_F(MatchSetup, AMatchWhoseDeckLacksACardDoesNotStartAndTheMenuComesBack) {
     click([this] { menu().IMG_Icona_Click(1); });
     EXPECT_TRUE(shown(Screen::F_040_Partita).Visible);
     EXPECT_TRUE(selected(2));
+}
+
+// A match started with any other screen of the main menu open starts on a clear
+// table: the screen is closed (the user screen is not brought back by the new-user
+// screen's closing), and the scores and captured-cards panels of the match before
+// are hidden where the player left them.
+TEST_F(MatchSetup, GiocaClosesEveryOtherScreenAndThePanelsOfTheMatchBefore) {
+    const struct {
+        Screen screen;
+        const char* name;
+        std::function<void()> open;
+    } screens[] = {
+        {Screen::F_02_Utenti, "users", [this] { menu().IMG_Icona_Click(2); }},
+        {Screen::F_022_Utenti_Nuovo, "new user",
+         [this] {
+             menu().IMG_Icona_Click(2);
+             p.setup.users.IMG_Icona_Click(2);
+         }},
+        {Screen::F_06_Opzioni, "options", [this] { menu().IMG_Icona_Click(3); }},
+        {Screen::F_12_Help, "help", [this] { menu().IMG_Icona_Click(4); }},
+        {Screen::F_08_Crediti, "credits", [this] { menu().IMG_Icona_Click(5); }},
+    };
+    table::MasterWindow& w = p.master;
+    for (int game : {games::kBriscola, games::kCamicia}) {
+        choose_game(game);
+        for (const auto& [id, name, open] : screens) {
+            SCOPED_TRACE(std::string(name) + " in game " + std::to_string(game));
+            click(open);
+            ASSERT_TRUE(shown(id).Visible);
+            // The match before left its panels open where the player moved them.
+            w.PIC_51_Monitor.Visible = true;
+            w.PIC_51_Monitor.Left = 6000;
+            w.PIC_52_Monitor.Visible = true;
+            w.PIC_52_Monitor.Top = 4000;
+
+            click([this] { menu().IMG_Icona_Click(1); });
+            if (game != games::kCamicia) set_up().set_players(2);
+            click([this] { set_up().IMG_Icona_Menu_Click(2); });
+
+            for (Screen other : {Screen::F_011_Menu, Screen::F_02_Utenti, Screen::F_022_Utenti_Nuovo,
+                                 Screen::F_03_Giochi, Screen::F_040_Partita, Screen::F_06_Opzioni,
+                                 Screen::F_08_Crediti, Screen::F_12_Help}) {
+                EXPECT_FALSE(shown(other).Visible) << static_cast<int>(other);
+                // Camicia keeps its set-up screen loaded, hidden; the main menu is
+                // never unloaded.
+                if (other != Screen::F_011_Menu && other != Screen::F_040_Partita) {
+                    EXPECT_FALSE(shown(other).loaded) << static_cast<int>(other);
+                }
+            }
+            EXPECT_TRUE(w.PIC_Tavolo.Visible);
+            EXPECT_GT(w.PIC_Tavolo.Height, 0);
+            EXPECT_FALSE(w.PIC_51_Monitor.Visible);
+            EXPECT_FALSE(w.PIC_52_Monitor.Visible);
+            EXPECT_EQ(w.PIC_51_Monitor.Left, 6000);
+            EXPECT_EQ(w.PIC_52_Monitor.Top, 4000);
+            // Back to the main menu for the next screen.
+            click([this] { p.master_events.CMD_M_Chiudi_Partita_Click(); });
+            ASSERT_TRUE(shown(Screen::F_011_Menu).Visible);
+        }
+    }
+}
+
+// A fresh install has no user: wherever a caption names the human (the set-up's
+// who-plays-first option, the panels' seats, the sweeps, the declarations, the
+// winner) they are "Giocatore", and no file is written under that name. Whole
+// seeded matches of Scopa, Tresette and the 151 variant are played until each kind
+// of caption has named the human.
+TEST(WithoutUsers, TheHumanIsCalledGiocatoreInEveryCaptionAndNothingIsStoredForIt) {
+    struct Kind {
+        const char* what;
+        std::string text;
+        bool seen = false;
+    };
+    Kind kinds[] = {{"a sweep", "Giocatore ha fatto scopa!"},
+                    {"a Tresette declaration", "Giocatore ha accusato "},
+                    {"a 151 declaration", "Giocatore ha accusato"},
+                    {"the winner", "Ha vinto Giocatore"}};
+    const auto starts = [](const std::string& text, const std::string& head) { return text.rfind(head, 0) == 0; };
+    for (int round = 0; round < 12; ++round) {
+        MatchPlan plan;
+        plan.with_user = false;
+        plan.seed = 40 + static_cast<std::uint64_t>(round);
+        plan.mode = 2;
+        switch (round % 3) {
+            case 0:
+                plan.game = games::kScopa;
+                plan.target_points = 11;
+                break;
+            case 1:
+                plan.game = games::kTresette;
+                plan.target_points = 11;
+                break;
+            default:
+                plan.game = games::kBriscola;
+                plan.players = 4;
+                plan.mode = 4;
+                plan.target_points = 151;
+                break;
+        }
+        SCOPED_TRACE("game " + std::to_string(plan.game) + ", seed " + std::to_string(plan.seed));
+        HeadlessMatch match(plan);
+        Program& p = match.program();
+        ASSERT_EQ(p.settings.Nome_Utente.trimmed(), "");
+        p.setup.match_setup.load();
+        EXPECT_EQ(p.setup.setup_screen.OPT_Gioca_Per_Primo(0).Caption.substr(0, 9), "Giocatore");
+
+        // The summary's lines, as each wait finds them: the human's name the human's.
+        std::vector<std::string> lines;
+        const auto note = [&lines](const std::string& line) {
+            if (std::find(lines.begin(), lines.end(), line) == lines.end()) lines.push_back(line);
+        };
+        match.on_wait([&](std::string_view) {
+            for (const std::string& line : p.master.Lista_Evento_Speciale.items) note(line);
+            const table::Control& seat = p.master.LBL_Parziale_Nome(9);
+            if (p.master.PIC_Tavolo.Visible && table::Trim(seat.Caption) != "Giocatore")
+                note("seat label: " + seat.Caption);
+        });
+        match.play_to_end(30);
+        EXPECT_EQ(table::Trim(p.master.Visualizza_Prese(9).Caption), "Giocatore");
+        for (const std::string& line : lines) {
+            EXPECT_FALSE(line.empty() || line.front() == ' ' || starts(line, "seat label")) << line;
+            if (starts(line, kinds[0].text)) kinds[0].seen = true;
+            if (plan.game == games::kTresette && starts(line, kinds[1].text)) kinds[1].seen = true;
+        }
+        for (const auto& message : match.platform().messages()) {
+            EXPECT_FALSE(message.text.empty() || message.text.front() == ' ' || message.text == "Ha vinto ")
+                << message.title << ": " << message.text;
+            if (message.title == "Accuso!" && starts(message.text, kinds[2].text)) kinds[2].seen = true;
+            if (message.text == kinds[3].text) kinds[3].seen = true;
+        }
+        // Nothing is written for the stand-in: no user file, no options file, and the
+        // general file names no user.
+        EXPECT_FALSE(std::filesystem::exists(match.folder().path() / "Users"));
+        if (const auto general = storage::read_file(match.folder().path() / "Options" / "TVQ.opt")) {
+            EXPECT_EQ(storage::decode_options(*general).Mazzo_Dorso.trimmed(), "");
+        }
+    }
+    for (const Kind& kind : kinds) EXPECT_TRUE(kind.seen) << kind.what << " naming the human";
 }
 
 }  // namespace

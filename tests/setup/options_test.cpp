@@ -88,9 +88,9 @@ TEST_F(Options, TheOptionsIconOpensTheScreenBesideTheMenuWithTheDeckPanelShownAs
     EXPECT_EQ(p.master.PIC_Tavolo.Height, 0);
     EXPECT_EQ(screen.Width, 11780);
     EXPECT_EQ(screen.Height, 8055);
-    const table::ChildScreen& menu_place = shown(Screen::F_011_Menu);
-    const float right = menu_place.Left + menu_place.Width;
-    EXPECT_FLOAT_EQ(screen.Left, right + (p.master.form.Width - right - 11780) / 2);
+    // Too wide for the room right of the main menu in a window of 1016 pixels: it
+    // stands against the client area's right edge, whole.
+    EXPECT_FLOAT_EQ(screen.Left + 11780, p.master.form.ScaleWidth);
     EXPECT_FLOAT_EQ(screen.Top, (p.master.form.Height - 8055 - 600) / 2);
     EXPECT_EQ(o().BackColor2, p.setup.main_menu.BackColor2);
     EXPECT_EQ(o().captions.PNL_Menu_Principale, "Menù");

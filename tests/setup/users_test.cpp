@@ -124,13 +124,14 @@ TEST_F(Users, EightUsersAtMostEachWithItsPhotoAndTheOptionsOfTenGames) {
     for (int game = 1; game <= 10; ++game)
         EXPECT_TRUE(valid_options("Dario_" + std::to_string(game) + ".opt"));
     EXPECT_FALSE(exists("Dario_11.opt"));
-    // The new user is current with game 1; the main menu shows the first user and
-    // the first game; the user screen is back with the new user in its place.
+    // The new user is current with game 1, and the main menu shows them at their
+    // place in the list, with the first game; the user screen is back with the new
+    // user in its place.
     EXPECT_EQ(p.settings.Nome_Utente.trimmed(), "Dario");
     EXPECT_EQ(p.match.Codice_Gioco, 1);
     EXPECT_EQ(p.settings.Percorso_Opzioni, folder.string() + "\\Users\\Dario_1.opt");
-    EXPECT_EQ(user_label().Caption, "Anna");
-    EXPECT_EQ(user_label().Tag, "1");
+    EXPECT_EQ(user_label().Caption, "Dario");
+    EXPECT_EQ(user_label().Tag, "4");
     EXPECT_EQ(p.setup.main_menu.LBL_Primarie(2).Tag, "1");
     EXPECT_FALSE(new_user().loaded());
     EXPECT_TRUE(shown(Screen::F_02_Utenti).Visible);
@@ -144,14 +145,49 @@ TEST_F(Users, EightUsersAtMostEachWithItsPhotoAndTheOptionsOfTenGames) {
     EXPECT_FALSE(new_user().loaded());
     EXPECT_TRUE(shown(Screen::F_02_Utenti).Visible);
 
-    // The main menu's arrows step through all eight.
+    // The main menu's arrows step through all eight, on from the last one made.
+    EXPECT_EQ(user_label().Caption, "Ugo");
     std::vector<std::string> seen;
     for (int step = 0; step < 8; ++step) {
         menu().IMG_Icona_Primarie_Click(2);
         seen.push_back(user_label().Caption);
     }
-    EXPECT_EQ(seen, (std::vector<std::string>{"Bruno", "Carla", "Dario", "Elena", "Franco", "Gina", "Ugo",
-                                              "Anna"}));
+    EXPECT_EQ(seen, (std::vector<std::string>{"Anna", "Bruno", "Carla", "Dario", "Elena", "Franco", "Gina",
+                                              "Ugo"}));
+}
+
+// Whatever user and game the main menu showed before, after a save it shows the new
+// user, whose files the options read and write, and whom the general file names.
+TEST_F(Users, TheNewUserIsTheOneTheMainMenuShowsAndTheOptionsAreSavedFor) {
+    menu().IMG_Icona_Primarie_Click(2);  // Bruno
+    choose_game(games::kScopa);
+    open_users();
+    create("Zed");
+    EXPECT_EQ(user_label().Caption, "Zed");
+    EXPECT_EQ(p.setup.main_menu.LBL_Primarie(2).Caption, "Briscola");
+    EXPECT_EQ(p.settings.Nome_Utente.trimmed(), "Zed");
+    click([this] { users().IMG_Icona_Click(3); });
+
+    // The options icon saves the shown user and game in the general file first; the
+    // difficulty saved goes into the new user's options for the shown game.
+    click([this] { menu().IMG_Icona_Click(3); });
+    const auto general = storage::decode_options(*storage::read_file(folder.path() / "Options" / "TVQ.opt"));
+    EXPECT_EQ(general.Mazzo_Dorso.trimmed(), "Zed");
+    EXPECT_EQ(general.Impostazioni(1), 1);
+    click([this] { p.setup.options_events.IMG_Icona_Click(3); });
+    p.setup.options_events.set_difficulty(3);
+    click([this] { p.setup.options_events.save_from_button(); });
+    EXPECT_EQ(storage::decode_options(*storage::read_file(folder.path() / "Users" / "Zed_1.opt")).Difficolta, 3);
+    for (const char* other : {"Anna_1.opt", "Bruno_1.opt", "Bruno_2.opt"}) {
+        if (exists(other)) {
+            EXPECT_NE(storage::decode_options(*storage::read_file(folder.path() / "Users" / other)).Difficolta, 3);
+        }
+    }
+    EXPECT_EQ(user_label().Caption, "Zed");
+
+    // The arrows step on from the new user: back to the one before it in the list.
+    menu().IMG_Icona_Primarie_Click(1);
+    EXPECT_EQ(user_label().Caption, "Carla");
 }
 
 TEST_F(Users, ANameThatCannotNameAFileIsRefusedBeforeAnyFileIsTouched) {

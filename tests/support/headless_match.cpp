@@ -75,21 +75,23 @@ HeadlessMatch::HeadlessMatch(const MatchPlan& plan)
     : plan_(plan), h_(folder_.string(), plan.seed), choices_(plan.seed * 7919 + 17) {
     std::filesystem::create_directory_symlink(shared_cards(plan.card_width, plan.card_height),
                                              folder_.path() / "Cards");
-    folder_.write("Users/Anna.usr", std::string(20, ' '));
+    if (plan.with_user) {
+        folder_.write("Users/Anna.usr", std::string(20, ' '));
 
-    storage::Tipo_Opzioni options;
-    options.Mazzo_Carte.assign("Mazzo");
-    options.Mazzo_Dorso.assign("Mazzo");
-    options.Sfondo_Tavolo.assign("N");
-    options.Difficolta = static_cast<std::int16_t>(plan.difficulty);
-    options.Animazioni(1) = options.Animazioni(2) = options.Animazioni(3) =
-        static_cast<std::int16_t>(plan.flight_steps);
-    options.Animazioni(4) = static_cast<std::int16_t>(plan.thinking);
-    options.Animazioni(5) = static_cast<std::int16_t>(plan.display);
-    for (int r = 1; r <= 20; ++r) options.Regole(r) = static_cast<std::int16_t>(plan.rules[r - 1]);
-    const storage::OptionsBytes bytes = storage::encode(options);
-    folder_.write("Users/Anna_" + std::to_string(plan.game) + ".opt",
-                  std::string(bytes.data(), bytes.size()));
+        storage::Tipo_Opzioni options;
+        options.Mazzo_Carte.assign("Mazzo");
+        options.Mazzo_Dorso.assign("Mazzo");
+        options.Sfondo_Tavolo.assign("N");
+        options.Difficolta = static_cast<std::int16_t>(plan.difficulty);
+        options.Animazioni(1) = options.Animazioni(2) = options.Animazioni(3) =
+            static_cast<std::int16_t>(plan.flight_steps);
+        options.Animazioni(4) = static_cast<std::int16_t>(plan.thinking);
+        options.Animazioni(5) = static_cast<std::int16_t>(plan.display);
+        for (int r = 1; r <= 20; ++r) options.Regole(r) = static_cast<std::int16_t>(plan.rules[r - 1]);
+        const storage::OptionsBytes bytes = storage::encode(options);
+        folder_.write("Users/Anna_" + std::to_string(plan.game) + ".opt",
+                      std::string(bytes.data(), bytes.size()));
+    }
 
     Program& p = h_.program;
     p.waits.set_wait_observer([this](std::string_view wait) {
@@ -113,7 +115,7 @@ HeadlessMatch::HeadlessMatch(const MatchPlan& plan)
         return input.click({table::ControlId::PIC_Tavolo});
     });
     p.waits.at_boundary([&p] { p.start_up(); });
-    p.settings.Nome_Utente.assign("Anna");
+    if (plan.with_user) p.settings.Nome_Utente.assign("Anna");
     p.match.Codice_Gioco = static_cast<std::int16_t>(plan.game);
     p.storage.Imposta_Percorso_Opzioni();
     p.master_events.window_resized(15360, 11520, 15240, 11020);

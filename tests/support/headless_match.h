@@ -53,6 +53,9 @@ struct MatchPlan {
     // whose backs are all upright.
     int card_width = 0;
     int card_height = 0;
+    // False for a folder as a fresh install has it: no user, and so a new user's
+    // options in memory (the settings above then do not apply).
+    bool with_user = true;
 };
 
 class HeadlessMatch {

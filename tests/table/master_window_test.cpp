@@ -115,9 +115,10 @@ TEST(MasterWindow, AResizeLaysTheTableOutAndCentresTheMainMenu) {
     EXPECT_FLOAT_EQ(menu.Top, 642.5F);
     EXPECT_EQ(menu.Left, 200);
 
-    // A window shorter than the menu puts it partly above the client area.
-    h.program.master_events.window_resized(15000, 6000, 14880, 5500);
-    EXPECT_FLOAT_EQ(menu.Top, (6000.0F - 7115.0F - 600.0F) / 2);
+    // A window too short for the centring puts the menu at the top of the client
+    // area, never above it.
+    h.program.master_events.window_resized(15000, 7500, 14880, 7200);
+    EXPECT_EQ(menu.Top, 0);
 }
 
 TEST(MasterWindow, TheTableFillsTheClientAreaWhateverFrameTheWindowHasOrNone) {
