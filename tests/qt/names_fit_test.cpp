@@ -3,15 +3,20 @@
 // opponents of 20 typed on the set-up screen, in its boxes and who-plays-first
 // options, then at the table in the scores panel, on the captured-cards viewer's
 // seat buttons and in the list of declarations and sweeps. Each text as drawn must fit its widget by the widget's own font, and
-// be shortened with "…" only at the least font. Every click and key goes to the
+// be shortened with "…" only at the least font. Then the message boxes of the user
+// screens, each with the icon of its kind: a refused name an error that says why, the
+// last user's delete a warning, a delete a question. Every click and key goes to the
 // window at a point, as a person's does. With TAVOLORA_SCREENSHOTS set, the main
-// menu, the users list and the set-up screen are saved there.
+// menu, the users list, the set-up screen, the table and the error box are saved
+// there.
 
 #include <QApplication>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
 
@@ -51,6 +56,29 @@ public:
     void type(const QString& text) {
         for (const QChar c : text) QTest::keyClick(window.windowHandle(), c.toLatin1());
         window.sync();
+    }
+
+    // The next message box, as it shows (its icon and text), answered by a click of
+    // `button` on its own window.
+    struct SeenBox {
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QString text;
+    };
+    void answer_next(SeenBox& seen, QMessageBox::StandardButton button, const QString& shot = {}) {
+        reader.stop();
+        auto* looker = new QTimer();
+        QObject::connect(looker, &QTimer::timeout, [looker, &seen, button, shot] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr || box->button(button) == nullptr || !box->isVisible()) return;
+            looker->stop();
+            looker->deleteLater();
+            seen = {box->icon(), box->text()};
+            if (!shot.isEmpty()) screenshot(*box, shot);
+            QAbstractButton* answer = box->button(button);
+            const QPoint at = answer->mapTo(box, answer->rect().center());
+            QTest::mouseClick(box->windowHandle(), Qt::LeftButton, {}, at);
+        });
+        looker->start(20);
     }
 
     screens::F_02_Utenti* users() { return screen<screens::F_02_Utenti>(Screen::F_02_Utenti); }
@@ -189,6 +217,40 @@ private slots:
         screenshot(run.window, QStringLiteral("names-table"));
         // The data keeps the whole names: only the window fits them.
         QCOMPARE(QString::fromStdString(run.program.master.LBL_Parziale_Nome(1).Caption), kWideOpponent);
+    }
+
+    void eachMessageBoxShowsTheIconOfItsKind() {
+        Running run;
+        run.click(run.menu()->icon_bar().icon(2));
+        // The last user cannot be deleted: a warning.
+        Running::SeenBox seen;
+        run.answer_next(seen, QMessageBox::Ok);
+        run.click(run.users()->icon_bar().icon(1));
+        QCOMPARE(seen.icon, QMessageBox::Warning);
+        QCOMPARE(seen.text, QStringLiteral("Non puoi cancellare l'ultimo utente rimasto!"));
+
+        // A name a file cannot have: "Errore", under it why, with the error's icon.
+        run.click(run.users()->icon_bar().icon(2));
+        run.click(run.new_user()->name_box());
+        run.type(QStringLiteral("Ciao: Bea"));
+        run.answer_next(seen, QMessageBox::Ok, QStringLiteral("names-error-box"));
+        run.click(run.new_user()->icon_bar().icon(1));
+        QCOMPARE(seen.icon, QMessageBox::Critical);
+        QCOMPARE(seen.text, QStringLiteral("Errore\n\nIl nome non può contenere \":\", che un nome di file non "
+                                           "ammette."));
+        QVERIFY(run.shown(Screen::F_022_Utenti_Nuovo));  // for another try
+
+        // A user made, then asked about before a delete: the question's icon.
+        run.click(run.new_user()->name_box());
+        QTest::keyClick(run.window.windowHandle(), Qt::Key_A, Qt::ControlModifier);
+        run.type(QStringLiteral("Bea"));
+        run.click(run.new_user()->icon_bar().icon(1));
+        QCOMPARE(run.users()->rows(), 2);
+        run.click(run.users()->name(1));
+        run.answer_next(seen, QMessageBox::No);
+        run.click(run.users()->icon_bar().icon(1));
+        QCOMPARE(seen.icon, QMessageBox::Question);
+        QCOMPARE(run.users()->rows(), 2);
     }
 
     void aSavedNameIsShownWithoutItsPaddingSoTypingAtItsEndAddsToIt() {
