@@ -141,7 +141,9 @@ void Engine::Verifica_Accuso_151() {
                 flag = 1;
                 const table::Control* name = program_.master.LBL_Parziale_Nome.find(s);
                 const std::string who = name != nullptr ? table::Trim(name->Caption) : std::string();
-                program_.show_message("Accuso!", who + " ha accusato " + format_signed(points) + " punti!");
+                // The number stands in the sentence with one blank before it, not in the place
+                // of a sign as a score caption has it.
+                program_.show_message("Accuso!", who + " ha accusato " + format_plain(points) + " punti!");
             }
         }
     }

@@ -80,13 +80,18 @@ public:
     virtual std::uint64_t next_seed() = 0;
 };
 
+// What a message is, which its box shows by its icon: a result or an announcement
+// (no icon), a warning, or an error (something could not be done).
+enum class MessageKind { Plain, Warning, Error };
+
 class Messages {
 public:
     virtual ~Messages() = default;
-    // A message box with an OK button; returns when the user has closed it.
-    virtual void show_message(std::string_view title, std::string_view text) = 0;
-    // A message box with Yes and No buttons; true when the user answered Yes. Closing
-    // the box any other way is a No.
+    // A message box with an OK button and the icon of its kind; returns when the user
+    // has closed it.
+    virtual void show_message(std::string_view title, std::string_view text, MessageKind kind) = 0;
+    // A message box with Yes and No buttons and the question's icon; true when the
+    // user answered Yes. Closing the box any other way is a No.
     virtual bool ask_yes_no(std::string_view title, std::string_view text) = 0;
 };
 

@@ -22,8 +22,14 @@ Program::Program(platform::Ports ports_in)
 
 void Program::show_message(std::string_view title, std::string_view text) {
     waits.throw_if_quitting();
-    ports.messages.show_message(title, text);
+    ports.messages.show_message(title, text, message_kind(title, text));
     waits.throw_if_quitting();
+}
+
+platform::MessageKind Program::message_kind(std::string_view title, std::string_view text) {
+    if (title == "Attenzione!") return platform::MessageKind::Warning;
+    if (title == table::kProgramName && text.starts_with("Errore")) return platform::MessageKind::Error;
+    return platform::MessageKind::Plain;
 }
 
 bool Program::ask_yes_no(std::string_view title, std::string_view text) {

@@ -63,8 +63,11 @@ public:
     void start_up();
 
     // Shows a message box (title, text, OK) and returns when the user has closed it;
-    // unwinds when the program was asked to end meanwhile.
+    // unwinds when the program was asked to end meanwhile. Its kind, and so its icon,
+    // follows the program's way of speaking: warnings are titled "Attenzione!", and
+    // what could not be done says "Errore" first under the program's own title.
     void show_message(std::string_view title, std::string_view text);
+    static platform::MessageKind message_kind(std::string_view title, std::string_view text);
     // Asks with Yes and No buttons; true for Yes. Unwinds as show_message does.
     bool ask_yes_no(std::string_view title, std::string_view text);
 

@@ -1,8 +1,13 @@
 #include "screens/f_011_menu.h"
 
+#include "controls/platform/fit_text.h"
+
 namespace tavolora::screens {
 
 namespace {
+// The user's and the game's names: large, and smaller where a long name needs it.
+constexpr double kRowPoints = 14.25;
+
 QRect in_pixels(const table::qt::Twips& t, float left, float top, float width, float height) {
     return t.rect(left, top, width, height);
 }
@@ -32,7 +37,7 @@ F_011_Menu::F_011_Menu(ScreenContext& context, setup::MainMenuState& state, setu
         arrows_[i - 1] = arrow;
     }
     for (int row = 1; row <= 2; ++row) {
-        QLabel* label = screen_label(picture1, 14.25, Qt::AlignCenter);
+        QLabel* label = screen_label(picture1, kRowPoints, Qt::AlignCenter);
         label->setObjectName(QStringLiteral("LBL_Primarie_%1").arg(row));
         label->setGeometry(in_pixels(t, 840, row == 1 ? 120 : 1080, 2295, 375));
         rows_[row - 1] = label;
@@ -63,12 +68,10 @@ void F_011_Menu::sync() {
         const QPoint at(t.x(place.Left), t.y(place.Top));
         if (arrows_[i - 1]->pos() != at) arrows_[i - 1]->move(at);
     }
-    for (int row = 1; row <= 2; ++row) {
-        // A name is stored padded with blanks; the label centres the name itself.
-        std::string caption = state_.LBL_Primarie(row).Caption;
-        caption.erase(caption.find_last_not_of(' ') + 1);
-        show_text(rows_[row - 1], caption);
-    }
+    // A name is stored padded with blanks; the label centres the name itself, whole.
+    for (int row = 1; row <= 2; ++row)
+        controls::show_fitted(*rows_[row - 1], QString::fromStdString(state_.LBL_Primarie(row).Caption),
+                              screen_font(kRowPoints));
     bar_->sync();
 }
 

@@ -5,11 +5,15 @@
 
 #include <algorithm>
 
+#include "controls/platform/fit_text.h"
 #include "storage/host_path.h"
 
 namespace tavolora::screens {
 
 namespace {
+// The name box's font, which a long name makes smaller while it is typed.
+constexpr double kNamePoints = 9.75;
+
 QRect twips_rect(const table::qt::Twips& t, QRect r) {
     return t.rect(static_cast<float>(r.x()), static_cast<float>(r.y()), static_cast<float>(r.width()),
                   static_cast<float>(r.height()));
@@ -49,9 +53,10 @@ F_022_Utenti_Nuovo::F_022_Utenti_Nuovo(ScreenContext& context, setup::NewUserScr
     name_frame_ = frame(user_panel_, QStringLiteral("FRM_022_Inserisci_Nome"), QRect(120, 360, 2655, 855));
     name_ = new QLineEdit(name_frame_);
     name_->setObjectName(QStringLiteral("TXT_022_Nome_Utente"));
-    name_->setFont(screen_font(9.75));
+    name_->setFont(screen_font(kNamePoints));
     name_->setMaxLength(static_cast<int>(setup::NewUserScreen::kNameLength));
-    name_->setGeometry(twips_rect(t, QRect(240, 330, 2175, 375)));
+    // As wide as the frame lets it be: a name of 14 wide letters fits at the least font.
+    name_->setGeometry(twips_rect(t, QRect(180, 330, 2295, 375)));
     connect(name_, &QLineEdit::textEdited, this, [this](const QString& text) {
         context_.touch([this, text] { events_.set_name(text.toStdString()); });
     });
@@ -98,6 +103,7 @@ void F_022_Utenti_Nuovo::sync() {
 
     const QString name = QString::fromStdString(state_.TXT_022_Nome_Utente);
     if (name_->text() != name) name_->setText(name);
+    controls::fit_font(*name_, screen_font(kNamePoints));
 
     // With no photo the bar has nothing to choose; with one it has one place.
     const setup::PhotoScrollBar& bar = state_.HSC_Foto;

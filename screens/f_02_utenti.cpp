@@ -1,8 +1,8 @@
 #include "screens/f_02_utenti.h"
 
-#include <QFontMetrics>
 #include <QResizeEvent>
 
+#include "controls/platform/fit_text.h"
 #include "controls/platform/fonts.h"
 #include "storage/host_path.h"
 
@@ -16,28 +16,19 @@ constexpr float kPhotoSide = 735;
 constexpr float kNameLeft = 960;
 constexpr float kNameWidth = 1335;
 constexpr float kNameHeight = 615;
-// The names' font, and the smallest it shrinks to so that a long name stays whole.
+// The names' font, and the lines a name may take in its row.
 constexpr double kNamePoints = 9.75;
-constexpr double kLeastNamePoints = 6;
+constexpr int kNameLines = 2;
 
 QRect twips_rect(const table::qt::Twips& t, float left, float top, float width, float height) {
     return t.rect(left, top, width, height);
 }
 
-// The name in the names' font, as large as fits its label on at most two lines.
+// The name in the names' font, as large as lets it show whole in its label on at
+// most two lines.
 void show_name(QLabel* label, const std::string& name) {
-    const QString text = QString::fromStdString(name);
-    const QRect room = label->contentsRect();
-    double points = kNamePoints;
-    QFont font = controls::form_font(QStringLiteral("Arial Black"), points);
-    while (points > kLeastNamePoints) {
-        const QRect needed = QFontMetrics(font).boundingRect(room, Qt::TextWordWrap | Qt::AlignVCenter, text);
-        if (needed.width() <= room.width() && needed.height() <= room.height()) break;
-        points -= 0.75;
-        font = controls::form_font(QStringLiteral("Arial Black"), points);
-    }
-    label->setFont(font);
-    label->setText(text);
+    controls::show_fitted(*label, QString::fromStdString(name),
+                          controls::form_font(QStringLiteral("Arial Black"), kNamePoints), kNameLines);
 }
 }  // namespace
 
@@ -93,7 +84,6 @@ void F_02_Utenti::add_row(int index) {
     };
     row.name = new MousePicture(users_panel_);
     row.name->setObjectName(QStringLiteral("LBL_Utente_%1").arg(index));
-    row.name->setWordWrap(true);
     row.name->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     row.name->resize(t.x(kNameWidth), t.y(kNameHeight));
     row.name->setCursor(Qt::PointingHandCursor);

@@ -1,6 +1,9 @@
 #include "screens/f_040_partita.h"
 
+#include <algorithm>
+
 #include "controls/button/theme_button.h"
+#include "controls/platform/fit_text.h"
 
 namespace tavolora::screens {
 
@@ -11,6 +14,31 @@ QRect twips_rect(const table::qt::Twips& t, QRect r) {
 }
 
 QString text_of(const std::string& text) { return QString::fromStdString(text); }
+
+// The options' and boxes' font, which a long name makes smaller where it must.
+constexpr double kControlPoints = 8.25;
+
+// The who-plays-first frame, twips: its width, and the options' margin in it.
+constexpr int kSeatsWidth = 4065;
+constexpr int kSeatsMargin = 120;
+constexpr int kSeatHeight = 330;
+
+// Where option k of who plays first may stand, twips: the player's own (0, at the
+// bottom) and the one in front (2, at the top) across the frame; the right (1) and
+// left (3) ones in their halves.
+QRect seat_room(int k) {
+    const int half = kSeatsWidth / 2;
+    switch (k) {
+        case 0:
+            return {kSeatsMargin, 1020, kSeatsWidth - 2 * kSeatsMargin, kSeatHeight};
+        case 1:
+            return {half + kSeatsMargin / 2, 660, half - kSeatsMargin * 3 / 2, kSeatHeight};
+        case 2:
+            return {kSeatsMargin, 300, kSeatsWidth - 2 * kSeatsMargin, kSeatHeight};
+        default:
+            return {kSeatsMargin, 660, half - kSeatsMargin * 3 / 2, kSeatHeight};
+    }
+}
 
 void show_caption(controls::Panel* panel, const std::string& caption) {
     const QString now = text_of(caption);
@@ -52,7 +80,7 @@ QRadioButton* F_040_Partita::option(QWidget* parent, const QString& name, QRect 
                                     std::function<bool()> selected, std::function<void()> select) {
     auto* button = new QRadioButton(parent);
     button->setObjectName(name);
-    button->setFont(screen_font(8.25));
+    button->setFont(screen_font(kControlPoints));
     // The state says which option is selected; the group is not Qt's.
     button->setAutoExclusive(false);
     button->setGeometry(twips_rect(context_.twips, twips));
@@ -127,14 +155,13 @@ void F_040_Partita::build_general_panel() {
             [this, n] { events_.set_players(n); });
     }
 
-    // Who plays first: the options stand like the seats around the table.
-    QGroupBox* first = frame(general_, QStringLiteral("FRM_Inizia_Giro"), QRect(3240, 360, 4065, 1500));
+    // Who plays first: the options stand like the seats around the table (sync gives
+    // each the width its name needs).
+    QGroupBox* first = frame(general_, QStringLiteral("FRM_Inizia_Giro"), QRect(3240, 360, kSeatsWidth, 1500));
     frame_captions_[first] = &captions.FRM_Inizia_Giro;
-    const QRect seats[] = {{1140, 1020, 1800, 330}, {2160, 660, 1800, 330}, {1140, 300, 1800, 330},
-                           {120, 660, 1800, 330}};
     for (int k = 0; k <= 3; ++k) {
         first_[k] = option(
-            first, QStringLiteral("OPT_Gioca_Per_Primo_%1").arg(k), seats[k],
+            first, QStringLiteral("OPT_Gioca_Per_Primo_%1").arg(k), seat_room(k),
             [this, k] { return state_.OPT_Gioca_Per_Primo(k).Value; }, [this, k] { events_.set_first_player(k); });
     }
 
@@ -150,7 +177,7 @@ void F_040_Partita::build_general_panel() {
         name_labels_[k] = label;
         auto* box = new QLineEdit(names);
         box->setObjectName(QStringLiteral("TXT_Nome_Giocatore_%1").arg(k));
-        box->setFont(screen_font(8.25));
+        box->setFont(screen_font(kControlPoints));
         box->setMaxLength(20);
         box->setGeometry(twips_rect(t, QRect(1920, top - 15, 2160, 345)));
         connect(box, &QLineEdit::textEdited, this, [this, k](const QString& text) {
@@ -234,10 +261,29 @@ void F_040_Partita::sync_option(QRadioButton* button, const setup::OptionButton&
     show_button_text(button, option.Caption);
 }
 
+void F_040_Partita::sync_seat(int k, QRadioButton* button, const setup::OptionButton& option) {
+    if (button->isChecked() != option.Value) button->setChecked(option.Value);
+    show_enabled(button, option.Enabled);
+    // The name as large as the seat's room lets it be; the option as wide as its name,
+    // at its side of the frame, or in the middle for the seats in front and below.
+    const QRect room = twips_rect(context_.twips, seat_room(k));
+    controls::show_fitted(*button, text_of(option.Caption), screen_font(kControlPoints), room.width());
+    const int width = std::min(button->sizeHint().width(), room.width());
+    int left = room.left() + (room.width() - width) / 2;
+    if (k == 1) left = room.right() + 1 - width;
+    if (k == 3) left = room.left();
+    show_geometry(button, QRect(left, room.top(), width, room.height()));
+}
+
 void F_040_Partita::sync_box(QLineEdit* box, const setup::TextBox& text) {
     const QString now = text_of(text.Text);
     if (box->text() != now) box->setText(now);
     show_enabled(box, text.Enabled);
+}
+
+void F_040_Partita::sync_name_box(QLineEdit* box, const setup::TextBox& text) {
+    sync_box(box, text);
+    controls::fit_font(*box, screen_font(kControlPoints));
 }
 
 void F_040_Partita::sync_slider(const SliderBox& widgets, const setup::Slider& slider, const setup::TextBox& box) {
@@ -289,10 +335,10 @@ void F_040_Partita::sync() {
         }
     }
     for (const auto& [n, button] : players_) sync_option(button, state_.OPT_Numero_Giocatori(n));
-    for (const auto& [k, button] : first_) sync_option(button, state_.OPT_Gioca_Per_Primo(k));
+    for (const auto& [k, button] : first_) sync_seat(k, button, state_.OPT_Gioca_Per_Primo(k));
     for (const auto& [i, button] : direction_) sync_option(button, state_.OPT_Verso_Delle_Carte(i));
     for (const auto& [i, button] : camicia_) sync_option(button, state_.OPT_Camicia(i));
-    for (const auto& [k, box] : names_) sync_box(box, state_.TXT_Nome_Giocatore(k));
+    for (const auto& [k, box] : names_) sync_name_box(box, state_.TXT_Nome_Giocatore(k));
     for (const auto& [k, label] : name_labels_) show_text(label, captions.LBL_Nome_Giocatore(k));
     sync_slider(points_, state_.SLD_Punteggio, state_.TXT_Numero_Punteggio);
     sync_slider(games_, state_.SLD_Partite, state_.TXT_Numero_Partite);

@@ -66,7 +66,11 @@ private:
     void build_icon_bar();
     void sync_slider(const SliderBox& widgets, const setup::Slider& slider, const setup::TextBox& box);
     static void sync_option(QRadioButton* button, const setup::OptionButton& option);
+    // Who plays first, option k: its name fitted, the option sized to it.
+    void sync_seat(int k, QRadioButton* button, const setup::OptionButton& option);
     static void sync_box(QLineEdit* box, const setup::TextBox& text);
+    // An opponent's name: its font shrinks while a long name needs it.
+    static void sync_name_box(QLineEdit* box, const setup::TextBox& text);
 
     ScreenContext& context_;
     setup::SetupScreenState& state_;

@@ -6,6 +6,8 @@
 #include "program/program.h"
 #include "setup/match_settings_routines.h"
 #include "storage/basic_text.h"
+#include "storage/code_page.h"
+#include "table/pictures.h"
 
 namespace tavolora::setup {
 
@@ -277,7 +279,10 @@ void MatchSetup::show_saved_settings() {
     c.CHK_Ferma_Punteggio = shown.CHK_Ferma_Punteggio != 0;
     set_first_player(shown.OPT_Gioca_Per_Primo);
     set_direction(shown.OPT_Verso_Delle_Carte);
-    for (int k = 1; k <= 3; ++k) set_name(k, shown.TXT_Nome_Giocatore(k));
+    // A name is stored padded to its 20 characters; the box shows the name itself,
+    // so that what is typed at its end follows the name, and, from a damaged file,
+    // only what can be read of it.
+    for (int k = 1; k <= 3; ++k) set_name(k, storage::printable(table::TrimRight(shown.TXT_Nome_Giocatore(k))));
     set_points_range(shown.punteggio_max, shown.punteggio_tick, shown.punteggio_large_step);
     c.LBL_Modalita.Tag = shown.LBL_Modalita_Tag;
 }

@@ -8,6 +8,7 @@
 #include "setup/game_setup.h"
 #include "setup/match_settings_routines.h"
 #include "storage/basic_text.h"
+#include "storage/code_page.h"
 
 namespace tavolora::setup {
 
@@ -62,15 +63,17 @@ bool GameSetup::deck_usable() {
     const storage::Tipo_Opzioni& o = program_.settings.Opzioni;
     const auto loads = [this](const std::string& path) { return program_.pictures.twips(path).has_value(); };
     std::string missing;
+    // The deck's names come from the options file, which may be damaged: the message
+    // shows them only as far as they can be read.
     if (!loads(animation.back_picture("0")) || !loads(animation.back_picture("00"))) {
-        missing = "manca il dorso \"" + o.Mazzo_Dorso.trimmed() + "\"";
+        missing = "manca il dorso \"" + storage::printable(o.Mazzo_Dorso.trimmed()) + "\"";
     }
     static constexpr const char* kSuits[] = {"Bastoni", "Coppe", "Denari", "Spade"};
     for (int suit = 1; suit <= 4 && missing.empty(); ++suit) {
         for (int value = 1; value <= 10 && missing.empty(); ++value) {
             if (!loads(animation.face_picture(suit, value))) {
-                missing = "nel mazzo \"" + o.Mazzo_Carte.trimmed() + "\" manca il " + std::to_string(value) +
-                          " di " + kSuits[suit - 1];
+                missing = "nel mazzo \"" + storage::printable(o.Mazzo_Carte.trimmed()) + "\" manca il " +
+                          std::to_string(value) + " di " + kSuits[suit - 1];
             }
         }
     }

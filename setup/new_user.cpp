@@ -118,8 +118,8 @@ void NewUserScreen::CMD_022_Salva_Utente_Click() {
     storage::SettingsState& settings = program_.settings;
     const std::string folder = program_.ports.folder.program_folder();
     std::string name(without_blanks(c.TXT_022_Nome_Utente));
-    if (name.empty()) return;
-    // A name that cannot be a file's is refused before any file is touched.
+    // A name that cannot be a file's (a blank one too) is refused, and why is said,
+    // before any file is touched.
     if (!program_.storage.accept_user_name(name)) return;
     // A name that is already a user's (whatever its letter case) is that user: its
     // photo is replaced only when the user says so.

@@ -7,6 +7,7 @@
 
 #include "core/games.h"
 #include "program/program.h"
+#include "storage/code_page.h"
 #include "storage/folders.h"
 #include "storage/host_path.h"
 #include "storage/names.h"
@@ -255,7 +256,12 @@ void Options::after_save(Saved saved) {
     if (saved == Saved::Written) return;
     std::string why;
     if (saved == Saved::NotInList) {
-        why = panel == 4 ? "scegli uno sfondo dell'elenco." : "scegli un mazzo dell'elenco.";
+        const std::string missing = panel == 1 ? missing_deck_picture() : std::string();
+        if (!missing.empty()) {
+            why = missing + ".";
+        } else {
+            why = panel == 4 ? "scegli uno sfondo dell'elenco." : "scegli un mazzo dell'elenco.";
+        }
     } else if (program_.settings.Percorso_Opzioni.empty()) {
         why = "non c'è un utente a cui salvarle. Crea prima un utente.";
     } else if (const std::optional<std::string> left = program_.storage.why_options_left_alone()) {
@@ -372,8 +378,9 @@ void Options::CMD_Mazzo_Click() {
     o.FRM_Mazzo.Height = 4667;
     o.FRM_Mazzo.Visible = true;
     const storage::DeckShown shown = program_.storage.Mostra_Mazzo();
-    o.CMB_Mazzo_Carte.Text = shown.CMB_Mazzo_Carte;
-    o.CMB_Mazzo_Dorso.Text = shown.CMB_Mazzo_Dorso;
+    // A stored name that is no deck of the lists (a damaged file) shows as no choice.
+    o.CMB_Mazzo_Carte.Text = listed_or_nothing(o.CMB_Mazzo_Carte, shown.CMB_Mazzo_Carte);
+    o.CMB_Mazzo_Dorso.Text = listed_or_nothing(o.CMB_Mazzo_Dorso, shown.CMB_Mazzo_Dorso);
     CMB_Mazzo_Carte_Click();
     CMB_Mazzo_Dorso_Click();
     opening_touch(o.Pannello_Attivo);
@@ -418,6 +425,50 @@ bool Options::fit(const std::string& path, float& width, float& height) const {
         height = kPreviewHeight;
     }
     return true;
+}
+
+std::string Options::missing_deck_picture() const {
+    const OptionsState& o = s();
+    const std::vector<std::string> decks = storage::deck_folders(folder());
+    const auto is_deck = [&decks](const std::string& name) {
+        return std::find(decks.begin(), decks.end(), name) != decks.end();
+    };
+    // The picture as the person finds it beside the program.
+    const auto picture = [](const std::string& deck, int suit, const std::string& file) {
+        return (std::filesystem::path("Cards") / deck / number(suit) / file).string();
+    };
+    const auto said = [](const std::string& deck, const std::string& what, const std::string& path) {
+        return "nel mazzo \"" + storage::printable(deck) + "\" manca " + what + " \"" + storage::printable(path) +
+               "\"";
+    };
+    const std::string cards = trimmed(o.CMB_Mazzo_Carte.Text);
+    if (is_deck(cards)) {
+        for (int suit = 1; suit <= 4; ++suit) {
+            for (int value = 1; value <= 10; ++value) {
+                const std::string file = number(value) + ".bmp";
+                if (!loads(folder() + "\\Cards\\" + cards + "\\" + number(suit) + "\\" + file))
+                    return said(cards, "la carta", picture(cards, suit, file));
+            }
+        }
+    }
+    const std::string back = trimmed(o.CMB_Mazzo_Dorso.Text);
+    if (is_deck(back)) {
+        // The still back, then the flying one.
+        for (const char* file : {"0.bmp", "00.bmp"}) {
+            if (!loads(folder() + "\\Cards\\" + back + "\\1\\" + file))
+                return said(back, "il dorso", picture(back, 1, file));
+        }
+    }
+    return {};
+}
+
+std::string Options::listed_or_nothing(const ComboBox& combo, std::string_view stored) {
+    // Files are found whatever the letter case of their names: so is the entry.
+    const std::string name = trimmed(stored);
+    const auto entry = std::find_if(combo.List.begin(), combo.List.end(), [&name](const std::string& listed) {
+        return storage::same_ignoring_case(listed, name);
+    });
+    return entry != combo.List.end() ? *entry : std::string();
 }
 
 bool Options::remove_entry(ComboBox& combo, const std::string& name) {
@@ -719,7 +770,9 @@ void Options::CMD_Sfondo_Tavolo_Click() {
     } else if (choice == "R") {
         combo.Text = std::string(storage::kScelta_Casuale);
     } else {
-        combo.Text = *stored;
+        // A stored name that is no picture of the list (a damaged file) shows as no
+        // choice.
+        combo.Text = listed_or_nothing(combo, *stored);
         CMB_Sfondo_Tavolo_Click();
     }
 }

@@ -145,6 +145,13 @@ private:
     bool fit(const std::string& path, float& width, float& height) const;
     // The first entry equal to `name` is taken out of the list; whether one was.
     static bool remove_entry(ComboBox& combo, const std::string& name);
+    // Why the decks chosen cannot be saved, when one is a deck folder of the list that
+    // lacks a picture: which picture, and of which deck; empty otherwise.
+    std::string missing_deck_picture() const;
+    // What a combo shows of a name read from the options file: the entry of its list
+    // that the name is (letter case aside), or no choice when the name is none of
+    // them (a damaged file).
+    static std::string listed_or_nothing(const ComboBox& combo, std::string_view stored);
 
     Program& program_;
 };

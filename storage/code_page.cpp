@@ -138,6 +138,34 @@ bool same_ignoring_case(std::string_view a, std::string_view b) {
            });
 }
 
+std::string_view first_character_outside_code_page(std::string_view utf8) {
+    for (std::size_t at = 0; at < utf8.size();) {
+        const std::size_t start = at;
+        const auto c = next_character(utf8, at);
+        if (!c) return {};
+        if (!byte_of(*c)) return utf8.substr(start, at - start);
+    }
+    return {};
+}
+
+std::string printable(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t at = 0; at < utf8.size();) {
+        const std::size_t start = at;
+        const auto c = next_character(utf8, at);
+        if (!c) {
+            ++at;
+            out += '?';
+        } else if (*c < 0x20 || (*c >= 0x7F && *c <= 0x9F)) {
+            out += '?';
+        } else {
+            out.append(utf8.substr(start, at - start));
+        }
+    }
+    return out;
+}
+
 std::size_t character_count(std::string_view utf8) {
     std::size_t count = 0;
     for (char byte : utf8) {

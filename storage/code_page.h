@@ -27,4 +27,13 @@ bool same_ignoring_case(std::string_view a, std::string_view b);
 // The number of characters of a UTF-8 text (its width in a fixed-width field).
 std::size_t character_count(std::string_view utf8);
 
+// The first character of a UTF-8 text that has no byte in the code page (as UTF-8);
+// empty when every character has one or the text is not valid UTF-8 there.
+std::string_view first_character_outside_code_page(std::string_view utf8);
+
+// A text as a message may show it: every character a person cannot read (a control
+// character, C0 or C1, DEL, or a byte that is not UTF-8) becomes '?'. Text read from
+// a damaged file goes through it before any message names it.
+std::string printable(std::string_view utf8);
+
 }  // namespace tavolora::storage

@@ -63,6 +63,40 @@ NameProblem check_user_name(std::string_view typed) {
     return NameProblem::None;
 }
 
+std::string user_name_refusal(std::string_view typed) {
+    const std::string_view name = trimmed(typed);
+    // The character at fault, quoted; a control character is never echoed.
+    const auto quoted = [](std::string_view c) { return "\"" + printable(c) + "\""; };
+    switch (check_user_name(typed)) {
+        case NameProblem::None:
+            return {};
+        case NameProblem::Empty:
+            return "Il nome è vuoto: scrivi il nome del nuovo utente.";
+        case NameProblem::TooLong:
+            return "Il nome è troppo lungo: può avere al massimo " + std::to_string(kUserNameLength) + " caratteri.";
+        case NameProblem::PathSeparator:
+            return "Il nome non può contenere " + quoted(name.substr(name.find_first_of("\\/"), 1)) +
+                   ", che un nome di file non ammette.";
+        case NameProblem::DotDot:
+            return "Il nome non può contenere due punti di seguito (\"..\"), che un nome di file non ammette.";
+        case NameProblem::ControlCharacter:
+            return "Il nome contiene un carattere di controllo, che un nome di file non ammette.";
+        case NameProblem::LeadingOrTrailingDot:
+            return "Il nome non può cominciare né finire con un punto, che un nome di file non ammette.";
+        case NameProblem::NotInCodePage: {
+            const std::string_view c = first_character_outside_code_page(name);
+            return c.empty() ? std::string("Il nome contiene un carattere che i file del gioco non possono salvare.")
+                             : "Il carattere " + quoted(c) + " non si può salvare nei file del gioco.";
+        }
+        case NameProblem::ForbiddenCharacter:
+            return "Il nome non può contenere " + quoted(name.substr(name.find_first_of("<>:\"|?*"), 1)) +
+                   ", che un nome di file non ammette.";
+        case NameProblem::ReservedDeviceName:
+            return "Il nome " + quoted(name) + " è riservato dal sistema e non può essere un nome di file.";
+    }
+    return {};
+}
+
 bool is_user_file_stem(std::string_view stem) {
     return check_user_name(stem) == NameProblem::None && trimmed(stem).size() == stem.size();
 }

@@ -6,6 +6,7 @@
 // folder is ever read or written.
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace tavolora::storage {
@@ -28,6 +29,10 @@ enum class NameProblem {
 // Whether a name, as the user typed it, can name a user: the blanks around it are
 // left out first, and the rest is checked.
 NameProblem check_user_name(std::string_view name);
+
+// Why a name typed for a user cannot be one, in a sentence for the person who typed
+// it (naming the character at fault where there is one); empty when it can.
+std::string user_name_refusal(std::string_view name);
 
 // Whether the stem of a file found in the users folder is a user the program could
 // have made: a name it accepts, with no blanks around it (such a file would share

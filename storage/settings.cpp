@@ -425,8 +425,10 @@ std::string Settings::Estrai_Nome_File(std::string_view path) {
 }
 
 bool Settings::accept_user_name(std::string_view name) {
-    if (check_user_name(name) == NameProblem::None) return true;
-    program_.show_message(table::kProgramName, "Errore");
+    const std::string why = user_name_refusal(name);
+    if (why.empty()) return true;
+    // "Errore", and under it what is wrong with the name.
+    program_.show_message(table::kProgramName, "Errore\n\n" + why);
     return false;
 }
 

@@ -206,7 +206,7 @@ public:
     static std::string Estrai_Nome_File(std::string_view path);
 
     // Whether a name typed for a new user can be one; when it cannot, the program's
-    // "Errore" message is shown and nothing is touched.
+    // "Errore" message says why and nothing is touched.
     bool accept_user_name(std::string_view name);
 
     // Tells the player, the first time in a run for each kind of file, that a save

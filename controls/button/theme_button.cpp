@@ -332,7 +332,8 @@ void ThemeButton::relayout() {
     const int w = width();
     const int h = height();
     f_.client = {0, 0, w, h};
-    f_.inner = {4, 4, w - 4, h - 4};
+    const QRect caption = caption_rect(size());
+    f_.inner = {caption.left(), caption.top(), caption.left() + caption.width(), caption.top() + caption.height()};
     f_.caption_format = caption_format(f_.CaptionAlign, f_.caption_format);
     // The outline goes to the window only when the size or the style changed: giving
     // it again from every paint would ask for the paint again.

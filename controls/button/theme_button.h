@@ -118,6 +118,8 @@ public:
 
     // The smallest side, in pixels: 300 twips.
     int minimum_side() const { return 300 / host_.twips_per_pixel_x(); }
+    // Where a button of `size` draws its caption: 4 pixels inside its edges.
+    static QRect caption_rect(QSize size) { return {4, 4, size.width() - 8, size.height() - 8}; }
 
 signals:
     void Click();

@@ -199,8 +199,9 @@ std::optional<PixelSize> HeadlessPlatform::picture_size(const std::filesystem::p
     return storage::bmp_file_size(file);
 }
 
-void HeadlessPlatform::show_message(std::string_view title, std::string_view text) {
+void HeadlessPlatform::show_message(std::string_view title, std::string_view text, MessageKind kind) {
     messages_.push_back({std::string(title), std::string(text)});
+    message_kinds_.push_back(kind);
 }
 
 bool HeadlessPlatform::ask_yes_no(std::string_view title, std::string_view text) {

@@ -90,13 +90,15 @@ public:
     std::uint64_t next_seed() override { return seed_++; }
 
     // Messages are recorded, and closed at once as if the user pressed OK.
-    void show_message(std::string_view title, std::string_view text) override;
+    void show_message(std::string_view title, std::string_view text, MessageKind kind) override;
     struct Message {
         std::string title;
         std::string text;
         friend bool operator==(const Message&, const Message&) = default;
     };
     const std::vector<Message>& messages() const { return messages_; }
+    // The kind of each message, in the same order.
+    const std::vector<MessageKind>& message_kinds() const { return message_kinds_; }
 
     // Yes/No questions are recorded with the answer they got: the next scripted
     // answer, or the default answer when none is left (No unless set otherwise).
@@ -167,6 +169,7 @@ private:
     std::uint64_t seed_;
     std::string folder_;
     std::vector<Message> messages_;
+    std::vector<MessageKind> message_kinds_;
     std::deque<bool> answers_;
     bool default_answer_ = false;
     std::vector<Question> questions_;

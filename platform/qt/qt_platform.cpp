@@ -123,8 +123,11 @@ std::uint64_t QtPlatform::next_seed() {
     return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
 }
 
-void QtPlatform::show_message(std::string_view title, std::string_view text) {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(title.data(), static_cast<int>(title.size())),
+void QtPlatform::show_message(std::string_view title, std::string_view text, MessageKind kind) {
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    if (kind == MessageKind::Warning) icon = QMessageBox::Warning;
+    if (kind == MessageKind::Error) icon = QMessageBox::Critical;
+    QMessageBox box(icon, QString::fromUtf8(title.data(), static_cast<int>(title.size())),
                     QString::fromUtf8(text.data(), static_cast<int>(text.size())), QMessageBox::Ok,
                     message_parent_);
     open_message_ = &box;
@@ -133,7 +136,7 @@ void QtPlatform::show_message(std::string_view title, std::string_view text) {
 }
 
 bool QtPlatform::ask_yes_no(std::string_view title, std::string_view text) {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(title.data(), static_cast<int>(title.size())),
+    QMessageBox box(QMessageBox::Question, QString::fromUtf8(title.data(), static_cast<int>(title.size())),
                     QString::fromUtf8(text.data(), static_cast<int>(text.size())),
                     QMessageBox::Yes | QMessageBox::No, message_parent_);
     // The program speaks Italian.

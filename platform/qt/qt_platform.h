@@ -62,7 +62,7 @@ public:
 
     // Message boxes open over this window.
     void set_message_parent(QWidget* parent) { message_parent_ = parent; }
-    void show_message(std::string_view title, std::string_view text) override;
+    void show_message(std::string_view title, std::string_view text, MessageKind kind) override;
     bool ask_yes_no(std::string_view title, std::string_view text) override;
 
     bool open_link(std::string_view address) override;

@@ -20,6 +20,7 @@
 #include "controls/factory.h"
 #include "controls/gradient_container/grad_container.h"
 #include "controls/panel/panel.h"
+#include "controls/platform/fit_text.h"
 #include "controls/platform/fonts.h"
 #include "platform/qt/qt_platform.h"
 #include "storage/icons.h"
@@ -138,6 +139,19 @@ private:
     Twips twips_;
 };
 
+// The controls whose captions are the players' names: the scores panel's rows and
+// the captured-cards viewer's seat buttons.
+bool shows_a_name(const Control& control) {
+    switch (control.key.id) {
+        case ControlId::LBL_Parziale_Nome:
+        case ControlId::LBL_Totale_Nome:
+        case ControlId::Visualizza_Prese:
+            return true;
+        default:
+            return false;
+    }
+}
+
 // The class of the program's own control that shows a control of the table, if any.
 std::optional<controls::ControlClass> control_class(ControlKind kind) {
     switch (kind) {
@@ -201,7 +215,7 @@ ControlWidgets::ControlWidgets(MasterWindow& master, InputDispatcher& input, QWi
     master_.for_each([this](Control& control) {
         if (&control == &master_.PIC_Tavolo || painted_on_surface(control)) return;
         if (control.kind == ControlKind::Timer || control.kind == ControlKind::MenuItem) return;
-        mirrors_.push_back(Mirror{&control, nullptr, {}});
+        mirrors_.push_back(Mirror{&control, nullptr, {}, {}});
     });
 }
 
@@ -280,6 +294,8 @@ QWidget* ControlWidgets::create(Mirror& mirror) {
     widget->setObjectName(QString::fromStdString(describe(key)));
     widget->hide();
     mirror.widget = widget;
+    auto* own = qobject_cast<controls::ThemeButton*>(widget);
+    mirror.font = own != nullptr ? own->Font() : widget->font();
     mirror.shown = Shown{};
     mirror.shown.visible = false;
     mirror.shown.caption = QStringLiteral("\x01");  // forces the first update
@@ -355,9 +371,16 @@ QWidget* ControlWidgets::create_standard(Mirror& mirror, QWidget* parent) {
             widget = frame;
             break;
         }
-        case ControlKind::ListBox:
-            widget = new Forwarding<QListWidget>(*this, key, twips_, parent);
+        case ControlKind::ListBox: {
+            // A line wider than the list (a long name that made a sweep or a
+            // declaration) goes on in the lines below it, never out of sight.
+            auto* list = new Forwarding<QListWidget>(*this, key, twips_, parent);
+            list->setWordWrap(true);
+            list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            list->setResizeMode(QListView::Adjust);
+            widget = list;
             break;
+        }
         case ControlKind::ScrollBar: {
             auto* bar = new Forwarding<QScrollBar>(*this, key, twips_, parent);
             bar->setOrientation(Qt::Horizontal);
@@ -405,7 +428,9 @@ void ControlWidgets::apply(Mirror& mirror, const Shown& now) {
     } else if (now.enabled != was.enabled) {
         w->setEnabled(now.enabled);
     }
-    if (now.caption != was.caption || now.picture != was.picture || now.items != was.items) {
+    if (shows_a_name(*mirror.control)) {
+        if (now.caption != was.caption || now.geometry.size() != was.geometry.size()) show_name(mirror, now);
+    } else if (now.caption != was.caption || now.picture != was.picture || now.items != was.items) {
         if (auto* own = qobject_cast<controls::ThemeButton*>(w)) {
             if (own->Caption() != now.caption) own->set_Caption(now.caption);
         } else if (auto* panel = qobject_cast<controls::Panel*>(w)) {
@@ -453,6 +478,17 @@ void ControlWidgets::apply(Mirror& mirror, const Shown& now) {
     }
     if (now.visible != was.visible) w->setVisible(now.visible);
     mirror.shown = now;
+}
+
+void ControlWidgets::show_name(Mirror& mirror, const Shown& now) {
+    if (auto* own = qobject_cast<controls::ThemeButton*>(mirror.widget)) {
+        const controls::FittedText fitted = controls::fit_text(
+            now.caption, mirror.font, controls::ThemeButton::caption_rect(now.geometry.size()).size());
+        if (own->Font() != fitted.font) own->set_Font(fitted.font);
+        if (own->Caption() != fitted.text) own->set_Caption(fitted.text);
+    } else if (auto* label = qobject_cast<QLabel*>(mirror.widget)) {
+        controls::show_fitted(*label, now.caption, mirror.font);
+    }
 }
 
 void ControlWidgets::restack(QWidget* parent) {

@@ -6,6 +6,7 @@
 // controls, made through their factory; the standard controls are plain Qt widgets.
 // All of them only show the data and pass their events on to the input dispatcher.
 
+#include <QFont>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -97,6 +98,8 @@ private:
         Control* control = nullptr;
         QWidget* widget = nullptr;
         Shown shown;
+        // The font the widget was made with: a name is fitted from it.
+        QFont font;
     };
 
     Shown wanted(const Control& control) const;
@@ -109,6 +112,8 @@ private:
     // A plain Qt widget for the standard controls (labels, lists, frames, scroll bars...).
     QWidget* create_standard(Mirror& mirror, QWidget* parent);
     void apply(Mirror& mirror, const Shown& now);
+    // A player's name, whole in its widget where a smaller font lets it be.
+    void show_name(Mirror& mirror, const Shown& now);
     void restack(QWidget* parent);
 
     MasterWindow& master_;

@@ -223,8 +223,11 @@ TEST_F(HandEnd, KingAndKnightDeclareTwentyOrFortyInThe151Variant) {
     EXPECT_EQ(m.Tabella_Carte(list::kMatch, 13, 1), 1);
     ASSERT_EQ(h.platform.messages().size(), 2U);
     EXPECT_EQ(h.platform.messages()[0].title, "Accuso!");
-    EXPECT_EQ(h.platform.messages()[0].text, "Melto ha accusato  20 punti!");
-    EXPECT_EQ(h.platform.messages()[1].text, "Anna ha accusato  40 punti!");
+    // The number with one blank before it, as a sentence has it; an announcement has
+    // no icon.
+    EXPECT_EQ(h.platform.messages()[0].text, "Melto ha accusato 20 punti!");
+    EXPECT_EQ(h.platform.messages()[1].text, "Anna ha accusato 40 punti!");
+    EXPECT_EQ(h.platform.message_kinds()[0], platform::MessageKind::Plain);
     // A suit is declared once in a hand.
     p.waits.at_boundary([this] { p.engine.Verifica_Accuso_151(); });
     EXPECT_EQ(h.platform.messages().size(), 2U);

@@ -211,7 +211,14 @@ TEST_F(MatchSetup, GiocaCopiesTheScreenIntoTheMatchAndTheNextOpeningShowsItAgain
     EXPECT_TRUE(screen().OPT_Gioca_Per_Primo(1).Value);
     EXPECT_TRUE(screen().OPT_Verso_Delle_Carte(1).Value);
     EXPECT_TRUE(screen().CHK_Ferma_Punteggio);
-    EXPECT_EQ(storage::FixedText<20>(screen().TXT_Nome_Giocatore(1).Text).trimmed(), "Una giocatrice dal n");
+    // The name comes back without the blanks that pad it in the file, so that typing
+    // at its end adds to it; the file still holds it padded to its 20 characters.
+    EXPECT_EQ(screen().TXT_Nome_Giocatore(1).Text, "Una giocatrice dal n");
+    EXPECT_EQ(screen().TXT_Nome_Giocatore(2).Text, "Galvino");
+    EXPECT_EQ(screen().OPT_Gioca_Per_Primo(2).Caption, "Galvino");
+    EXPECT_EQ(p.settings.Opzioni.Nomi_Giocatori(2).text(), "Galvino" + std::string(13, ' '));
+    set_up().set_name(2, screen().TXT_Nome_Giocatore(2).Text + "ne");
+    EXPECT_EQ(screen().OPT_Gioca_Per_Primo(2).Caption, "Galvinone");
 }
 
 TEST_F(MatchSetup, AMatchWhoseDeckLacksACardDoesNotStartAndTheMenuComesBack) {

@@ -234,11 +234,15 @@ TEST_F(Options, AnIncompleteDeckLeavesItsListAndAMissingOneIsSearchedOnlyAmongTh
     EXPECT_EQ(o().CMB_Mazzo_Carte.List, (std::vector<std::string>{"Blu", "Mazzo", "Oro", "Rosso", "Senza"}));
     EXPECT_EQ(o().CMB_Mazzo_Dorso.Text, "Oro");  // not followed
     EXPECT_FLOAT_EQ(o().IMG_Mazzo_Prova(0).Width, width);
-    // Its save is refused, and said so.
+    // Its save is refused, and the picture it lacks is named.
     save();
     EXPECT_FALSE(strip(1).saved);
     ASSERT_EQ(h.platform.messages().size(), 1U);
     EXPECT_EQ(h.platform.messages()[0].title, "Attenzione!");
+    EXPECT_EQ(h.platform.message_kinds()[0], platform::MessageKind::Warning);
+    EXPECT_EQ(h.platform.messages()[0].text,
+              "Le impostazioni non sono state salvate: nel mazzo \"Rotto\" manca la carta \"" +
+                  (std::filesystem::path("Cards") / "Rotto" / "3" / "7.bmp").string() + "\".");
     EXPECT_EQ(stored(1).Mazzo_Carte.trimmed(), "Mazzo");
 
     // A deck without its flying back leaves the back list and clears the preview.
@@ -247,6 +251,12 @@ TEST_F(Options, AnIncompleteDeckLeavesItsListAndAMissingOneIsSearchedOnlyAmongTh
     EXPECT_FALSE(o().Mazzo_Dorso_Valido);
     EXPECT_EQ(o().IMG_Mazzo_Dorso.Picture, "");
     EXPECT_EQ(o().CMB_Mazzo_Dorso.List, (std::vector<std::string>{"Blu", "Mazzo", "Oro", "Rosso", "Rotto"}));
+    // Listed among the decks, its save is refused for the back it lacks, named.
+    save();
+    ASSERT_EQ(h.platform.messages().size(), 2U);
+    EXPECT_EQ(h.platform.messages()[1].text,
+              "Le impostazioni non sono state salvate: nel mazzo \"Senza\" manca il dorso \"" +
+                  (std::filesystem::path("Cards") / "Senza" / "1" / "00.bmp").string() + "\".");
 
     // A stored deck whose folder is gone is in neither list: nothing is removed, and
     // the search never reads past the last entry.
@@ -258,12 +268,62 @@ TEST_F(Options, AnIncompleteDeckLeavesItsListAndAMissingOneIsSearchedOnlyAmongTh
     EXPECT_FALSE(o().Mazzo_Carte_Valido);
     EXPECT_EQ(o().CMB_Mazzo_Carte.List.size(), 6U);
     EXPECT_EQ(o().CMB_Mazzo_Dorso.List.size(), 6U);
+    // It shows as no choice, and its save asks for a deck of the list.
+    EXPECT_EQ(o().CMB_Mazzo_Carte.Text, "");
+    EXPECT_EQ(o().CMB_Mazzo_Dorso.Text, "");
+    save();
+    EXPECT_EQ(h.platform.messages().back().text, "Le impostazioni non sono state salvate: scegli un mazzo dell'elenco.");
     // A stored name that leaves the Cards folder names no deck.
     record.Mazzo_Carte.assign("..\\Cards\\Oro");
     store(1, record);
     icon(1);
     EXPECT_FALSE(o().Mazzo_Carte_Valido);
     EXPECT_EQ(o().IMG_Mazzo_Prova(0).Picture, "");
+}
+
+TEST_F(Options, TextFromADamagedFileIsNeverShownRaw) {
+    folder.write("Tables/Verde.jpg", "jpg");
+    // A name in another letter case is the entry it finds.
+    storage::Tipo_Opzioni record = stored(1);
+    record.Mazzo_Carte.assign("rOSSO");
+    record.Sfondo_Tavolo.assign("verde");
+    store(1, record);
+    open_for(games::kBriscola);
+    EXPECT_EQ(o().CMB_Mazzo_Carte.Text, "Rosso");
+    icon(4);
+    EXPECT_EQ(o().CMB_Sfondo_Tavolo.Text, "Verde");
+    close_screen();
+
+    // Control bytes and bytes the code page leaves undefined where the names are.
+    const std::string junk = "\x01Ro\x90sso\x7F";
+    std::copy(junk.begin(), junk.end(), record.Mazzo_Carte.bytes().begin());
+    std::copy(junk.begin(), junk.end(), record.Mazzo_Dorso.bytes().begin());
+    std::copy(junk.begin(), junk.end(), record.Sfondo_Tavolo.bytes().begin());
+    std::copy(junk.begin(), junk.end(), record.Nomi_Giocatori(2).bytes().begin());
+    store(1, record);
+
+    // The panels show no choice, and their previews nothing.
+    open_for(games::kBriscola);
+    EXPECT_EQ(o().CMB_Mazzo_Carte.Text, "");
+    EXPECT_EQ(o().CMB_Mazzo_Dorso.Text, "");
+    EXPECT_EQ(o().IMG_Mazzo_Dorso.Picture, "");
+    icon(4);
+    EXPECT_EQ(o().CMB_Sfondo_Tavolo.Text, "");
+    EXPECT_EQ(o().IMG_Sfondo_Tavolo.Picture, "");
+    close_screen();
+
+    // The set-up screen shows of a name only what can be read.
+    click([this] { menu().IMG_Icona_Click(1); });
+    EXPECT_EQ(p.setup.setup_screen.TXT_Nome_Giocatore(2).Text, "?Ro?sso?");
+    EXPECT_EQ(p.setup.setup_screen.OPT_Gioca_Per_Primo(2).Caption, "?Ro?sso?");
+
+    // A match with that deck does not start, and says so without the raw bytes.
+    click([this] { p.setup.match_setup.IMG_Icona_Menu_Click(2); });
+    ASSERT_FALSE(h.platform.messages().empty());
+    const std::string said = h.platform.messages().back().text;
+    EXPECT_NE(said.find("\"?Ro?sso?\""), std::string::npos) << said;
+    for (const char c : said) EXPECT_TRUE(c == '\n' || (static_cast<unsigned char>(c) >= 0x20 && c != 0x7F));
+    EXPECT_EQ(said.find("\xC2\x90"), std::string::npos);
 }
 
 TEST_F(Options, TheChosenDeckIsSavedWithItsBackForItsGameOnly) {

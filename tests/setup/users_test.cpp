@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "storage/names.h"
 #include "storage/record_file.h"
 #include "storage/records.h"
 #include "tests/setup/setup_fixture.h"
@@ -142,6 +143,7 @@ TEST_F(Users, EightUsersAtMostEachWithItsPhotoAndTheOptionsOfTenGames) {
     // A ninth is refused on the user screen, which stays.
     click([this] { users().IMG_Icona_Click(2); });
     EXPECT_EQ(messages(), (std::vector<Message>{{"Attenzione!", "Non puoi creare più di 8 utenti!"}}));
+    EXPECT_EQ(h.platform.message_kinds(), std::vector<platform::MessageKind>{platform::MessageKind::Warning});
     EXPECT_FALSE(new_user().loaded());
     EXPECT_TRUE(shown(Screen::F_02_Utenti).Visible);
 
@@ -205,14 +207,19 @@ TEST_F(Users, ANameThatCannotNameAFileIsRefusedBeforeAnyFileIsTouched) {
         new_user().set_name(name);
         click([this] { new_user().IMG_Icona_Click(1); });
         ASSERT_EQ(messages().size(), shown_before + 1);
-        EXPECT_EQ(messages().back(), (Message{"Tavolora", "Errore"}));
+        // "Errore" under the program's title, and under it why, in an error box.
+        EXPECT_EQ(messages().back().title, "Tavolora");
+        EXPECT_EQ(messages().back().text, "Errore\n\n" + storage::user_name_refusal(name));
+        EXPECT_EQ(h.platform.message_kinds().back(), platform::MessageKind::Error);
         EXPECT_TRUE(new_user().loaded());  // for another try
     }
-    // A blank name does nothing and says nothing.
-    const std::size_t shown_before = messages().size();
+    EXPECT_EQ(messages()[4].text, "Errore\n\nIl nome \"CON\" è riservato dal sistema e non può essere un nome di file.");
+    EXPECT_EQ(messages()[7].text, "Errore\n\nIl nome non può contenere \":\", che un nome di file non ammette.");
+    EXPECT_EQ(messages()[14].text, "Errore\n\nIl carattere \"日\" non si può salvare nei file del gioco.");
+    // A blank name is refused too, and says so.
     new_user().set_name("    ");
     click([this] { new_user().IMG_Icona_Click(1); });
-    EXPECT_EQ(messages().size(), shown_before);
+    EXPECT_EQ(messages().back().text, "Errore\n\nIl nome è vuoto: scrivi il nome del nuovo utente.");
     EXPECT_EQ(users_folder(), before);
     EXPECT_EQ(p.settings.Nome_Utente.trimmed(), "Anna");
     EXPECT_FALSE(fs::exists(folder.path() / "Anna.usr"));

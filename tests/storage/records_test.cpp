@@ -168,7 +168,34 @@ TEST(UserNames, ARefusedNameSaysWhy) {
     for (const auto& [name, problem] : names) EXPECT_EQ(check_user_name(name), problem) << name;
     for (const char* good : {"Anna", "Niccolò", "Quattordici ab", "Conte", "COM0", "a.b", "Zoë"}) {
         EXPECT_EQ(check_user_name(good), NameProblem::None) << good;
+        EXPECT_EQ(user_name_refusal(good), "") << good;
     }
+
+    // The reason names the character at fault, never a control character itself.
+    const struct {
+        const char* name;
+        const char* reason;
+    } reasons[] = {
+        {"   ", "Il nome è vuoto: scrivi il nome del nuovo utente."},
+        {"Quindicicaratte", "Il nome è troppo lungo: può avere al massimo 14 caratteri."},
+        {"Anna\\Bruno", "Il nome non può contenere \"\\\", che un nome di file non ammette."},
+        {"a..b", "Il nome non può contenere due punti di seguito (\"..\"), che un nome di file non ammette."},
+        {"Anna\tB", "Il nome contiene un carattere di controllo, che un nome di file non ammette."},
+        {" .Anna ", "Il nome non può cominciare né finire con un punto, che un nome di file non ammette."},
+        {"Zoë日本", "Il carattere \"日\" non si può salvare nei file del gioco."},
+        {"Chi?", "Il nome non può contenere \"?\", che un nome di file non ammette."},
+        {" lpt1.x ", "Il nome \"lpt1.x\" è riservato dal sistema e non può essere un nome di file."},
+    };
+    for (const auto& [name, reason] : reasons) EXPECT_EQ(user_name_refusal(name), reason) << name;
+}
+
+TEST(CodePage, AMessageShowsOnlyWhatAPersonCanRead) {
+    EXPECT_EQ(printable("Tavolora àè €"), "Tavolora àè €");
+    // C0 and C1 controls, DEL, and bytes that are no UTF-8 each become one '?'.
+    EXPECT_EQ(printable("a\x01" "b\x7F" "c\xC2\x81" "d\xFF" "e\xC3"), "a?b?c?d?e?");
+    EXPECT_EQ(printable(from_cp1252("\x05Rosso\x90")), "?Rosso?");
+    EXPECT_EQ(first_character_outside_code_page("Zoë日本"), "日");
+    EXPECT_EQ(first_character_outside_code_page("Zoë"), "");
 }
 
 TEST(UserNames, NamesReadFromFilesMustStayInTheirFolder) {

@@ -521,12 +521,14 @@ TEST_F(SettingsFiles, TheTextTableIsFilledAtStart) {
     for (int entry : {1, 19, 85, 99}) EXPECT_EQ(s.Testi(entry).trimmed_right(), "") << entry;
 }
 
-TEST_F(SettingsFiles, ARefusedUserNameSaysErrore) {
+TEST_F(SettingsFiles, ARefusedUserNameSaysErroreAndWhyInAnErrorBox) {
     EXPECT_TRUE(storage.accept_user_name("Anna"));
     EXPECT_FALSE(storage.accept_user_name("../Anna"));
     ASSERT_EQ(h.platform.messages().size(), 1U);
-    EXPECT_EQ(h.platform.messages()[0].text, "Errore");
+    EXPECT_EQ(h.platform.messages()[0].text,
+              "Errore\n\nIl nome non può contenere \"/\", che un nome di file non ammette.");
     EXPECT_EQ(h.platform.messages()[0].title, "Tavolora");
+    EXPECT_EQ(h.platform.message_kinds()[0], platform::MessageKind::Error);
 }
 
 }  // namespace
