@@ -667,8 +667,7 @@ void Options::CMD_Difficolta_Click() {
     o.FRM_Difficolta.Left = kPanelLeft;
     o.FRM_Difficolta.Width = 4245;
     o.FRM_Difficolta.Height = 3102;
-    program_.storage.Leggi_Difficolta();
-    set_difficulty(program_.settings.Difficolta);
+    set_difficulty(program_.storage.Mostra_Difficolta());
     o.FRM_Difficolta.Visible = true;
 }
 

@@ -211,6 +211,14 @@ void Settings::Leggi_Difficolta() {
     }
 }
 
+std::int16_t Settings::Mostra_Difficolta() {
+    Leggi_Difficolta();
+    // Without a user there is no file: the next match plays at a new user's level,
+    // which the read left in `Opzioni`, whatever the last match played at.
+    if (program_.settings.Percorso_Opzioni.empty()) return usable_difficulty(program_.settings.Opzioni.Difficolta);
+    return program_.settings.Difficolta;
+}
+
 void Settings::Carica_Regole_Partita() {
     read_options(false);
     SettingsState& s = program_.settings;

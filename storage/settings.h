@@ -141,6 +141,8 @@ public:
     // The difficulty, read again; a failed read keeps the last good one, and a file
     // too long to be valid gives the defaults'.
     void Leggi_Difficolta();
+    // The level the difficulty panel shows: the one the next computer turn plays at.
+    std::int16_t Mostra_Difficolta();
     // The rule switches for the match about to start.
     void Carica_Regole_Partita();
 

@@ -437,6 +437,22 @@ TEST_F(Options, TheDifficultyIsSavedAndInUseAtOnceAndAStoredZeroIsKept) {
     EXPECT_EQ(stored(2).Difficolta, 0);
 }
 
+// Before any user is made, matches are played with a new user's options: the
+// difficulty panel shows the level they play at.
+TEST(OptionsWithoutUsers, TheDifficultyPanelShowsTheLevelPlayUses) {
+    TempFolder folder;
+    write_test_deck(folder);
+    HeadlessProgram h{folder.string()};
+    Program& p = h.program;
+    p.waits.at_boundary([&p] { p.start_up(); });
+    p.master_events.window_resized(15360, 11520, 15240, 11020);
+    p.waits.at_boundary([&p] { p.setup.main_menu_events.IMG_Icona_Click(3); });
+    p.waits.at_boundary([&p] { p.setup.options_events.IMG_Icona_Click(3); });
+    ASSERT_TRUE(p.setup.options.FRM_Difficolta.Visible);
+    EXPECT_TRUE(p.setup.options.OPT_Difficolta(1).Value);
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "Users"));
+}
+
 TEST_F(Options, ScopasPresetsClearBeforeTheyTickAndReachTheFileOnlyWhenSaved) {
     open_for(games::kScopa);
     icon(6);
