@@ -195,13 +195,20 @@ controls::PropertyBag stored_values(const Control& control) {
 
 }  // namespace
 
-ControlWidgets::ControlWidgets(MasterWindow& master, InputDispatcher& input, QWidget* surface,
+namespace {
+// Whether a control of the table is shown by a widget of its own: not the surface,
+// not a picture painted on it, not a timer or a menu item.
+bool has_widget(const MasterWindow& master, const Control& control) {
+    if (&control == &master.PIC_Tavolo || painted_on_surface(control)) return false;
+    return control.kind != ControlKind::Timer && control.kind != ControlKind::MenuItem;
+}
+}  // namespace
+
+ControlWidgets::ControlWidgets(MasterWindow& master, InputDispatcher& input, QWidget* layer,
                                PictureCache& pictures, Twips twips, controls::ControlHost& host)
-    : master_(master), input_(input), surface_(surface), pictures_(pictures), twips_(twips), host_(host) {
+    : master_(master), input_(input), layer_(layer), pictures_(pictures), twips_(twips), host_(host) {
     master_.for_each([this](Control& control) {
-        if (&control == &master_.PIC_Tavolo || painted_on_surface(control)) return;
-        if (control.kind == ControlKind::Timer || control.kind == ControlKind::MenuItem) return;
-        mirrors_.push_back(Mirror{&control, nullptr, {}});
+        if (has_widget(master_, control)) mirrors_.push_back(Mirror{&control, nullptr, {}});
     });
 }
 
@@ -227,21 +234,29 @@ QWidget* ControlWidgets::widget(ControlKey key) const {
 QWidget* ControlWidgets::parent_widget(const Control& control) {
     // The nearest container with a widget of its own; pictures on the surface (the
     // table background holding the signal word) have none, so their content goes
-    // on the surface.
+    // on the layer with the table's other controls.
     for (const Control* c = control.container; c != nullptr; c = c->container) {
-        if (c == &master_.PIC_Tavolo) return surface_;
+        if (c == &master_.PIC_Tavolo) return layer_;
         if (Mirror* mirror = mirror_of(c))
             return mirror->widget != nullptr ? mirror->widget : create(*mirror);
     }
-    return surface_;
+    return layer_;
+}
+
+bool ControlWidgets::on_layer(const Control& control) const {
+    for (const Control* c = control.container; c != nullptr; c = c->container) {
+        if (c == &master_.PIC_Tavolo) return true;
+        if (has_widget(master_, *c)) return false;
+    }
+    return true;
 }
 
 QRect ControlWidgets::geometry_in_parent(const Control& control) const {
+    // Inside the pictures that hold it and, on the layer, inside the table's place.
     float left = control.Left;
     float top = control.Top;
-    for (const Control* c = control.container; c != nullptr && c->key.id != ControlId::PIC_Tavolo;
-         c = c->container) {
-        if (!painted_on_surface(*c)) break;
+    for (const Control* c = control.container; c != nullptr; c = c->container) {
+        if (has_widget(master_, *c)) break;
         left += c->Left;
         top += c->Top;
     }
@@ -252,6 +267,13 @@ ControlWidgets::Shown ControlWidgets::wanted(const Control& control) const {
     Shown shown;
     shown.geometry = geometry_in_parent(control);
     shown.visible = control.exists && control.Visible;
+    if (shown.visible && on_layer(control)) {
+        // What lies on the table shows with it: not while the table is hidden, nor
+        // while it is collapsed under a screen.
+        const Control& table = master_.PIC_Tavolo;
+        shown.visible = table.exists && table.Visible &&
+                        !twips_.rect(table.Left, table.Top, table.Width, table.Height).isEmpty();
+    }
     shown.enabled = control.Enabled;
     shown.caption = QString::fromStdString(control.Caption);
     shown.picture = control.Picture;
@@ -465,8 +487,22 @@ void ControlWidgets::restack(QWidget* parent) {
     for (Mirror* child : children) child->widget->raise();
 }
 
+void ControlWidgets::restack_on_layer(const Mirror& mirror) {
+    const Mirror* next = nullptr;
+    for (const Mirror& other : mirrors_) {
+        if (&other == &mirror || other.widget == nullptr || other.widget->parentWidget() != layer_) continue;
+        if (other.shown.z > mirror.shown.z && (next == nullptr || other.shown.z < next->shown.z)) next = &other;
+    }
+    if (next == nullptr) {
+        mirror.widget->raise();
+    } else {
+        mirror.widget->stackUnder(next->widget);
+    }
+}
+
 void ControlWidgets::sync() {
     std::vector<QWidget*> to_restack;
+    std::vector<const Mirror*> on_layer;
     for (Mirror& mirror : mirrors_) {
         const Shown now = wanted(*mirror.control);
         // A control gets its widget the first time it is shown.
@@ -475,11 +511,22 @@ void ControlWidgets::sync() {
         if (now == mirror.shown) continue;
         const bool restacked = now.z != mirror.shown.z;
         apply(mirror, now);
-        if (restacked) to_restack.push_back(mirror.widget->parentWidget());
+        if (!restacked) continue;
+        if (mirror.widget->parentWidget() == layer_) {
+            on_layer.push_back(&mirror);
+        } else {
+            to_restack.push_back(mirror.widget->parentWidget());
+        }
     }
     std::sort(to_restack.begin(), to_restack.end());
     to_restack.erase(std::unique(to_restack.begin(), to_restack.end()), to_restack.end());
     for (QWidget* parent : to_restack) restack(parent);
+    // On the layer the screens lie among the table's widgets: each widget that moved
+    // in the data's stack is put back beside its neighbours there, the frontmost
+    // first, so that each one's neighbour in front already stands in its place.
+    std::sort(on_layer.begin(), on_layer.end(),
+              [](const Mirror* a, const Mirror* b) { return a->shown.z > b->shown.z; });
+    for (const Mirror* mirror : on_layer) restack_on_layer(*mirror);
 }
 
 }  // namespace tavolora::table::qt

@@ -1,11 +1,12 @@
 // The card table's own controls with the real mouse: the look-overs started and
 // ended on their controls (the table put back exactly as it was), the panels opened,
-// dragged by their handles, closed and opened again, the captured-cards viewer page
-// by page, the strip closed and opened, the pointers, and a match left from the
-// window while its cards fly. The panels and the strip take their clicks through the
-// window, where Qt finds what lies on top. With TAVOLORA_SCREENSHOTS set to a folder,
-// each look-over and panel is saved there (TAVOLORA_WINDOW_SIZE, "1600x1000", sets
-// the window's size).
+// dragged by their handles, closed and opened again, over the main menu too at the
+// end of a match, the captured-cards viewer page by page, the strip closed and
+// opened, the pointers, the keyboard after the continue button, the declarations'
+// list, and a match left from the window while its cards fly. The panels and the
+// strip take their clicks through the window, where Qt finds what lies on top. With
+// TAVOLORA_SCREENSHOTS set to a folder, each look-over and panel is saved there
+// (TAVOLORA_WINDOW_SIZE, "1600x1000", sets the window's size).
 
 #include <QApplication>
 #include <QDir>
@@ -33,6 +34,7 @@ using namespace tavolora;
 using table::Control;
 using table::ControlId;
 using table::ControlKey;
+using table::Screen;
 using testing::click;
 using testing::click_through_window;
 using testing::in_window;
@@ -274,6 +276,60 @@ private slots:
         QVERIFY(t.stack_of(scores).last() != scores);
         testing::window_move(t.window, in_window(scores, QPoint(scores->width() / 2, scores->height() - 4)));
         QCOMPARE(t.stack_of(scores).last(), scores);
+    }
+
+    void thePanelsOpenedAtTheEndOfAMatchStandOverTheMainMenu() {
+        Table t;
+        t.start(1, 2);
+        // The match ends: the end panel shows, and the main menu comes back over the
+        // table.
+        t.program.waits.at_boundary([&t] { t.program.engine.Fine_Partita(); });
+
+        QVERIFY(t.shown(Screen::F_011_Menu));
+        QWidget* menu = t.menu();
+        QVERIFY(t.stack_of(menu).last() == menu);
+        const struct {
+            ControlId opener, panel, handle, close;
+            const char* shot;
+        } panels[] = {
+            {ControlId::CMD_PIC_Fine_Partita_Visualizza_Punteggi, ControlId::PIC_51_Monitor,
+             ControlId::CMD_Muovi_PIC_051_Monitor, ControlId::CMD_Chiudi_PIC_051_Monitor, "end-scores-over-menu"},
+            {ControlId::ThemeButton2, ControlId::PIC_52_Monitor, ControlId::CMD_Muovi_PIC_052_Monitor,
+             ControlId::CMD_Chiudi_PIC_052_Monitor, "end-captured-cards-over-menu"},
+        };
+        int row = 0;
+        for (const auto& p : panels) {
+            click_through_window(t.widget({p.opener}));
+            QWidget* panel = t.widget({p.panel});
+            QVERIFY(panel->isVisible());
+            QCOMPARE(t.stack_of(menu).last(), panel);
+            // Its handle is brought onto the main menu, near its right edge, and its
+            // handle and close button take the mouse there.
+            QWidget* handle = t.widget({p.handle});
+            QWidget* close = t.widget({p.close});
+            const QPoint onto = QPoint(menu->geometry().right() - 20, menu->geometry().center().y() + 60 * row++) -
+                                handle->mapTo(&t.window.client_area(), QPoint(5, 5));
+            t.drag(handle, onto);
+            QVERIFY(menu->geometry().contains(handle->mapTo(&t.window.client_area(), handle->rect().center())));
+            QVERIFY2(on_top_at_its_middle(handle), p.shot);
+            QVERIFY2(on_top_at_its_middle(close), p.shot);
+            screenshot(t.window, QString::fromLatin1(p.shot));
+            t.drag(handle, QPoint(-10, -30));
+            click_through_window(close);
+            t.window.sync();
+            QVERIFY(!panel->isVisible());
+        }
+        // Opened again, each stands over the menu where it was left.
+        click_through_window(t.widget({ControlId::CMD_PIC_Fine_Partita_Visualizza_Punteggi}));
+        click_through_window(t.widget({ControlId::ThemeButton2}));
+        QCOMPARE(t.stack_of(menu).mid(t.stack_of(menu).size() - 2),
+                 (QList<QWidget*>{t.widget({ControlId::PIC_51_Monitor}), t.widget({ControlId::PIC_52_Monitor})}));
+        screenshot(t.window, QStringLiteral("end-panels-over-menu"));
+        // A screen opened afterwards stands over them in its turn (its icon may lie
+        // under the panels now: it is clicked where it is).
+        click(t.menu()->icon_bar().icon(5));
+        QVERIFY(t.shown(Screen::F_08_Crediti));
+        QCOMPARE(t.stack_of(menu).last(), t.window.screens().screen(Screen::F_08_Crediti));
     }
 
     void theViewerLeafsThroughAPileOneCardAtATime() {
