@@ -322,6 +322,11 @@ QWidget* ControlWidgets::create_own_control(controls::ControlClass kind, Control
         return args;
     };
     if (auto* button = qobject_cast<controls::ThemeButton*>(widget)) {
+        // A table's button takes the keyboard only from a click on it, and never
+        // passes it on: when the focused button is disabled or hidden the focus goes
+        // to no other button of the table, so the key pressed next reaches no button
+        // the person did not click ("Esci dalla partita" after "Prosegui").
+        button->setFocusPolicy(Qt::ClickFocus);
         // Clicks, the Space key's included, go through the dispatcher like the mouse's.
         QObject::connect(button, &controls::ThemeButton::Click, button,
                          [deliver] { deliver(InputEvent::Click); });

@@ -332,6 +332,40 @@ private slots:
         QCOMPARE(t.stack_of(menu).last(), t.window.screens().screen(Screen::F_08_Crediti));
     }
 
+    void aKeyPressedAfterTheContinueButtonNeverLeavesTheMatch() {
+        // The table waits for the player after every trick.
+        Table t([](storage::Tipo_Opzioni& o) {
+            testing::ProgramFolder::quick(o);
+            o.Animazioni(5) = 0;
+        });
+        t.start(1, 2);
+        t.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&t.window));
+        const auto waiting = [&t] {
+            return t.program.master.CMD_M_Continua.Enabled && t.program.waits.running_waits() > 0;
+        };
+        QWidget* leave = nullptr;
+        Script script;
+        script.step([&t] { return t.playable_card() != 0; }, [&t] { t.click_card(t.playable_card()); });
+        script.step(waiting, [&t] { click_through_window(t.widget({ControlId::CMD_M_Continua})); });
+        // "Prosegui" has disabled itself and play has come back to the human.
+        script.step([&t, waiting] { return !waiting() && t.playable_card() != 0; }, [&t, &leave] {
+            leave = t.widget({ControlId::CMD_M_Chiudi_Partita});
+            QVERIFY(!t.program.master.CMD_M_Continua.Enabled);
+            QVERIFY(QApplication::focusWidget() != leave);
+            for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) QTest::keyClick(t.window.windowHandle(), key);
+        });
+        script.run();
+        QTRY_VERIFY_WITH_TIMEOUT(script.done(), 20000);
+        t.window.sync();
+        // The match goes on: the table, the human's turn, no main menu.
+        QVERIFY(leave != nullptr);
+        QVERIFY(t.program.master.PIC_Tavolo.Visible);
+        QVERIFY(t.view().isVisible());
+        QVERIFY(!t.shown(Screen::F_011_Menu));
+        QVERIFY(t.playable_card() != 0);
+    }
+
     void theViewerLeafsThroughAPileOneCardAtATime() {
         Table t;
         t.start(1, 2);
