@@ -382,9 +382,15 @@ QWidget* ControlWidgets::create_standard(Mirror& mirror, QWidget* parent) {
             widget = frame;
             break;
         }
-        case ControlKind::ListBox:
-            widget = new Forwarding<QListWidget>(*this, key, twips_, parent);
+        case ControlKind::ListBox: {
+            auto* list = new Forwarding<QListWidget>(*this, key, twips_, parent);
+            // A list box of the window system: lines of one height, cut at the right
+            // rather than scrolled sideways.
+            list->setUniformItemSizes(true);
+            list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            widget = list;
             break;
+        }
         case ControlKind::ScrollBar: {
             auto* bar = new Forwarding<QScrollBar>(*this, key, twips_, parent);
             bar->setOrientation(Qt::Horizontal);
@@ -422,11 +428,28 @@ QWidget* ControlWidgets::create_standard(Mirror& mirror, QWidget* parent) {
     return widget;
 }
 
+namespace {
+// The height of a list box's line: its font's.
+int line_height(const QListWidget& list) { return list.fontMetrics().height(); }
+
+// A list box shows whole lines only, as the window system's do: its height is its
+// frame and as many whole lines as the height given holds (one at least).
+QRect whole_lines(const QListWidget& list, QRect geometry) {
+    const int frame = 2 * list.frameWidth();
+    const int line = line_height(list);
+    geometry.setHeight(frame + std::max(1, (geometry.height() - frame) / line) * line);
+    return geometry;
+}
+}  // namespace
+
 void ControlWidgets::apply(Mirror& mirror, const Shown& now) {
     QWidget* w = mirror.widget;
     const Shown& was = mirror.shown;
     const ControlKind kind = mirror.control->kind;
-    if (now.geometry != was.geometry) w->setGeometry(now.geometry);
+    if (now.geometry != was.geometry) {
+        auto* list = qobject_cast<QListWidget*>(w);
+        w->setGeometry(list != nullptr ? whole_lines(*list, now.geometry) : now.geometry);
+    }
     if (auto* own = qobject_cast<controls::ThemeButton*>(w)) {
         if (now.enabled != was.enabled) own->set_Enabled(now.enabled);
     } else if (now.enabled != was.enabled) {
@@ -451,6 +474,11 @@ void ControlWidgets::apply(Mirror& mirror, const Shown& now) {
         } else if (auto* list = qobject_cast<QListWidget*>(w)) {
             list->clear();
             list->addItems(now.items);
+            const int line = line_height(*list);
+            for (int i = 0; i < list->count(); ++i) {
+                QListWidgetItem* item = list->item(i);
+                item->setSizeHint(QSize(list->fontMetrics().horizontalAdvance(item->text()), line));
+            }
         } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
             edit->setText(now.caption);
         } else if (auto* label = qobject_cast<QLabel*>(w)) {

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QScreen>
+#include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QtTest>
@@ -364,6 +365,30 @@ private slots:
         QVERIFY(t.view().isVisible());
         QVERIFY(!t.shown(Screen::F_011_Menu));
         QVERIFY(t.playable_card() != 0);
+    }
+
+    void theDeclarationsListShowsWholeLines() {
+        Table t;
+        t.start(4, 2);
+        click_through_window(t.widget({ControlId::CMD_M_Briscola}));
+        table::Control& list = t.program.master.Lista_Evento_Speciale;
+        list.Clear();
+        for (int i = 1; i <= 12; ++i) list.AddItem("Anna ha accusato " + std::to_string(i) + " punti!");
+        auto* box = qobject_cast<QListWidget*>(t.widget({ControlId::Lista_Evento_Speciale}));
+        QVERIFY(box != nullptr && box->isVisible());
+        QCOMPARE(box->count(), 12);
+        // As a list box of the window system: its lines fill its inside exactly, the
+        // last one seen whole, and it keeps inside its frame.
+        const int line = box->visualItemRect(box->item(0)).height();
+        QVERIFY(line >= box->fontMetrics().height());
+        const int inside = box->viewport()->height();
+        QVERIFY(inside >= line);
+        QCOMPARE(inside % line, 0);
+        const QModelIndex last_seen = box->indexAt(QPoint(2, inside - 1));
+        QVERIFY(last_seen.isValid());
+        QCOMPARE(box->visualRect(last_seen).bottom(), inside - 1);
+        QVERIFY(box->geometry().bottom() < box->parentWidget()->height());
+        screenshot(t.window, QStringLiteral("declarations-whole-lines"));
     }
 
     void theViewerLeafsThroughAPileOneCardAtATime() {
