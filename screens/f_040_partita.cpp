@@ -319,13 +319,14 @@ void F_040_Partita::sync() {
                   {camicia_panel_, state_.FRM_Generali_Camicia},
                   {points_panel_, state_.FRM_Numero_Punteggio},
                   {games_panel_, state_.FRM_Numero_Partite}};
+    // Camicia's panel takes the general one's place when both are shown: the general
+    // one, wholly under it, is not shown, so that no click or key reaches its controls.
+    const bool general_covered = state_.FRM_Generali_Camicia.Visible;
     for (const auto& p : panels) {
         const QPoint at(t.x(p.frame.Left), t.y(p.frame.Top));
         if (p.panel->pos() != at) p.panel->move(at);
-        show_visible(p.panel, p.frame.Visible);
+        show_visible(p.panel, p.frame.Visible && !(p.panel == general_ && general_covered));
     }
-    // Camicia's panel covers the general one when both are shown.
-    camicia_panel_->raise();
 
     show_text(mode_, state_.LBL_Modalita.Caption);
     for (const auto& [i, arrow] : arrows_) {

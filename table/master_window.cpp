@@ -220,15 +220,31 @@ void MasterWindow::build_scores_panel() {
 }
 
 void MasterWindow::build_captured_panel() {
+    // The seat buttons stand in their captioned frame below the title band, so that
+    // the band's handle and close button take their clicks and the panel's title and
+    // the frame's caption both read whole; the card frame comes below them, and the
+    // panel is as much taller as the frame's caption takes.
+    constexpr float kTitleBand = 300;     // the panels' title band, 20 pixels
+    constexpr float kMargin = 120;
+    constexpr float kButtonsTop = kTitleBand + 60;
+    constexpr float kButtonsHeight = 1050;  // the caption's line, two rows of buttons
+    constexpr float kCardsTop = kButtonsTop + kButtonsHeight + 60;
+    constexpr float kCardsHeight = 2655;
+    constexpr float kWidth = 4815;
     add_floating_panel({PIC_52_Monitor, ControlId::PIC_52_Monitor, "Visualizzazione delle carte prese", 120,
-                        2520, 4815, 3735, CMD_Chiudi_PIC_052_Monitor, ControlId::CMD_Chiudi_PIC_052_Monitor,
-                        CMD_Muovi_PIC_052_Monitor, ControlId::CMD_Muovi_PIC_052_Monitor});
+                        2520, kWidth, kCardsTop + kCardsHeight + kMargin, CMD_Chiudi_PIC_052_Monitor,
+                        ControlId::CMD_Chiudi_PIC_052_Monitor, CMD_Muovi_PIC_052_Monitor,
+                        ControlId::CMD_Muovi_PIC_052_Monitor});
 
+    // The frame is as wide as the panel less a narrow margin, so that the buttons
+    // stand 120 and 2520 from the panel's left edge with their gap of 225 between.
+    constexpr float kButtonsLeft = 60;
     add(FRM_Pulsanti_Prese, ControlId::FRM_Pulsanti_Prese, ControlKind::Frame, &PIC_52_Monitor);
-    place(FRM_Pulsanti_Prese, 0, 0, 4815, 975);
+    place(FRM_Pulsanti_Prese, kButtonsLeft, kButtonsTop, kWidth - 2 * kButtonsLeft, kButtonsHeight);
     add(Visualizza_Prese, ControlId::Visualizza_Prese);
-    const float lefts[] = {120, 120, 2520, 2520};
-    const float tops[] = {320, 660, 320, 660};
+    // In the frame: two rows of two, under the caption's line.
+    const float lefts[] = {60, 60, 2460, 2460};
+    const float tops[] = {300, 640, 300, 640};
     for (int row = 0; row < 4; ++row) {
         Control& button = Visualizza_Prese(kSeatRows[row]);
         button.Visible = true;
@@ -236,7 +252,7 @@ void MasterWindow::build_captured_panel() {
     }
 
     add(FRM_CartePrese, ControlId::FRM_CartePrese, ControlKind::Frame, &PIC_52_Monitor);
-    place(FRM_CartePrese, 120, 975, 4100, 2655);
+    place(FRM_CartePrese, kMargin, kCardsTop, 4100, kCardsHeight);
     add(IMG_Prese, ControlId::IMG_Prese);
     for (int k = 0; k <= 3; ++k) {
         Control& slot = IMG_Prese(k);
@@ -257,7 +273,10 @@ void MasterWindow::build_captured_panel() {
 }
 
 void MasterWindow::build_declarations_panel() {
-    add_floating_panel({PIC_Riepilogo_Accusi, ControlId::PIC_Riepilogo_Accusi, "", 120, 6240, 4815, 2055,
+    // Just below the captured-cards panel, as they first stand, so that neither
+    // covers the other's title band.
+    const float top = PIC_52_Monitor.Top + PIC_52_Monitor.Height - 15;
+    add_floating_panel({PIC_Riepilogo_Accusi, ControlId::PIC_Riepilogo_Accusi, "", 120, top, 4815, 2055,
                         CMD_Chiudi_PIC_Riepilogo_Accusi, ControlId::CMD_Chiudi_PIC_Riepilogo_Accusi,
                         CMD_Muovi_PIC_Riepilogo_Accusi, ControlId::CMD_Muovi_PIC_Riepilogo_Accusi});
     add(FRM_Riepilogo_Accusi_Inside, ControlId::FRM_Riepilogo_Accusi_Inside, ControlKind::Frame,

@@ -11,6 +11,8 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <cmath>
@@ -209,13 +211,20 @@ controls::PropertyBag stored_values(const Control& control) {
 
 }  // namespace
 
-ControlWidgets::ControlWidgets(MasterWindow& master, InputDispatcher& input, QWidget* surface,
+namespace {
+// Whether a control of the table is shown by a widget of its own: not the surface,
+// not a picture painted on it, not a timer or a menu item.
+bool has_widget(const MasterWindow& master, const Control& control) {
+    if (&control == &master.PIC_Tavolo || painted_on_surface(control)) return false;
+    return control.kind != ControlKind::Timer && control.kind != ControlKind::MenuItem;
+}
+}  // namespace
+
+ControlWidgets::ControlWidgets(MasterWindow& master, InputDispatcher& input, QWidget* layer,
                                PictureCache& pictures, Twips twips, controls::ControlHost& host)
-    : master_(master), input_(input), surface_(surface), pictures_(pictures), twips_(twips), host_(host) {
+    : master_(master), input_(input), layer_(layer), pictures_(pictures), twips_(twips), host_(host) {
     master_.for_each([this](Control& control) {
-        if (&control == &master_.PIC_Tavolo || painted_on_surface(control)) return;
-        if (control.kind == ControlKind::Timer || control.kind == ControlKind::MenuItem) return;
-        mirrors_.push_back(Mirror{&control, nullptr, {}, {}});
+        if (has_widget(master_, control)) mirrors_.push_back(Mirror{&control, nullptr, {}, {}});
     });
 }
 
@@ -241,21 +250,29 @@ QWidget* ControlWidgets::widget(ControlKey key) const {
 QWidget* ControlWidgets::parent_widget(const Control& control) {
     // The nearest container with a widget of its own; pictures on the surface (the
     // table background holding the signal word) have none, so their content goes
-    // on the surface.
+    // on the layer with the table's other controls.
     for (const Control* c = control.container; c != nullptr; c = c->container) {
-        if (c == &master_.PIC_Tavolo) return surface_;
+        if (c == &master_.PIC_Tavolo) return layer_;
         if (Mirror* mirror = mirror_of(c))
             return mirror->widget != nullptr ? mirror->widget : create(*mirror);
     }
-    return surface_;
+    return layer_;
+}
+
+bool ControlWidgets::on_layer(const Control& control) const {
+    for (const Control* c = control.container; c != nullptr; c = c->container) {
+        if (c == &master_.PIC_Tavolo) return true;
+        if (has_widget(master_, *c)) return false;
+    }
+    return true;
 }
 
 QRect ControlWidgets::geometry_in_parent(const Control& control) const {
+    // Inside the pictures that hold it and, on the layer, inside the table's place.
     float left = control.Left;
     float top = control.Top;
-    for (const Control* c = control.container; c != nullptr && c->key.id != ControlId::PIC_Tavolo;
-         c = c->container) {
-        if (!painted_on_surface(*c)) break;
+    for (const Control* c = control.container; c != nullptr; c = c->container) {
+        if (has_widget(master_, *c)) break;
         left += c->Left;
         top += c->Top;
     }
@@ -266,6 +283,13 @@ ControlWidgets::Shown ControlWidgets::wanted(const Control& control) const {
     Shown shown;
     shown.geometry = geometry_in_parent(control);
     shown.visible = control.exists && control.Visible;
+    if (shown.visible && on_layer(control)) {
+        // What lies on the table shows with it: not while the table is hidden, nor
+        // while it is collapsed under a screen.
+        const Control& table = master_.PIC_Tavolo;
+        shown.visible = table.exists && table.Visible &&
+                        !twips_.rect(table.Left, table.Top, table.Width, table.Height).isEmpty();
+    }
     shown.enabled = control.Enabled;
     shown.caption = QString::fromStdString(control.Caption);
     shown.picture = control.Picture;
@@ -316,6 +340,11 @@ QWidget* ControlWidgets::create_own_control(controls::ControlClass kind, Control
         return args;
     };
     if (auto* button = qobject_cast<controls::ThemeButton*>(widget)) {
+        // A table's button takes the keyboard only from a click on it, and never
+        // passes it on: when the focused button is disabled or hidden the focus goes
+        // to no other button of the table, so the key pressed next reaches no button
+        // the person did not click ("Esci dalla partita" after "Prosegui").
+        button->setFocusPolicy(Qt::ClickFocus);
         // Clicks, the Space key's included, go through the dispatcher like the mouse's.
         QObject::connect(button, &controls::ThemeButton::Click, button,
                          [deliver] { deliver(InputEvent::Click); });
@@ -372,12 +401,12 @@ QWidget* ControlWidgets::create_standard(Mirror& mirror, QWidget* parent) {
             break;
         }
         case ControlKind::ListBox: {
-            // A line wider than the list (a long name that made a sweep or a
-            // declaration) goes on in the lines below it, never out of sight.
+            // A list box of the window system: lines of one height, never scrolled
+            // sideways. An entry wider than the list (a long name that made a sweep
+            // or a declaration) goes on in the lines below it, never out of sight.
             auto* list = new Forwarding<QListWidget>(*this, key, twips_, parent);
             list->setWordWrap(true);
             list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-            list->setResizeMode(QListView::Adjust);
             widget = list;
             break;
         }
@@ -418,11 +447,55 @@ QWidget* ControlWidgets::create_standard(Mirror& mirror, QWidget* parent) {
     return widget;
 }
 
+namespace {
+// The height of a list box's line: its font's.
+int line_height(const QListWidget& list) { return list.fontMetrics().height(); }
+
+// A list box shows whole lines only, as the window system's do: its height is its
+// frame and as many whole lines as the height given holds (one at least).
+QRect whole_lines(const QListWidget& list, QRect geometry) {
+    const int frame = 2 * list.frameWidth();
+    const int line = line_height(list);
+    geometry.setHeight(frame + std::max(1, (geometry.height() - frame) / line) * line);
+    return geometry;
+}
+
+// Each entry takes as many whole lines as its text needs at the list's width, so
+// that the lines of a wrapped entry keep the list's steps.
+void size_entries(QListWidget& list) {
+    const int line = line_height(list);
+    // The room the item's painter leaves for its text: the width less its margins.
+    const int margin = list.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &list) + 1;
+    const int width = std::max(1, list.width() - 2 * list.frameWidth() - 2 * margin);
+    for (int i = 0; i < list.count(); ++i) {
+        QListWidgetItem* item = list.item(i);
+        // Broken as the item's painter breaks it: at words, inside a word too long.
+        QTextLayout layout(item->text(), list.font());
+        QTextOption option;
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        layout.setTextOption(option);
+        int lines = 0;
+        layout.beginLayout();
+        for (QTextLine text = layout.createLine(); text.isValid(); text = layout.createLine()) {
+            text.setLineWidth(width);
+            ++lines;
+        }
+        layout.endLayout();
+        lines = std::max(1, lines);
+        item->setSizeHint(QSize(list.width() - 2 * list.frameWidth(), lines * line));
+    }
+}
+}  // namespace
+
 void ControlWidgets::apply(Mirror& mirror, const Shown& now) {
     QWidget* w = mirror.widget;
     const Shown& was = mirror.shown;
     const ControlKind kind = mirror.control->kind;
-    if (now.geometry != was.geometry) w->setGeometry(now.geometry);
+    if (now.geometry != was.geometry) {
+        auto* list = qobject_cast<QListWidget*>(w);
+        w->setGeometry(list != nullptr ? whole_lines(*list, now.geometry) : now.geometry);
+        if (list != nullptr && now.items == was.items) size_entries(*list);
+    }
     if (auto* own = qobject_cast<controls::ThemeButton*>(w)) {
         if (now.enabled != was.enabled) own->set_Enabled(now.enabled);
     } else if (now.enabled != was.enabled) {
@@ -449,6 +522,7 @@ void ControlWidgets::apply(Mirror& mirror, const Shown& now) {
         } else if (auto* list = qobject_cast<QListWidget*>(w)) {
             list->clear();
             list->addItems(now.items);
+            size_entries(*list);
         } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
             edit->setText(now.caption);
         } else if (auto* label = qobject_cast<QLabel*>(w)) {
@@ -501,8 +575,22 @@ void ControlWidgets::restack(QWidget* parent) {
     for (Mirror* child : children) child->widget->raise();
 }
 
+void ControlWidgets::restack_on_layer(const Mirror& mirror) {
+    const Mirror* next = nullptr;
+    for (const Mirror& other : mirrors_) {
+        if (&other == &mirror || other.widget == nullptr || other.widget->parentWidget() != layer_) continue;
+        if (other.shown.z > mirror.shown.z && (next == nullptr || other.shown.z < next->shown.z)) next = &other;
+    }
+    if (next == nullptr) {
+        mirror.widget->raise();
+    } else {
+        mirror.widget->stackUnder(next->widget);
+    }
+}
+
 void ControlWidgets::sync() {
     std::vector<QWidget*> to_restack;
+    std::vector<const Mirror*> on_layer;
     for (Mirror& mirror : mirrors_) {
         const Shown now = wanted(*mirror.control);
         // A control gets its widget the first time it is shown.
@@ -511,11 +599,22 @@ void ControlWidgets::sync() {
         if (now == mirror.shown) continue;
         const bool restacked = now.z != mirror.shown.z;
         apply(mirror, now);
-        if (restacked) to_restack.push_back(mirror.widget->parentWidget());
+        if (!restacked) continue;
+        if (mirror.widget->parentWidget() == layer_) {
+            on_layer.push_back(&mirror);
+        } else {
+            to_restack.push_back(mirror.widget->parentWidget());
+        }
     }
     std::sort(to_restack.begin(), to_restack.end());
     to_restack.erase(std::unique(to_restack.begin(), to_restack.end()), to_restack.end());
     for (QWidget* parent : to_restack) restack(parent);
+    // On the layer the screens lie among the table's widgets: each widget that moved
+    // in the data's stack is put back beside its neighbours there, the frontmost
+    // first, so that each one's neighbour in front already stands in its place.
+    std::sort(on_layer.begin(), on_layer.end(),
+              [](const Mirror* a, const Mirror* b) { return a->shown.z > b->shown.z; });
+    for (const Mirror* mirror : on_layer) restack_on_layer(*mirror);
 }
 
 }  // namespace tavolora::table::qt

@@ -5,6 +5,13 @@
 // The buttons, the floating panels and the button strip are the program's own
 // controls, made through their factory; the standard controls are plain Qt widgets.
 // All of them only show the data and pass their events on to the input dispatcher.
+//
+// The controls that lie straight on the table (the panels, the strip, the overlays)
+// stand in the window's client area beside the screens, over the table, rather than
+// inside the table's own widget: stacked among themselves as the table data stacks
+// them, and a control the data brings to the front of the table comes to the front
+// of the screens too, so that a panel the person opens over the main menu shows
+// whole. A screen shown afterwards stands in front of it in its turn.
 
 #include <QFont>
 #include <QRect>
@@ -56,9 +63,10 @@ QCursor pointer_of(int mouse_pointer, const std::string& mouse_icon, PictureCach
 
 class ControlWidgets {
 public:
-    // The widgets of the controls of `master`'s table, on `surface`; their events go
-    // to `input`.
-    ControlWidgets(MasterWindow& master, InputDispatcher& input, QWidget* surface, PictureCache& pictures,
+    // The widgets of the controls of `master`'s table; those that lie straight on the
+    // table are children of `layer`, the parent of the table's own widget. Their
+    // events go to `input`.
+    ControlWidgets(MasterWindow& master, InputDispatcher& input, QWidget* layer, PictureCache& pictures,
                    Twips twips, controls::ControlHost& host);
     ControlWidgets(const ControlWidgets&) = delete;
     ControlWidgets& operator=(const ControlWidgets&) = delete;
@@ -104,6 +112,9 @@ private:
 
     Shown wanted(const Control& control) const;
     QWidget* parent_widget(const Control& control);
+    // Whether the control's widget stands on the layer: no container of it has a
+    // widget of its own.
+    bool on_layer(const Control& control) const;
     QRect geometry_in_parent(const Control& control) const;
     Mirror* mirror_of(const Control* control);
     QWidget* create(Mirror& mirror);
@@ -115,10 +126,13 @@ private:
     // A player's name, whole in its widget where a smaller font lets it be.
     void show_name(Mirror& mirror, const Shown& now);
     void restack(QWidget* parent);
+    // Puts a widget of the layer directly under the table's widget that the data
+    // stacks next in front of it, or in front of everything when none is.
+    void restack_on_layer(const Mirror& mirror);
 
     MasterWindow& master_;
     InputDispatcher& input_;
-    QWidget* surface_;
+    QWidget* layer_;
     PictureCache& pictures_;
     Twips twips_;
     controls::ControlHost& host_;

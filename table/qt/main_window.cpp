@@ -127,11 +127,25 @@ void F_01_Master::sync_menu() {
 }
 
 void F_01_Master::sync() {
-    const QString title = QString::fromStdString(master_.form.Caption);
-    if (windowTitle() != title) setWindowTitle(title);
-    sync_menu();
-    table_->sync();
-    screens_->sync();
+    // A control this sync shows may take the mouse at once, when the pointer lies
+    // where it appears, and its handler asks for a sync: that one runs once this one
+    // is done, so that every sync stacks the table's controls first and the screens
+    // shown after them on top, never a part of one inside the other.
+    if (syncing_) {
+        sync_again_ = true;
+        return;
+    }
+    syncing_ = true;
+    for (int pass = 0; pass < 2; ++pass) {
+        sync_again_ = false;
+        const QString title = QString::fromStdString(master_.form.Caption);
+        if (windowTitle() != title) setWindowTitle(title);
+        sync_menu();
+        table_->sync();
+        screens_->sync();
+        if (!sync_again_) break;
+    }
+    syncing_ = false;
 }
 
 void F_01_Master::keep_within_largest_side() {

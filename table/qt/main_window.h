@@ -100,6 +100,9 @@ private:
     std::unique_ptr<screens::ScreenHost> screens_;
     std::vector<MenuItem> menu_;
     bool size_report_pending_ = false;
+    // A sync is running; another was asked for meanwhile.
+    bool syncing_ = false;
+    bool sync_again_ = false;
     QMetaObject::Connection about_to_block_;
 };
 

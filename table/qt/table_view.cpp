@@ -53,7 +53,7 @@ TableView::TableView(MasterWindow& master, InputDispatcher& input, Twips twips, 
       master_(master),
       input_(input),
       twips_(twips),
-      widgets_(master, input, this, pictures_, twips_, host) {
+      widgets_(master, input, parent != nullptr ? parent : this, pictures_, twips_, host) {
     setObjectName(QStringLiteral("PIC_Tavolo"));
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);

@@ -2,9 +2,10 @@
 
 // The card table surface PIC_Tavolo on screen. It paints the pictures that lie on
 // the table (the background, the card pictures and the flying copies) in their
-// stacking order, repainting only what changed since the last frame, hosts the
-// widgets of the other controls, and turns mouse events into events of the
-// controls under the pointer, for the input dispatcher.
+// stacking order, repainting only what changed since the last frame, mirrors the
+// other controls as widgets (which stand over it in its parent, the window's client
+// area, beside the screens), and turns mouse events into events of the controls
+// under the pointer, for the input dispatcher.
 
 #include <QWidget>
 
@@ -29,7 +30,8 @@ class TableView : public QWidget {
     Q_OBJECT
 
 public:
-    // The view of `master`'s table at `twips` to a pixel; its mouse events go to `input`.
+    // The view of `master`'s table at `twips` to a pixel, in `parent`, which also
+    // holds the widgets of the table's controls; its mouse events go to `input`.
     TableView(MasterWindow& master, InputDispatcher& input, Twips twips, controls::ControlHost& host,
               QWidget* parent);
 

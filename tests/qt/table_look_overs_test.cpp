@@ -1,12 +1,18 @@
 // The card table's own controls with the real mouse: the look-overs started and
 // ended on their controls (the table put back exactly as it was), the panels opened,
-// dragged by their handles, closed and opened again, the captured-cards viewer page
-// by page, the strip closed and opened, the pointers, and a match left from the
-// window while its cards fly. With TAVOLORA_SCREENSHOTS set to a folder, each
-// look-over and panel is saved there.
+// dragged by their handles, closed and opened again, over the main menu too at the
+// end of a match, the captured-cards viewer page by page, the strip closed and
+// opened, the pointers, the keyboard after the continue button, the declarations'
+// list, and a match left from the window while its cards fly. The panels and the
+// strip take their clicks through the window, where Qt finds what lies on top. With
+// TAVOLORA_SCREENSHOTS set to a folder, each look-over and panel is saved there
+// (TAVOLORA_WINDOW_SIZE, "1600x1000", sets the window's size).
 
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
+#include <QScreen>
+#include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QtTest>
@@ -20,6 +26,7 @@
 #include "table/qt/table_view.h"
 #include "table/table_positions.h"
 #include "tests/qt/running_program.h"
+#include "tests/qt/window_clicks.h"
 #include "tests/support/table_snapshot.h"
 
 namespace {
@@ -28,10 +35,23 @@ using namespace tavolora;
 using table::Control;
 using table::ControlId;
 using table::ControlKey;
+using table::Screen;
 using testing::click;
-using testing::screenshot;
+using testing::click_through_window;
+using testing::in_window;
+using testing::on_top_at_its_middle;
 using testing::seen;
 
+// The window as the tests save it and, under a real X server, the whole screen as the
+// server shows it.
+void screenshot(QWidget& window, const QString& name) {
+    testing::screenshot(window, name);
+    const QByteArray folder = qgetenv("TAVOLORA_SCREENSHOTS");
+    if (folder.isEmpty() || QGuiApplication::platformName() != QLatin1String("xcb")) return;
+    QTest::qWait(100);
+    window.screen()->grabWindow(0).save(
+        QDir(QString::fromLocal8Bit(folder)).filePath(name + QStringLiteral("-screen.png")));
+}
 
 // Steps that wait for the table to be ready for them, then act. The table runs its
 // waits inside the player's clicks: the steps are taken from a timer, each in a
@@ -66,7 +86,7 @@ private:
 class Table : public testing::RunningProgram {
 public:
     explicit Table(const testing::ProgramFolder::Tune& tune = testing::ProgramFolder::quick)
-        : RunningProgram(QSize(1024, 768), true, tune) {}
+        : RunningProgram(testing::window_size_from_environment(QSize(1024, 768)), true, tune) {}
 
     // A single-hand match of `game`, started as "Gioca!" starts it; returns when the
     // human is to play.
@@ -124,6 +144,23 @@ public:
     }
     // The mouse leaves a button for an empty place of the table.
     void move_away() { QTest::mouseMove(&view(), empty_place()); }
+    // The widgets beside `widget`, `widget` among them, bottom first.
+    QList<QWidget*> stack_of(QWidget* widget) {
+        window.sync();
+        return widget->parentWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    }
+    // Drags `handle` by `by` through the window, pressing it at `grip`, with a stop
+    // half way: the point pressed stays under the mouse all along.
+    void drag(QWidget* handle, QPoint by, Qt::MouseButton button = Qt::LeftButton, QPoint grip = QPoint(5, 5)) {
+        const QPoint from = in_window(handle, grip);
+        testing::window_press(window, from, button);
+        testing::window_move(window, from + by / 2);
+        QCOMPARE(in_window(handle, grip), from + by / 2);
+        testing::window_move(window, from + by);
+        testing::window_release(window, from + by, button);
+        window.sync();
+        QCOMPARE(in_window(handle, grip), from + by);
+    }
 };
 
 }  // namespace
@@ -208,42 +245,150 @@ private slots:
              ControlId::CMD_Chiudi_PIC_Riepilogo_Accusi, "panel-declarations"},
         };
         for (const auto& p : panels) {
-            click(t.widget({p.opener}));
+            click_through_window(t.widget({p.opener}));
             QWidget* panel = t.widget({p.panel});
             QVERIFY(panel != nullptr && panel->isVisible());
             screenshot(t.window, QString::fromLatin1(p.shot));
-            // Dragged by its handle, also with the right button: the point pressed
-            // stays under the mouse.
+            // The handle and the close button lie on top in the panel's title band.
             QWidget* handle = t.widget({p.handle});
-            QVERIFY(handle->isVisible());
+            QWidget* close = t.widget({p.close});
+            QVERIFY2(on_top_at_its_middle(handle), p.shot);
+            QVERIFY2(on_top_at_its_middle(close), p.shot);
             QCOMPARE(handle->toolTip(), QStringLiteral("Tieni premuto per spostare"));
             QCOMPARE(handle->cursor().shape(), Qt::SizeAllCursor);
+            // Dragged by its handle, also with the right button.
             const QPoint start = panel->pos();
-            const Qt::MouseButton button = p.panel == ControlId::PIC_52_Monitor ? Qt::RightButton : Qt::LeftButton;
-            QTest::mousePress(handle, button, {}, QPoint(5, 5));
-            QTest::mouseMove(handle, QPoint(5 + 40, 5 + 30));
-            QTest::mouseMove(handle, QPoint(5 + 60, 5 + 20));  // the handle has moved 40, 30 since
-            // Released where the last move left the mouse: the point pressed.
-            QTest::mouseRelease(handle, button, {}, QPoint(5, 5));
-            t.window.sync();
+            t.drag(handle, QPoint(100, 50), p.panel == ControlId::PIC_52_Monitor ? Qt::RightButton : Qt::LeftButton);
             QCOMPARE(panel->pos(), start + QPoint(100, 50));
+            screenshot(t.window, QString::fromLatin1(p.shot) + QStringLiteral("-dragged"));
             // Closed, and opened again where it was left.
-            QWidget* close = t.widget({p.close});
             QCOMPARE(close->toolTip(), QStringLiteral("Chiudi questa finestra"));
-            click(close);
+            click_through_window(close);
             t.window.sync();
             QVERIFY(!panel->isVisible());
-            click(t.widget({p.opener}));
+            screenshot(t.window, QString::fromLatin1(p.shot) + QStringLiteral("-closed"));
+            click_through_window(t.widget({p.opener}));
             t.window.sync();
             QVERIFY(panel->isVisible());
             QCOMPARE(panel->pos(), start + QPoint(100, 50));
         }
-        // A move over a panel brings it to the front of the others.
+        // A move over a panel's own surface brings it to the front of the others.
         QWidget* scores = t.widget({ControlId::PIC_51_Monitor});
-        QTest::mouseMove(scores, QPoint(scores->width() / 2, scores->height() - 4));
+        QVERIFY(t.stack_of(scores).last() != scores);
+        testing::window_move(t.window, in_window(scores, QPoint(scores->width() / 2, scores->height() - 4)));
+        QCOMPARE(t.stack_of(scores).last(), scores);
+    }
+
+    void thePanelsOpenedAtTheEndOfAMatchStandOverTheMainMenu() {
+        Table t;
+        t.start(1, 2);
+        // The match ends: the end panel shows, and the main menu comes back over the
+        // table.
+        t.program.waits.at_boundary([&t] { t.program.engine.Fine_Partita(); });
+
+        QVERIFY(t.shown(Screen::F_011_Menu));
+        QWidget* menu = t.menu();
+        QVERIFY(t.stack_of(menu).last() == menu);
+        const struct {
+            ControlId opener, panel, handle, close;
+            const char* shot;
+        } panels[] = {
+            {ControlId::CMD_PIC_Fine_Partita_Visualizza_Punteggi, ControlId::PIC_51_Monitor,
+             ControlId::CMD_Muovi_PIC_051_Monitor, ControlId::CMD_Chiudi_PIC_051_Monitor, "end-scores-over-menu"},
+            {ControlId::ThemeButton2, ControlId::PIC_52_Monitor, ControlId::CMD_Muovi_PIC_052_Monitor,
+             ControlId::CMD_Chiudi_PIC_052_Monitor, "end-captured-cards-over-menu"},
+        };
+        int row = 0;
+        for (const auto& p : panels) {
+            click_through_window(t.widget({p.opener}));
+            QWidget* panel = t.widget({p.panel});
+            QVERIFY(panel->isVisible());
+            QCOMPARE(t.stack_of(menu).last(), panel);
+            // Its handle is brought onto the main menu, near its right edge, and its
+            // handle and close button take the mouse there.
+            QWidget* handle = t.widget({p.handle});
+            QWidget* close = t.widget({p.close});
+            const QPoint onto = QPoint(menu->geometry().right() - 20, menu->geometry().center().y() + 60 * row++) -
+                                handle->mapTo(&t.window.client_area(), QPoint(5, 5));
+            t.drag(handle, onto);
+            QVERIFY(menu->geometry().contains(handle->mapTo(&t.window.client_area(), handle->rect().center())));
+            QVERIFY2(on_top_at_its_middle(handle), p.shot);
+            QVERIFY2(on_top_at_its_middle(close), p.shot);
+            screenshot(t.window, QString::fromLatin1(p.shot));
+            t.drag(handle, QPoint(-10, -30));
+            click_through_window(close);
+            t.window.sync();
+            QVERIFY(!panel->isVisible());
+        }
+        // Opened again, each stands over the menu where it was left.
+        click_through_window(t.widget({ControlId::CMD_PIC_Fine_Partita_Visualizza_Punteggi}));
+        click_through_window(t.widget({ControlId::ThemeButton2}));
+        QCOMPARE(t.stack_of(menu).mid(t.stack_of(menu).size() - 2),
+                 (QList<QWidget*>{t.widget({ControlId::PIC_51_Monitor}), t.widget({ControlId::PIC_52_Monitor})}));
+        screenshot(t.window, QStringLiteral("end-panels-over-menu"));
+        // A screen opened afterwards stands over them in its turn (its icon may lie
+        // under the panels now: it is clicked where it is).
+        click(t.menu()->icon_bar().icon(5));
+        QVERIFY(t.shown(Screen::F_08_Crediti));
+        QCOMPARE(t.stack_of(menu).last(), t.window.screens().screen(Screen::F_08_Crediti));
+    }
+
+    void aKeyPressedAfterTheContinueButtonNeverLeavesTheMatch() {
+        // The table waits for the player after every trick.
+        Table t([](storage::Tipo_Opzioni& o) {
+            testing::ProgramFolder::quick(o);
+            o.Animazioni(5) = 0;
+        });
+        t.start(1, 2);
+        t.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&t.window));
+        const auto waiting = [&t] {
+            return t.program.master.CMD_M_Continua.Enabled && t.program.waits.running_waits() > 0;
+        };
+        QWidget* leave = nullptr;
+        Script script;
+        script.step([&t] { return t.playable_card() != 0; }, [&t] { t.click_card(t.playable_card()); });
+        script.step(waiting, [&t] { click_through_window(t.widget({ControlId::CMD_M_Continua})); });
+        // "Prosegui" has disabled itself and play has come back to the human.
+        script.step([&t, waiting] { return !waiting() && t.playable_card() != 0; }, [&t, &leave] {
+            leave = t.widget({ControlId::CMD_M_Chiudi_Partita});
+            QVERIFY(!t.program.master.CMD_M_Continua.Enabled);
+            QVERIFY(QApplication::focusWidget() != leave);
+            for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) QTest::keyClick(t.window.windowHandle(), key);
+        });
+        script.run();
+        QTRY_VERIFY_WITH_TIMEOUT(script.done(), 20000);
         t.window.sync();
-        const QList<QWidget*> stack = t.view().findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
-        QCOMPARE(stack.last(), scores);
+        // The match goes on: the table, the human's turn, no main menu.
+        QVERIFY(leave != nullptr);
+        QVERIFY(t.program.master.PIC_Tavolo.Visible);
+        QVERIFY(t.view().isVisible());
+        QVERIFY(!t.shown(Screen::F_011_Menu));
+        QVERIFY(t.playable_card() != 0);
+    }
+
+    void theDeclarationsListShowsWholeLines() {
+        Table t;
+        t.start(4, 2);
+        click_through_window(t.widget({ControlId::CMD_M_Briscola}));
+        table::Control& list = t.program.master.Lista_Evento_Speciale;
+        list.Clear();
+        for (int i = 1; i <= 12; ++i) list.AddItem("Anna ha accusato " + std::to_string(i) + " punti!");
+        auto* box = qobject_cast<QListWidget*>(t.widget({ControlId::Lista_Evento_Speciale}));
+        QVERIFY(box != nullptr && box->isVisible());
+        QCOMPARE(box->count(), 12);
+        // As a list box of the window system: its lines fill its inside exactly, the
+        // last one seen whole, and it keeps inside its frame.
+        const int line = box->visualItemRect(box->item(0)).height();
+        QVERIFY(line >= box->fontMetrics().height());
+        const int inside = box->viewport()->height();
+        QVERIFY(inside >= line);
+        QCOMPARE(inside % line, 0);
+        const QModelIndex last_seen = box->indexAt(QPoint(2, inside - 1));
+        QVERIFY(last_seen.isValid());
+        QCOMPARE(box->visualRect(last_seen).bottom(), inside - 1);
+        QVERIFY(box->geometry().bottom() < box->parentWidget()->height());
+        screenshot(t.window, QStringLiteral("declarations-whole-lines"));
     }
 
     void theViewerLeafsThroughAPileOneCardAtATime() {
@@ -284,18 +429,20 @@ private slots:
         Table t;
         t.start(1, 2);
         QWidget* strip = t.widget({ControlId::FRM_M_Menu});
+        // Dragged by its handle first: the reopen button takes the close button's new place.
+        t.drag(t.widget({ControlId::CMD_Muovi_Menu_M}), QPoint(150, 120));
         QWidget* close = t.widget({ControlId::CMD_M_ApriChiudi, 1});
         QCOMPARE(close->toolTip(), QStringLiteral("Clicca per chiudere il menù di gioco"));
         QVERIFY(!qobject_cast<QPushButton*>(close)->icon().isNull());
-        const QPoint at = close->mapTo(&t.view(), QPoint(0, 0));
-        click(close);
+        const QPoint at = in_window(close, QPoint(0, 0));
+        click_through_window(close);
         t.window.sync();
         QVERIFY(!strip->isVisible());
         QWidget* reopen = t.widget({ControlId::CMD_M_ApriChiudi, 0});
         QVERIFY(reopen->isVisible());
-        QCOMPARE(reopen->mapTo(&t.view(), QPoint(0, 0)), at);
+        QCOMPARE(in_window(reopen, QPoint(0, 0)), at);
         screenshot(t.window, QStringLiteral("strip-closed"));
-        click(reopen);
+        click_through_window(reopen);
         t.window.sync();
         QVERIFY(strip->isVisible());
         QVERIFY(!reopen->isVisible());

@@ -52,6 +52,60 @@ TEST(MasterWindow, ControlsStartAsTheWindowIsCreated) {
     EXPECT_TRUE(w.Q_E.Visible);
 }
 
+TEST(MasterWindow, TheFloatingElementsHoldTheirContentsBelowTheirTitleBands) {
+    HeadlessProgram h;
+    MasterWindow& w = h.program.master;
+    // Each panel's (and the strip's) handle and close button lie in its title band, and
+    // everything else it holds below the band and inside it, so that nothing lies over
+    // the handle and the close button or over the title.
+    const struct {
+        const Control& element;
+        const Control& handle;
+        const Control& close;
+        float band;
+    } floating[] = {
+        {w.PIC_51_Monitor, w.CMD_Muovi_PIC_051_Monitor, w.CMD_Chiudi_PIC_051_Monitor, 300},
+        {w.PIC_52_Monitor, w.CMD_Muovi_PIC_052_Monitor, w.CMD_Chiudi_PIC_052_Monitor, 300},
+        {w.PIC_Riepilogo_Accusi, w.CMD_Muovi_PIC_Riepilogo_Accusi, w.CMD_Chiudi_PIC_Riepilogo_Accusi, 300},
+        // The strip's header and the margin under it.
+        {w.FRM_M_Menu, w.CMD_Muovi_Menu_M, w.CMD_M_ApriChiudi(1), 300},
+    };
+    for (const auto& f : floating) {
+        SCOPED_TRACE(describe(f.element.key));
+        for (const Control* tool : {&f.handle, &f.close}) {
+            EXPECT_GE(tool->Top, 0);
+            EXPECT_LE(tool->Top + tool->Height, f.band);
+            EXPECT_LE(tool->Left + tool->Width, f.element.Width);
+        }
+        EXPECT_LE(f.handle.Left + f.handle.Width, f.close.Left);
+        int held = 0;
+        w.for_each([&](const Control& c) {
+            if (c.container != &f.element || &c == &f.handle || &c == &f.close || !c.exists) return;
+            ++held;
+            EXPECT_GE(c.Top, f.band) << describe(c.key);
+            EXPECT_GE(c.Left, 0) << describe(c.key);
+            EXPECT_LE(c.Left + c.Width, f.element.Width) << describe(c.key);
+            EXPECT_LE(c.Top + c.Height, f.element.Height) << describe(c.key);
+        });
+        EXPECT_GT(held, 0);
+    }
+    // The captured-cards panel's seat buttons lie inside their frame, under its
+    // caption's line, side by side without touching.
+    const Control& frame = w.FRM_Pulsanti_Prese;
+    for (int seat : {1, 2, 3, 9}) {
+        const Control& button = w.Visualizza_Prese(seat);
+        EXPECT_EQ(button.container, &frame);
+        EXPECT_GE(button.Top, 240);
+        EXPECT_LE(button.Left + button.Width, frame.Width);
+        EXPECT_LE(button.Top + button.Height, frame.Height);
+    }
+    EXPECT_LT(w.Visualizza_Prese(9).Left + w.Visualizza_Prese(9).Width, w.Visualizza_Prese(2).Left);
+    EXPECT_LT(w.Visualizza_Prese(9).Top + w.Visualizza_Prese(9).Height, w.Visualizza_Prese(1).Top);
+    // As they first stand, the captured-cards panel leaves the declarations panel's
+    // title band clear.
+    EXPECT_LE(w.PIC_52_Monitor.Top + w.PIC_52_Monitor.Height, w.PIC_Riepilogo_Accusi.Top + 30);
+}
+
 TEST(MasterWindow, LoadedMembersCopyTheTemplateAndStartHiddenInFront) {
     HeadlessProgram h;
     MasterWindow& w = h.program.master;
