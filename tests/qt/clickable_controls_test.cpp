@@ -12,8 +12,9 @@
 // What may lie over what: a screen over the table and what lies on it; what lies on
 // the table (a panel, the strip, an overlay) over anything, once the table has
 // brought it to the front, for the person moves the panels and opens them over the
-// menu. Nothing else: a control under another one of its own screen or panel, or a
-// screen over another screen, is a fault. The controls are found by walking the
+// menu; a screen over another screen only where the window is too narrow for both
+// side by side. Anything else, a control under another one of its own screen or
+// panel above all, is a fault. The controls are found by walking the
 // window's widgets, so that a control added later is checked too. The states are set
 // up through the program's data where playing to them would be slow; every click
 // goes through the window. The window's size is TAVOLORA_WINDOW_SIZE (1280x900 by
@@ -31,6 +32,7 @@
 #include <QRegion>
 #include <QtTest>
 
+#include <algorithm>
 #include <optional>
 #include <set>
 #include <string>
@@ -113,14 +115,22 @@ public:
         return qobject_cast<const screens::ScreenWidget*>(widget) != nullptr;
     }
 
+    // Whether two screens fit side by side in the client area, from the left margin
+    // of the leftmost: only a window too narrow for both lets one lie over the other.
+    bool room_for_both(const QWidget* a, const QWidget* b) {
+        return std::min(a->x(), b->x()) + a->width() + b->width() <= client().width();
+    }
+
     // `rect` of the window, in `element`, less what lies over it by right: the
-    // client area's widgets in front of `element`, but for a screen the other screens.
+    // client area's widgets in front of `element`, but for a screen the other screens
+    // that could have stood beside it.
     QRegion seen(QRect rect, QWidget* element) {
         QRegion region(rect & in_window_rect(&client()));
         const QList<QWidget*> stack = client().findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
         for (qsizetype i = stack.indexOf(element) + 1; i < stack.size(); ++i) {
             QWidget* over = stack[i];
-            if (!over->isVisible() || (is_screen(element) && is_screen(over))) continue;
+            if (!over->isVisible() || (is_screen(element) && is_screen(over) && room_for_both(element, over)))
+                continue;
             region -= in_window_rect(over);
         }
         return region;
