@@ -181,22 +181,7 @@ TEST_F(MainMenu, TheOtherIconsOpenTheirScreensAndTheExitSavesAndEnds) {
 // against the right edge, over as little of the menu as it can; where the centring
 // already fits, exactly there.
 TEST_F(MainMenu, EveryScreenOpensInsideTheWindowAndBesideTheMenuWhereThereIsRoom) {
-    const struct {
-        Screen screen;
-        const char* name;
-        std::function<void()> open;
-    } screens[] = {
-        {Screen::F_040_Partita, "set-up", [this] { menu().IMG_Icona_Click(1); }},
-        {Screen::F_02_Utenti, "users", [this] { menu().IMG_Icona_Click(2); }},
-        {Screen::F_022_Utenti_Nuovo, "new user",
-         [this] {
-             menu().IMG_Icona_Click(2);
-             p.setup.users.IMG_Icona_Click(2);
-         }},
-        {Screen::F_06_Opzioni, "options", [this] { menu().IMG_Icona_Click(3); }},
-        {Screen::F_12_Help, "help", [this] { menu().IMG_Icona_Click(4); }},
-        {Screen::F_08_Crediti, "credits", [this] { menu().IMG_Icona_Click(5); }},
-    };
+    const std::vector<OpenedScreen> screens = screens_from_menu();
     const table::FormGeometry& form = p.master.form;
     for (const auto& [width, height] : {std::pair{1024, 768}, std::pair{800, 600}, std::pair{1600, 1000}}) {
         // A thin frame, as a window manager draws one.

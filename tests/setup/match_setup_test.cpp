@@ -247,21 +247,9 @@ TEST_F(MatchSetup, AMatchWhoseDeckLacksACardDoesNotStartAndTheMenuComesBack) {
 // screen's closing), and the scores and captured-cards panels of the match before
 // are hidden where the player left them.
 TEST_F(MatchSetup, GiocaClosesEveryOtherScreenAndThePanelsOfTheMatchBefore) {
-    const struct {
-        Screen screen;
-        const char* name;
-        std::function<void()> open;
-    } screens[] = {
-        {Screen::F_02_Utenti, "users", [this] { menu().IMG_Icona_Click(2); }},
-        {Screen::F_022_Utenti_Nuovo, "new user",
-         [this] {
-             menu().IMG_Icona_Click(2);
-             p.setup.users.IMG_Icona_Click(2);
-         }},
-        {Screen::F_06_Opzioni, "options", [this] { menu().IMG_Icona_Click(3); }},
-        {Screen::F_12_Help, "help", [this] { menu().IMG_Icona_Click(4); }},
-        {Screen::F_08_Crediti, "credits", [this] { menu().IMG_Icona_Click(5); }},
-    };
+    // Every screen but the set-up screen itself, which "Gioca!" closes.
+    std::vector<OpenedScreen> screens = screens_from_menu();
+    std::erase_if(screens, [](const OpenedScreen& s) { return s.screen == Screen::F_040_Partita; });
     table::MasterWindow& w = p.master;
     for (int game : {games::kBriscola, games::kCamicia}) {
         choose_game(game);

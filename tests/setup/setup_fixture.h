@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "core/games.h"
 #include "tests/support/headless_match.h"
@@ -39,6 +41,27 @@ protected:
     template <typename F>
     void click(F&& handler) {
         p.waits.at_boundary(std::forward<F>(handler));
+    }
+
+    // The screens the main menu's icons open, each with the clicks that open it.
+    struct OpenedScreen {
+        table::Screen screen;
+        const char* name;
+        std::function<void()> open;
+    };
+    std::vector<OpenedScreen> screens_from_menu() {
+        return {
+            {table::Screen::F_040_Partita, "set-up", [this] { menu().IMG_Icona_Click(1); }},
+            {table::Screen::F_02_Utenti, "users", [this] { menu().IMG_Icona_Click(2); }},
+            {table::Screen::F_022_Utenti_Nuovo, "new user",
+             [this] {
+                 menu().IMG_Icona_Click(2);
+                 p.setup.users.IMG_Icona_Click(2);
+             }},
+            {table::Screen::F_06_Opzioni, "options", [this] { menu().IMG_Icona_Click(3); }},
+            {table::Screen::F_12_Help, "help", [this] { menu().IMG_Icona_Click(4); }},
+            {table::Screen::F_08_Crediti, "credits", [this] { menu().IMG_Icona_Click(5); }},
+        };
     }
 
     setup::MainMenu& menu() { return p.setup.main_menu_events; }
