@@ -146,6 +146,12 @@ void F_01_Master::sync() {
         if (!sync_again_) break;
     }
     syncing_ = false;
+    // A request that came during the second pass too is not lost: it runs from the
+    // event loop, so that a handler that keeps asking can never hold the window here.
+    if (sync_again_) {
+        sync_again_ = false;
+        QTimer::singleShot(0, this, [this] { sync(); });
+    }
 }
 
 void F_01_Master::keep_within_largest_side() {
