@@ -71,11 +71,15 @@ F_12_Help::F_12_Help(ScreenContext& context, setup::HelpScreenState& state, setu
     tree_->setTextElideMode(Qt::ElideRight);
     tree_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     tree_->header()->setStretchLastSection(true);
-    connect(tree_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
+    // The text follows the highlighted node however it got there: a click, the arrow
+    // keys, Home, End, Page Up or Page Down. A click moves the highlight as it presses,
+    // so it is listed then, once; a click on the node already highlighted finds its
+    // topic on the list.
+    connect(tree_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
         if (item == nullptr) return;
         const std::string key = item->data(0, kKeyRole).toString().toStdString();
         // The listing lets events run, and one of them may close this screen: the
-        // screen host lets it go only once this click has been handled.
+        // screen host lets it go only once this node has been handled.
         context_.play([this, &key] { events_.TVW_Help_NodeClick(key); });
     });
 

@@ -1,6 +1,6 @@
 // The help and credits screens in the real window, with the mouse: every game's help
 // opened from the main menu's help icon, a topic clicked in the tree and listed, the
-// screen closed (also in the middle of a listing) with the table's height given back;
+// text following the highlight as the keys move it, the screen closed (also in the middle of a listing) with the table's height given back;
 // the credits opened, every link clicked and handed to the window system, whose
 // handlers record it here instead of starting a browser or a mail program, and
 // closed. With TAVOLORA_SCREENSHOTS set, the window is saved with each screen.
@@ -12,7 +12,9 @@
 #include <QUrl>
 #include <QtTest>
 
+#include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "screens/f_011_menu.h"
@@ -23,6 +25,7 @@
 #include "storage/host_path.h"
 #include "storage/record_file.h"
 #include "tests/qt/running_program.h"
+#include "tests/qt/window_clicks.h"
 
 // The links the window system was asked to open.
 class LinkRecorder : public QObject {
@@ -58,9 +61,11 @@ public:
                                  std::to_string(program.match.Codice_Gioco) + ".txt";
         return storage::read_file(storage::host_path(path)).value_or(std::string());
     }
+    // A chapter's key has no section: it lists nothing.
     QStringList topic(const std::string& key) const {
         QStringList lines;
         const std::size_t cut = key.find('_');
+        if (cut == std::string::npos) return lines;
         for (const std::string& line :
              storage::help_topic(help_file(), key.substr(1, cut - 1), key.substr(cut + 1)))
             lines << QString::fromStdString(line);
@@ -68,13 +73,12 @@ public:
     }
 };
 
-// A click on a node of the tree, where a person clicks it.
+// A click on a node of the tree, sent to the window where the node lies, as a person
+// clicks it.
 void click_node(QTreeWidget* tree, QTreeWidgetItem* item) {
     QVERIFY(item != nullptr);
     tree->scrollToItem(item);
-    const QPoint at = tree->visualItemRect(item).center();
-    QTest::mouseMove(tree->viewport(), at);
-    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at);
+    testing::window_click(*tree->window(), testing::in_window(tree->viewport(), tree->visualItemRect(item).center()));
 }
 
 QStringList items_of(const QListWidget* list) {
@@ -122,6 +126,68 @@ private slots:
             QTRY_VERIFY(run.visible<screens::F_12_Help>(Screen::F_12_Help) == nullptr);
             QCOMPARE(run.program.master.PIC_Tavolo.Height, run.program.master.form.Height);
         }
+    }
+
+    // However the highlight reaches a node, a click or a key, the list shows that
+    // node's topic, read once; a chapter shows nothing.
+    void theTextFollowsTheHighlightedNodeByClicksAndKeys() {
+        Running run;
+        click(run.menu()->icon_bar().icon(4));
+        auto* help = run.visible<screens::F_12_Help>(Screen::F_12_Help);
+        QVERIFY(help != nullptr);
+        QTreeWidget* tree = help->tree();
+        const std::vector<storage::HelpNode> index = storage::help_index(run.help_file());
+        QVERIFY(index.size() >= 5);
+        const auto highlighted = [&]() -> std::string {
+            for (const storage::HelpNode& node : index) {
+                if (help->node(node.key) == tree->currentItem()) return node.key;
+            }
+            return {};
+        };
+        qsizetype listed = 0;
+        QObject::connect(help->text()->model(), &QAbstractItemModel::rowsInserted, help,
+                         [&listed](const QModelIndex&, int first, int last) { listed += last - first + 1; });
+        // The list holds the highlighted node's topic, listed once since `listed` was 0.
+        const auto follows = [&](const char* how) {
+            const qsizetype count = std::exchange(listed, 0);
+            const std::string key = highlighted();
+            QVERIFY2(!key.empty(), how);
+            QTRY_VERIFY2(tree->isEnabled(), how);
+            QVERIFY2(items_of(help->text()) == run.topic(key), qPrintable(QString::fromLatin1(how) + " " + key.c_str()));
+            QVERIFY2(count == run.topic(key).size(), how);
+            QCOMPARE(run.window.focusWidget(), static_cast<QWidget*>(tree));
+        };
+
+        click_node(tree, help->node(index[2].key));
+        QCOMPARE(highlighted(), index[2].key);
+        follows("a click");
+        const auto key = [&](Qt::Key k, const char* how) {
+            const std::string before = highlighted();
+            QTest::keyClick(run.window.windowHandle(), k);
+            QVERIFY2(highlighted() != before, how);
+            follows(how);
+        };
+        key(Qt::Key_Down, "down");
+        key(Qt::Key_Down, "down again");
+        key(Qt::Key_Up, "up");
+        key(Qt::Key_End, "end");
+        QCOMPARE(highlighted(), index.back().key);
+        testing::screenshot(run.window, QStringLiteral("help-keys"));
+        key(Qt::Key_Home, "home");
+        QCOMPARE(highlighted(), index.front().key);  // a chapter: nothing listed
+        key(Qt::Key_PageDown, "page down");
+        key(Qt::Key_PageUp, "page up");
+        // A click on the second chapter, on its first section, then on that section again:
+        // its topic stays on the list.
+        const auto chapter = std::find_if(index.begin() + 1, index.end() - 1,
+                                          [](const storage::HelpNode& node) { return node.parent.empty(); });
+        click_node(tree, help->node(chapter->key));
+        follows("a chapter clicked");
+        const std::string section = (chapter + 1)->key;
+        click_node(tree, help->node(section));
+        follows("a section clicked");
+        click_node(tree, help->node(section));
+        QCOMPARE(items_of(help->text()), run.topic(section));
     }
 
     void closingTheHelpWhileATopicIsListedEndsTheListing() {
