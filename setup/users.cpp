@@ -104,7 +104,7 @@ void UserScreen::Inizializzazione_02() {
     }
 
     c.FRM_Utente_Height = kRowStep * static_cast<float>(c.rows.size()) + kFirstRowTop;
-    if (!c.rows.empty()) LBL_Utente_Click(0);
+    select_menu_user();
     screen.Height = std::max(c.FRM_Utente_Height + kAroundPanel, kLeastHeight);
     program_.master.place_beside_menu(table::Screen::F_02_Utenti);
 }
@@ -114,6 +114,17 @@ void UserScreen::LBL_Utente_Click(int index) {
     if (index < 0 || index >= static_cast<int>(c.rows.size())) return;
     c.Utente_Selezionato = index;
     c.Rec = {true, 120, kFirstRowTop - kMarkAbove + kRowStep * static_cast<float>(index), 2295, 750};
+}
+
+void UserScreen::select_menu_user() {
+    const UsersScreenState& c = s();
+    if (c.rows.empty()) return;
+    // A caption read at start is padded with blanks.
+    const std::string& shown = program_.setup.main_menu.LBL_Primarie(1).Caption;
+    const std::string_view name = std::string_view(shown).substr(0, shown.find_last_not_of(' ') + 1);
+    const auto row =
+        std::find_if(c.rows.begin(), c.rows.end(), [name](const UserRow& r) { return r.LBL_Utente == name; });
+    LBL_Utente_Click(row == c.rows.end() ? 0 : static_cast<int>(row - c.rows.begin()));
 }
 
 void UserScreen::CMD_02_Cancella_Utente_Click() {
@@ -154,6 +165,7 @@ void UserScreen::IMG_Icona_Click(int index) {
             // the next options read would bring back its files.
             program_.settings.Nome_Utente.assign(program_.setup.main_menu.LBL_Primarie(1).Caption);
             program_.storage.Imposta_Percorso_Opzioni();
+            select_menu_user();
             break;
         }
         case 2:

@@ -37,7 +37,7 @@ public:
     // The captions, the menu bar hidden, the list filled, the window's title.
     void Form_Load();
     // Fills the list from the users folder, sizes the screen to it, selects the
-    // first row and places the screen beside the main menu.
+    // row of the user the main menu shows and places the screen beside the main menu.
     void Inizializzazione_02();
     // A click on a row's name or photo selects it.
     void LBL_Utente_Click(int index);
@@ -58,6 +58,9 @@ private:
     const UsersScreenState& s() const;
     void build();
     std::string text(int entry) const;
+    // Selects, and so marks, the row of the user the main menu shows (the one the
+    // program works for), or the first row when that user is not listed.
+    void select_menu_user();
 
     Program& program_;
 };

@@ -20,6 +20,7 @@
 #include "storage/record_file.h"
 #include "storage/records.h"
 #include "tests/qt/running_program.h"
+#include "tests/qt/window_clicks.h"
 
 namespace {
 
@@ -40,26 +41,38 @@ public:
         return std::filesystem::exists(folder.folder.path() / "Users" / (std::string(name) + ".usr"));
     }
 
-    // A user made from the user screen: "Crea Utente", the name typed, the scroll
-    // bar's right arrow clicked `steps` times, "Crea utente".
+    // A user made from the user screen, with clicks and keys sent to the window:
+    // "Crea Utente", the name typed, the scroll bar's right arrow clicked `steps`
+    // times, "Crea utente". The list then frames the new user, whom the main menu shows.
     void make_user(const QString& name, int steps, const QString& shot = {}) {
-        click(users()->icon_bar().icon(2));
+        testing::click_through_window(users()->icon_bar().icon(2));
         screens::F_022_Utenti_Nuovo* form = new_user();
         QVERIFY(form != nullptr);
         QVERIFY(shown(Screen::F_022_Utenti_Nuovo));
         QVERIFY(!shown(Screen::F_02_Utenti));
-        click(form->name_box());
-        QTest::keyClicks(form->name_box(), name);
+        testing::click_through_window(form->name_box());
+        for (const QChar c : name) QTest::keyClick(window.windowHandle(), c.toLatin1());
         QScrollBar* bar = form->photo_bar();
-        for (int step = 0; step < steps; ++step) {
-            QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() - 4, bar->height() / 2));
-        }
+        for (int step = 0; step < steps; ++step)
+            testing::window_click(window, testing::in_window(bar, QPoint(bar->width() - 4, bar->height() / 2)));
         window.sync();
         QVERIFY(!form->preview()->pixmap().isNull());
         if (!shot.isEmpty()) screenshot(window, shot);
-        click(form->icon_bar().icon(1));
+        testing::click_through_window(form->icon_bar().icon(1));
         QVERIFY(!shown(Screen::F_022_Utenti_Nuovo));
         QVERIFY(shown(Screen::F_02_Utenti));
+        QCOMPARE(menu()->row_label(1)->text(), name);
+        QCOMPARE(QString::fromStdString(marked()), name);
+    }
+
+    // The name of the row the mark frames on screen, 10 twips above its row.
+    std::string marked() {
+        window.sync();
+        for (int row = 0; row < users()->rows(); ++row) {
+            if (qAbs(users()->mark()->y() - users()->name(row)->y()) <= 1 && users()->mark()->isVisible())
+                return program.setup.users_screen.rows.at(static_cast<std::size_t>(row)).LBL_Utente;
+        }
+        return {};
     }
 
     // The next question is answered with a click on `button`, as a person answers.

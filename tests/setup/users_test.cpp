@@ -192,6 +192,25 @@ TEST_F(Users, TheNewUserIsTheOneTheMainMenuShowsAndTheOptionsAreSavedFor) {
     EXPECT_EQ(user_label().Caption, "Carla");
 }
 
+// The mark frames the user the main menu shows, whom the program works for: when the
+// list opens, right after a new user is saved, and after a delete puts the main menu
+// back on the first user.
+TEST_F(Users, TheMarkFramesTheUserTheMainMenuShows) {
+    const auto marked = [this] {
+        EXPECT_EQ(list().Rec.Top, 310 + 840 * list().Utente_Selezionato);
+        return list().rows.at(static_cast<std::size_t>(list().Utente_Selezionato)).LBL_Utente;
+    };
+    menu().IMG_Icona_Primarie_Click(2);
+    open_users();
+    EXPECT_EQ(marked(), "Bruno");
+    create("Cesare");
+    EXPECT_EQ(user_label().Caption, "Cesare");
+    EXPECT_EQ(marked(), "Cesare");
+    delete_row(2, false);
+    EXPECT_EQ(user_label().Caption, "Anna");
+    EXPECT_EQ(marked(), "Anna");
+}
+
 TEST_F(Users, ANameThatCannotNameAFileIsRefusedBeforeAnyFileIsTouched) {
     open_users();
     click([this] { users().IMG_Icona_Click(2); });
