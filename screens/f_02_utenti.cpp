@@ -25,7 +25,7 @@ QRect twips_rect(const table::qt::Twips& t, float left, float top, float width, 
 }
 
 // The name in the names' font, as large as lets it show whole in its label on at
-// most two lines.
+// most two lines, broken only between words.
 void show_name(QLabel* label, const std::string& name) {
     controls::show_fitted(*label, QString::fromStdString(name),
                           controls::form_font(QStringLiteral("Arial Black"), kNamePoints), kNameLines);

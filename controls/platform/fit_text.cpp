@@ -51,47 +51,29 @@ qreal drawn_width(const QFontMetricsF& metrics, const QString& text, qsizetype f
 }
 
 // Where each line of `text` starts when it is laid out in `width`: a line breaks after
-// the blanks that end a word; with `anywhere`, a word wider than a line is broken
-// inside it too (never between the two halves of a surrogate pair). Nothing when a
-// word is wider than a line and may not be broken.
-std::optional<std::vector<qsizetype>> line_starts(const QString& text, const QFontMetricsF& metrics, qreal width,
-                                                  bool anywhere) {
+// the blanks that end a word, never inside a word. Nothing when a word is wider than
+// a line.
+std::optional<std::vector<qsizetype>> line_starts(const QString& text, const QFontMetricsF& metrics, qreal width) {
     const qsizetype n = text.size();
     const auto fits = [&](qsizetype from, qsizetype to) { return drawn_width(metrics, text, from, to) <= width; };
     std::vector<qsizetype> starts{0};
     qsizetype at = 0;
     while (at < n) {
-        qsizetype word_end = at;
-        while (word_end < n && text[word_end] != QLatin1Char(' ')) ++word_end;
-        qsizetype next = word_end;
+        qsizetype next = at;
+        while (next < n && text[next] != QLatin1Char(' ')) ++next;
         while (next < n && text[next] == QLatin1Char(' ')) ++next;
-        if (fits(starts.back(), next)) {
-            at = next;
-            continue;
-        }
-        if (starts.back() < at && fits(at, next)) {
+        if (!fits(starts.back(), next)) {
+            if (starts.back() == at || !fits(at, next)) return std::nullopt;
             starts.push_back(at);
-            at = next;
-            continue;
         }
-        if (!anywhere) return std::nullopt;
-        if (starts.back() < at) starts.push_back(at);
-        // As much of the word as fits, and at least one character, so that the text
-        // always moves on.
-        const qsizetype from = starts.back();
-        qsizetype cut = from + 1;
-        while (cut < word_end && fits(from, cut + 1)) ++cut;
-        if (cut < n && text[cut].isLowSurrogate()) ++cut;
-        if (cut >= n) break;
-        starts.push_back(cut);
-        at = cut;
+        at = next;
     }
     return starts;
 }
 
-QString joined(const QString& text, const std::vector<qsizetype>& starts, std::size_t count) {
+QString joined(const QString& text, const std::vector<qsizetype>& starts) {
     QString out;
-    for (std::size_t i = 0; i < count; ++i) {
+    for (std::size_t i = 0; i < starts.size(); ++i) {
         const qsizetype to = i + 1 < starts.size() ? starts[i + 1] : text.size();
         if (i > 0) out += QLatin1Char('\n');
         out += text.mid(starts[i], to - starts[i]);
@@ -121,38 +103,18 @@ FittedText fit_text(const QString& whole, const QFont& font, QSize room, int lin
     const int least = std::min(largest, least_fitted_pixel_size());
     const qreal width = room.width();
 
-    if (lines == 1) {
-        for (int size = largest; size >= least; --size) {
-            const QFont candidate = at_size(font, size);
-            if (QFontMetricsF(candidate).horizontalAdvance(text) <= width) return {text, candidate, false};
-        }
-    } else {
-        // Whole words at any size come before a word broken at a larger size.
-        for (const bool anywhere : {false, true}) {
-            for (int size = largest; size >= least; --size) {
-                const QFont candidate = at_size(font, size);
-                const QFontMetricsF metrics(candidate);
-                const auto starts = line_starts(text, metrics, width, anywhere);
-                if (starts && static_cast<int>(starts->size()) <= lines_held(metrics, room, lines))
-                    return {joined(text, *starts, starts->size()), candidate, false};
-            }
-        }
+    for (int size = largest; size >= least; --size) {
+        const QFont candidate = at_size(font, size);
+        const QFontMetricsF metrics(candidate);
+        const auto starts = line_starts(text, metrics, width);
+        if (starts && static_cast<int>(starts->size()) <= lines_held(metrics, room, lines))
+            return {joined(text, *starts), candidate, false};
     }
 
-    // Too long for the least size: the lines the room holds, the last one shortened.
+    // Too long for the least size: one line, shortened, as a name reads everywhere. A
+    // word cut over two lines would read as two names.
     const QFont smallest = at_size(font, least);
-    const QFontMetricsF metrics(smallest);
-    std::size_t kept = 0;
-    qsizetype rest = 0;
-    if (lines > 1) {
-        const std::vector<qsizetype> starts = *line_starts(text, metrics, width, true);
-        kept = std::min(starts.size(), static_cast<std::size_t>(lines_held(metrics, room, lines))) - 1;
-        rest = starts[kept];
-        QString shown = joined(text, starts, kept);
-        if (kept > 0) shown += QLatin1Char('\n');
-        return {shown + metrics.elidedText(text.mid(rest), Qt::ElideRight, width), smallest, true};
-    }
-    return {metrics.elidedText(text, Qt::ElideRight, width), smallest, true};
+    return {QFontMetricsF(smallest).elidedText(text, Qt::ElideRight, width), smallest, true};
 }
 
 QSize text_room(const QLabel& label) {

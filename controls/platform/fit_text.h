@@ -33,9 +33,9 @@ struct FittedText {
 // `text`, less the blanks after it (a stored name is padded with them), in the
 // largest font from `font` down to the least at which it fits `room`: on one line,
 // or, when `lines` is more than 1, on at most that many lines that fit the room's
-// height, broken between words and, only where no font lets whole words fit, inside
-// a word. Past the least font it is shortened with "…" at the least font (at `font`
-// itself when that is already smaller).
+// height, broken between words, never inside one. Past the least font it is shown on
+// one line shortened with "…", at the least font (at `font` itself when that is
+// already smaller).
 FittedText fit_text(const QString& text, const QFont& font, QSize room, int lines = 1);
 
 // The room a widget gives its text, as it draws it: a label's contents, an option

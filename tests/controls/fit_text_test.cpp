@@ -1,6 +1,6 @@
 // A name fitted to its box: whole in the box's font, else in the largest smaller
-// font down to 8 points, over more lines where the box has them (between words
-// before inside one), and only past the least font shortened with "…".
+// font down to 8 points, over more lines where the box has them (between words,
+// never inside one), and only past the least font shortened with "…" on one line.
 #include <gtest/gtest.h>
 
 #include <QFontMetricsF>
@@ -89,28 +89,30 @@ TEST(FitText, OnMoreLinesWordsStayWholeBeforeAnyWordIsBroken) {
     EXPECT_EQ(whole.text, one);
     EXPECT_EQ(whole.font.pixelSize(), 11);
 
-    // A word no font holds on one line is broken inside, every character kept.
+    // A word no font holds on one line is never cut over two: it is shortened on one
+    // line at the least font, as a name is wherever it has one line.
     const QString wide = QStringLiteral("WWWWWWWWWWWWWW");
     const QSize box(static_cast<int>(std::ceil(width_of(QStringLiteral("WWWWWWW"), sans(11, true)))), 41);
-    const FittedText broken = fit_text(wide, font, box, 2);
-    EXPECT_FALSE(broken.shortened);
-    EXPECT_EQ(broken.text.count(QLatin1Char('\n')), 1);
-    EXPECT_EQ(QString(broken.text).remove(QLatin1Char('\n')), wide);
-    expect_within(broken, box);
+    const FittedText shortened = fit_text(wide, font, box, 2);
+    EXPECT_EQ(shortened.text, fit_text(wide, font, box, 1).text);
+    EXPECT_TRUE(shortened.shortened);
+    EXPECT_EQ(shortened.font.pixelSize(), 11);
+    EXPECT_FALSE(shortened.text.contains(QLatin1Char('\n')));
+    EXPECT_TRUE(shortened.text.endsWith(QChar(0x2026)));
+    expect_within(shortened, box);
 }
 
-TEST(FitText, LinesTheBoxCannotHoldAreShortenedOnTheLastOneKept) {
-    const QString name = QStringLiteral("WWWWWWWWWWWWWWWWWWWW");
+TEST(FitText, WordsTheLinesCannotHoldAreShortenedOnOneLine) {
+    const QString name = QStringLiteral("WWWW WWWW WWWW WWWW");
     const QFont font = sans(13);
-    // Room for two lines of five letters at the least font, not for four.
+    // Room for two lines of five letters at the least font, not for four words.
     const QSize room(static_cast<int>(std::ceil(width_of(QStringLiteral("WWWWW"), sans(11)))),
                      static_cast<int>(std::ceil(QFontMetricsF(sans(11)).height() + QFontMetricsF(sans(11)).lineSpacing())));
     const FittedText fitted = fit_text(name, font, room, 3);
     EXPECT_TRUE(fitted.shortened);
     EXPECT_EQ(fitted.font.pixelSize(), 11);
-    const QStringList lines = fitted.text.split(QLatin1Char('\n'));
-    ASSERT_EQ(lines.size(), 2);
-    EXPECT_TRUE(lines[1].endsWith(QChar(0x2026)));
+    EXPECT_FALSE(fitted.text.contains(QLatin1Char('\n')));
+    EXPECT_TRUE(fitted.text.endsWith(QChar(0x2026)));
     expect_within(fitted, room);
 }
 

@@ -150,6 +150,10 @@ private slots:
         for (int row = 0; row < users->rows(); ++row) {
             const QString name = QString::fromStdString(run.program.setup.users_screen.rows[row].LBL_Utente);
             shows(users->name(row), name, "users list");
+            // Two lines of a row only for two words: a word is never cut in two.
+            const QString shown = users->name(row)->text();
+            for (qsizetype at = shown.indexOf(QLatin1Char('\n')); at >= 0; at = shown.indexOf(QLatin1Char('\n'), at + 1))
+                QVERIFY2(at > 0 && shown[at - 1] == QLatin1Char(' '), qPrintable(shown));
         }
         screenshot(run.window, QStringLiteral("names-users-list"));
 
