@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "storage/basic_text.h"
 #include "storage/record_file.h"
@@ -15,6 +16,7 @@ namespace tavolora::testing {
 namespace {
 
 using table::Screen;
+using table::ControlId;
 
 class MatchSetup : public StartedProgram {
 protected:
@@ -34,6 +36,25 @@ protected:
         choose_game(game);
         click([this] { menu().IMG_Icona_Click(1); });
     }
+    // A match of `game` to points for `players`, from the main menu to the first hand.
+    void start_to_points(int game, int players) {
+        open_from_menu(game);
+        for (int step = 0; step < 4 && screen().LBL_Modalita.Caption != "Punteggio"; ++step) {
+            click([this] { set_up().IMG_Icona_Click(2); });
+        }
+        ASSERT_EQ(screen().LBL_Modalita.Caption, "Punteggio");
+        set_up().set_players(players);
+        click([this] { set_up().IMG_Icona_Menu_Click(2); });
+        ASSERT_TRUE(p.master.PIC_Tavolo.Visible);
+        ASSERT_EQ(p.match.Numero_Giocatori, players);
+    }
+    // The strip's button that leaves the match for the main menu.
+    void leave_match() {
+        click([this] { p.master_events.CMD_M_Chiudi_Partita_Click(); });
+        ASSERT_TRUE(shown(Screen::F_011_Menu).Visible);
+    }
+    // A click of a control of the table, as the window delivers it.
+    void click_table(table::ControlId id, int index = 0) { ASSERT_TRUE(p.input.click({id, index})); }
 };
 
 TEST_F(MatchSetup, AsBuiltForBriscolaNoCountOrFirstPlayerIsChosen) {
@@ -287,6 +308,34 @@ TEST_F(MatchSetup, GiocaClosesEveryOtherScreenAndThePanelsOfTheMatchBefore) {
             click([this] { p.master_events.CMD_M_Chiudi_Partita_Click(); });
             ASSERT_TRUE(shown(Screen::F_011_Menu).Visible);
         }
+    }
+}
+
+// Every match's start makes its own seats live on the score panel (points and
+// standing) and on the captured-cards viewer's buttons, and greys the empty ones,
+// whatever match of whatever game the run played before: a four-player Briscola after
+// a two-player Scopa shows the other side's points on Tuno and Melto.
+TEST_F(MatchSetup, EachMatchShowsItsOwnSeatsOnTheScorePanelAndTheViewer) {
+    const std::pair<int, int> run[] = {{games::kScopa, 2},    {games::kBriscola, 4}, {games::kTresette, 2},
+                                       {games::kBriscola, 3}, {games::kScopa, 4},    {games::kTresette, 3},
+                                       {games::kBriscola, 2}, {games::kTresette, 4}};
+    const table::MasterWindow& w = p.master;
+    for (const auto& [game, players] : run) {
+        SCOPED_TRACE("game " + std::to_string(game) + " with " + std::to_string(players) + " players");
+        start_to_points(game, players);
+        if (HasFatalFailure()) return;
+        for (int seat : {9, 1, 2, 3}) {
+            const bool in_play = seat == 9 || seat == 2 || (seat == 1 && players >= 3) || (seat == 3 && players == 4);
+            EXPECT_EQ(w.LBL_Parziale_Punti(seat).Enabled, in_play) << seat;
+            EXPECT_EQ(w.LBL_Totale_Punti(seat).Enabled, in_play) << seat;
+            EXPECT_EQ(w.Visualizza_Prese(seat).Enabled, in_play) << seat;
+            // A seat in play is named and shows its points and its standing ("0 / 11");
+            // an empty one shows "-" alone.
+            EXPECT_EQ(table::Trim(w.LBL_Parziale_Nome(seat).Caption) == "-", !in_play) << seat;
+            EXPECT_EQ(w.LBL_Parziale_Punti(seat).Caption == "-", !in_play) << seat;
+            EXPECT_EQ(w.LBL_Totale_Punti(seat).Caption.find(" / ") != std::string::npos, in_play) << seat;
+        }
+        leave_match();
     }
 }
 
