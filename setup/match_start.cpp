@@ -31,6 +31,7 @@ void GameSetup::CMD_Gioca_Click(const SetupControls& screen) {
     // The panels of the last match go with it; they open again where they were.
     w.PIC_51_Monitor.Visible = false;
     w.PIC_52_Monitor.Visible = false;
+    program_.master_events.start_viewer_afresh();
     w.Lista_Evento_Speciale.Clear();
     m.Numero_Mano = 0;
     program_.anim.Continua = true;
