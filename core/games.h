@@ -50,7 +50,6 @@ struct MatchStart {
     bool hand_starter = true;
     bool lock_trick_buttons = false;   // "Tiri" and "Continua" start disabled
     std::string_view summary_caption;  // the captured-cards summary's title; "" leaves it
-    bool score_panel = false;          // the score panel's seats are named from the screen
     // Carte_In_Mano and Scopa's Carte_Tavola_Iniziali with 2, 3 and 4 players; a
     // negative entry leaves the value, so Briscola keeps the new-match handler's hand.
     std::array<int, 3> hand{-1, -1, -1};
@@ -92,7 +91,7 @@ inline constexpr std::array<Game, kCount> kGames{{
      {1200, 60, 120},
      {true, false, true},
      3,
-     {true, true, "", false, {-1, -1, -1}, {-1, -1, -1}, false, 1}},
+     {true, true, "", {-1, -1, -1}, {-1, -1, -1}, false, 1}},
     {kScopa,
      "Scopa",
      0x00A000,
@@ -104,7 +103,7 @@ inline constexpr std::array<Game, kCount> kGames{{
      {50, 1, 5},
      {true, true, true},
      0,
-     {true, true, "Riepilogo delle scope", true, {3, 3, 10}, {4, 4, 0}, true, 1}},
+     {true, true, "Riepilogo delle scope", {3, 3, 10}, {4, 4, 0}, true, 1}},
     {kCamicia,
      "Camicia",
      0xC000C0,
@@ -116,7 +115,7 @@ inline constexpr std::array<Game, kCount> kGames{{
      {1200, 60, 120},
      {false, false, false},
      0,
-     {false, false, "", false, {-1, -1, -1}, {-1, -1, -1}, false, 1}},
+     {false, false, "", {-1, -1, -1}, {-1, -1, -1}, false, 1}},
     {kTresette,
      "Tresette",
      0x0080C0,
@@ -128,7 +127,7 @@ inline constexpr std::array<Game, kCount> kGames{{
      {220, 11, 11},
      {true, false, true},
      0,
-     {true, false, "Riepilogo degli accusi", true, {10, 13, 10}, {-1, -1, -1}, false, 3}},
+     {true, false, "Riepilogo degli accusi", {10, 13, 10}, {-1, -1, -1}, false, 3}},
 }};
 
 // The game of a code, or nullptr for a code that names none.

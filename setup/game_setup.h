@@ -32,8 +32,8 @@ private:
     void read_players(const SetupControls& screen);
     // The first player and the direction of play.
     void read_first_player(const SetupControls& screen);
-    // The seats' names; `panel` fills the score panel's seat lines too.
-    void read_seats(const SetupControls& screen, bool panel);
+    // The seats' names, on the score panel's lines and the viewer's buttons too.
+    void read_seats(const SetupControls& screen);
     // The score panel refreshed, then the targets and the stop option read.
     void read_targets(const SetupControls& screen);
 

@@ -31,6 +31,7 @@ void GameSetup::CMD_Gioca_Click(const SetupControls& screen) {
     // The panels of the last match go with it; they open again where they were.
     w.PIC_51_Monitor.Visible = false;
     w.PIC_52_Monitor.Visible = false;
+    program_.master_events.start_viewer_afresh();
     w.Lista_Evento_Speciale.Clear();
     m.Numero_Mano = 0;
     program_.anim.Continua = true;
@@ -110,40 +111,38 @@ void GameSetup::read_first_player(const SetupControls& screen) {
     if (c.OPT_Verso_Delle_Carte_0) m.Contatori(6) = 0;
 }
 
-void GameSetup::read_seats(const SetupControls& screen, bool panel) {
+void GameSetup::read_seats(const SetupControls& screen) {
     engine::MatchState& m = program_.match;
     table::MasterWindow& w = program_.master;
     const storage::MatchSettingsScreen& c = screen.settings;
 
-    // The seats in play get their names, the others "-".
+    // The seats in play get their names, the others "-". The score panel and the
+    // captured-cards viewer follow in every game: their seats are greyed or made live
+    // for this match, whatever match of whatever game the run played before.
     const std::string none = fixed20("-");
     m.Nomi_Giocatori(1) = none;
     m.Nomi_Giocatori(2) = fixed20(c.TXT_Nome_Giocatore(2));
     m.Nomi_Giocatori(3) = none;
-    if (panel) {
-        w.LBL_Parziale_Nome(9).Caption = program_.settings.player_name().text();
-        w.LBL_Parziale_Nome(2).Caption = c.TXT_Nome_Giocatore(2);
-        w.Visualizza_Prese(9).Caption = program_.settings.player_name().trimmed_right();
-        w.Visualizza_Prese(2).Caption = c.TXT_Nome_Giocatore(2);
-        for (int k : {1, 3}) {
-            w.LBL_Parziale_Nome(k).Caption = "-";
-            w.Visualizza_Prese(k).Enabled = false;
-            w.LBL_Parziale_Punti(k).Caption = "-";
-            w.LBL_Parziale_Punti(k).Enabled = false;
-            w.LBL_Totale_Punti(k).Caption = "-";
-            w.LBL_Totale_Punti(k).Enabled = false;
-        }
+    w.LBL_Parziale_Nome(9).Caption = program_.settings.player_name().text();
+    w.LBL_Parziale_Nome(2).Caption = c.TXT_Nome_Giocatore(2);
+    w.Visualizza_Prese(9).Caption = program_.settings.player_name().trimmed_right();
+    w.Visualizza_Prese(2).Caption = c.TXT_Nome_Giocatore(2);
+    for (int k : {1, 3}) {
+        w.LBL_Parziale_Nome(k).Caption = "-";
+        w.Visualizza_Prese(k).Enabled = false;
+        w.LBL_Parziale_Punti(k).Caption = "-";
+        w.LBL_Parziale_Punti(k).Enabled = false;
+        w.LBL_Totale_Punti(k).Caption = "-";
+        w.LBL_Totale_Punti(k).Enabled = false;
     }
     m.Fattore_Forza = 1;
     m.Incremento_Forza = 3;
     const auto seat_in_play = [&](int k) {
-        if (panel) {
-            w.LBL_Parziale_Nome(k).Caption = c.TXT_Nome_Giocatore(k);
-            w.Visualizza_Prese(k).Caption = c.TXT_Nome_Giocatore(k);
-            w.Visualizza_Prese(k).Enabled = true;
-            w.LBL_Parziale_Punti(k).Enabled = true;
-            w.LBL_Totale_Punti(k).Enabled = true;
-        }
+        w.LBL_Parziale_Nome(k).Caption = c.TXT_Nome_Giocatore(k);
+        w.Visualizza_Prese(k).Caption = c.TXT_Nome_Giocatore(k);
+        w.Visualizza_Prese(k).Enabled = true;
+        w.LBL_Parziale_Punti(k).Enabled = true;
+        w.LBL_Totale_Punti(k).Enabled = true;
         m.Nomi_Giocatori(k) = fixed20(c.TXT_Nome_Giocatore(k));
     };
     if (m.Numero_Giocatori >= 3) seat_in_play(1);
@@ -185,7 +184,7 @@ void GameSetup::start_trick_game(const SetupControls& screen, const games::Game&
         }
     }
     read_first_player(screen);
-    read_seats(screen, start.score_panel);
+    read_seats(screen);
     m.Punti_Da_Raggiungere = 30000;
     if (start.clear_scores_again) {
         for (int p = engine::list::kFirstPile; p <= engine::list::kLastPile; ++p) {

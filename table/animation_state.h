@@ -84,8 +84,8 @@ struct AnimationState {
     bool Visualizzazione_Attiva = false;
     bool Visualizzazione_Briscola = false;
     bool Briscola_Visibile = false;
-    // The captured-cards viewer: whether a pile was ever chosen, its list (seat + 10),
-    // the figure shown (tricks, or cards in Scopa) and the pile's cards.
+    // The captured-cards viewer: whether a pile was chosen in this match, its list
+    // (seat + 10), the figure shown (tricks, or cards in Scopa) and the pile's cards.
     bool Prese_Scelte = false;
     std::int16_t Lista_Prese = 0;
     double Numero_Prese = 0;

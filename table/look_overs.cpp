@@ -97,6 +97,9 @@ void MasterEvents::New_FormMouseDown() {
             w.PIC_51_Monitor.ZOrder(0);
             break;
         case kCaptured:
+            // Until a seat is chosen in this match, the viewer opens on the human's
+            // pile as it stands, never on what the last match left in it.
+            if (!a.Prese_Scelte) Visualizza_Prese_Click(engine::seat::kHuman);
             w.PIC_52_Monitor.Visible = true;
             w.PIC_52_Monitor.ZOrder(0);
             break;
@@ -275,6 +278,15 @@ void MasterEvents::Visualizza_Prese_Click(int index) {
     w.HSR_Prese.Value = std::clamp(w.HSR_Prese.Value, w.HSR_Prese.Min, w.HSR_Prese.Max);
     w.FRM_CartePrese.Visible = true;
     HSR_Prese_Change();
+}
+
+void MasterEvents::start_viewer_afresh() {
+    AnimationState& a = program_.anim;
+    MasterWindow& w = program_.master;
+    a.Prese_Scelte = false;
+    w.HSR_Prese.Value = 0;
+    w.HSR_Prese.Max = 0;
+    w.HSR_Prese.Enabled = false;
 }
 
 void MasterEvents::HSR_Prese_Change() {

@@ -70,6 +70,9 @@ public:
     // bar's place.
     void Visualizza_Prese_Click(int index);
     void HSR_Prese_Change();
+    // A new match's viewer: no pile chosen yet and the scroll bar at its start, so
+    // that its first opening shows the human's pile of this match.
+    void start_viewer_afresh();
 
     // The strip closed to its reopen button (1), or opened from it (0); the end
     // panel's captured-cards button.

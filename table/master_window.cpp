@@ -193,28 +193,33 @@ void MasterWindow::build_scores_panel() {
     place(Frame2, 2040, 360, 1095, 1815);
     add(Frame1, ControlId::Frame1, ControlKind::Frame, &PIC_51_Monitor);
     Frame1.Caption = "Totali";
-    place(Frame1, 3240, 360, 1695, 1815);
+    constexpr float kTotalsWidth = 1695;
+    place(Frame1, 3240, 360, kTotalsWidth, 1815);
 
     add(LBL_Parziale_Nome, ControlId::LBL_Parziale_Nome);
     add(LBL_Parziale_Punti, ControlId::LBL_Parziale_Punti);
     add(LBL_Totale_Nome, ControlId::LBL_Totale_Nome);
     add(LBL_Totale_Punti, ControlId::LBL_Totale_Punti);
+    // Each line of the panel stands in from its frame's edges by this much.
+    constexpr float kLineMargin = 120;
     float top = 300;
     for (int seat : kSeatRows) {
         Control& name = LBL_Parziale_Nome(seat);
         name.Visible = true;
-        place(name, 120, top, 1575, 255);
+        place(name, kLineMargin, top, 1575, 255);
         Control& points = LBL_Parziale_Punti(seat);
         points.Visible = true;
         points.Caption = "-";
-        place(points, 120, top, 855, 255);
+        place(points, kLineMargin, top, 855, 255);
+        // Nothing ever names the seats in "Totali": the standing ("121 / 1200") takes
+        // the whole line, so that it reads on one line in the frame's own font.
         Control& total_name = LBL_Totale_Nome(seat);
-        total_name.Visible = true;
-        place(total_name, 120, top, 855, 255);
+        total_name.Visible = false;
+        place(total_name, kLineMargin, top, 855, 255);
         Control& total = LBL_Totale_Punti(seat);
         total.Visible = true;
         total.Caption = "-";
-        place(total, 1020, top, 555, 255);
+        place(total, kLineMargin, top, kTotalsWidth - 2 * kLineMargin, 255);
         top += 360;
     }
 }

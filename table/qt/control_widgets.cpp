@@ -141,12 +141,14 @@ private:
     Twips twips_;
 };
 
-// The controls whose captions are the players' names: the scores panel's rows and
-// the captured-cards viewer's seat buttons.
-bool shows_a_name(const Control& control) {
+// The controls whose captions must read whole on their one line: the players' names
+// on the scores panel's rows and the captured-cards viewer's seat buttons, and each
+// seat's standing ("121 / 1200"), which a wrapped line would cut.
+bool fitted_to_its_line(const Control& control) {
     switch (control.key.id) {
         case ControlId::LBL_Parziale_Nome:
         case ControlId::LBL_Totale_Nome:
+        case ControlId::LBL_Totale_Punti:
         case ControlId::Visualizza_Prese:
             return true;
         default:
@@ -501,8 +503,8 @@ void ControlWidgets::apply(Mirror& mirror, const Shown& now) {
     } else if (now.enabled != was.enabled) {
         w->setEnabled(now.enabled);
     }
-    if (shows_a_name(*mirror.control)) {
-        if (now.caption != was.caption || now.geometry.size() != was.geometry.size()) show_name(mirror, now);
+    if (fitted_to_its_line(*mirror.control)) {
+        if (now.caption != was.caption || now.geometry.size() != was.geometry.size()) show_on_one_line(mirror, now);
     } else if (now.caption != was.caption || now.picture != was.picture || now.items != was.items) {
         if (auto* own = qobject_cast<controls::ThemeButton*>(w)) {
             if (own->Caption() != now.caption) own->set_Caption(now.caption);
@@ -554,7 +556,7 @@ void ControlWidgets::apply(Mirror& mirror, const Shown& now) {
     mirror.shown = now;
 }
 
-void ControlWidgets::show_name(Mirror& mirror, const Shown& now) {
+void ControlWidgets::show_on_one_line(Mirror& mirror, const Shown& now) {
     if (auto* own = qobject_cast<controls::ThemeButton*>(mirror.widget)) {
         const controls::FittedText fitted = controls::fit_text(
             now.caption, mirror.font, controls::ThemeButton::caption_rect(now.geometry.size()).size());

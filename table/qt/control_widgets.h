@@ -123,8 +123,9 @@ private:
     // A plain Qt widget for the standard controls (labels, lists, frames, scroll bars...).
     QWidget* create_standard(Mirror& mirror, QWidget* parent);
     void apply(Mirror& mirror, const Shown& now);
-    // A player's name, whole in its widget where a smaller font lets it be.
-    void show_name(Mirror& mirror, const Shown& now);
+    // A player's name or a standing, whole on one line of its widget where a smaller
+    // font lets it be.
+    void show_on_one_line(Mirror& mirror, const Shown& now);
     void restack(QWidget* parent);
     // Puts a widget of the layer directly under the table's widget that the data
     // stacks next in front of it, or in front of everything when none is.

@@ -1,20 +1,28 @@
 // From the program's start to whole matches and back, as a person plays them: every
 // step is a real mouse event on the window's own widgets (the main menu's arrows and
 // icons, the set-up screen's options, sliders and icons, the cards on the table and
-// the end panel's button). With TAVOLORA_SCREENSHOTS set to a folder, the window is
+// the end panel's button). Then what the score panel and the captured-cards viewer
+// show from match to match: every standing whole on one line, each match's own seats,
+// and the viewer afresh. With TAVOLORA_SCREENSHOTS set to a folder, the window is
 // saved there at each screen, for a person to look at.
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QSlider>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QTimer>
 #include <QtTest>
 
 #include <filesystem>
+#include <functional>
 #include <vector>
 
+#include "controls/platform/fit_text.h"
 #include "core/games.h"
 #include "platform/qt/qt_platform.h"
 #include "program/program.h"
@@ -27,6 +35,7 @@
 #include "table/qt/main_window.h"
 #include "table/qt/table_view.h"
 #include "tests/qt/running_program.h"
+#include "tests/qt/window_clicks.h"
 
 namespace {
 
@@ -67,6 +76,23 @@ public:
     // turns inside them, and the table's waits inside those: the player answers from
     // a timer, so that it answers inside those waits too.
     void play_to_the_end(const QString& shots) {
+        const int cards = play_until([this] { return shown(Screen::F_011_Menu); }, shots);
+        QVERIFY(cards >= 3);
+        // The match is over: the end panel's button leaves the table, or Camicia has
+        // left it already.
+        if (program.master.PIC_Fine_Partita.Visible) {
+            screenshot(window, shots + QStringLiteral("-end-panel"));
+            QCOMPARE(program.master.CMD_Continua.Caption, std::string("Fine partita"));
+            click(window.table().widgets().widget({ControlId::CMD_Continua}));
+        }
+        window.sync();
+        QVERIFY(!program.master.PIC_Tavolo.Visible);
+        QVERIFY(!window.table().isVisible());
+        QVERIFY(shown(Screen::F_011_Menu));
+    }
+
+    // Plays as above until `done` holds; returns the cards the human played.
+    int play_until(const std::function<bool()>& done, const QString& shots) {
         QElapsedTimer clock;
         clock.start();
         int cards = 0;
@@ -112,22 +138,45 @@ public:
             });
         });
         player.start(5);
-        QTRY_VERIFY_WITH_TIMEOUT(shown(Screen::F_011_Menu), 120000);
+        [&] { QTRY_VERIFY_WITH_TIMEOUT(done(), 120000); }();
         player.stop();
         qInfo("%s: %d cards played by the human in %lld ms", qPrintable(shots), cards,
               static_cast<long long>(clock.elapsed()));
-        QVERIFY(cards >= 3);
-        // The match is over: the end panel's button leaves the table, or Camicia has
-        // left it already.
-        if (program.master.PIC_Fine_Partita.Visible) {
-            screenshot(window, shots + QStringLiteral("-end-panel"));
-            QCOMPARE(program.master.CMD_Continua.Caption, std::string("Fine partita"));
-            click(window.table().widgets().widget({ControlId::CMD_Continua}));
+        return cards;
+    }
+
+    // A match started from the main menu as a person starts it: the game's play icon,
+    // the kind of match by its arrow, the players, the target at the end of its
+    // slider (the largest the set-up offers), then "Gioca!".
+    void start_match(int game, const QString& kind, int players) {
+        choose_game(game);
+        click(menu()->icon_bar().icon(1));
+        screens::F_040_Partita* set_up = this->set_up();
+        QVERIFY(set_up != nullptr);
+        for (int step = 0; step < 5 && set_up->mode_label()->text() != kind; ++step) click(set_up->mode_arrow(2));
+        QCOMPARE(set_up->mode_label()->text(), kind);
+        click(set_up->players(players));
+        for (QSlider* slider : {set_up->points_slider(), set_up->games_slider()}) {
+            if (!slider->isVisible()) continue;
+            slider->setFocus();
+            QTest::keyClick(slider, Qt::Key_End);
         }
+        click(set_up->icon_bar().icon(2));
+        QVERIFY(program.master.PIC_Tavolo.Visible);
+        QCOMPARE(int(program.match.Numero_Giocatori), players);
+    }
+
+    // The widget of a control of the table, as the window shows it now.
+    QWidget* table_widget(table::ControlKey key) {
         window.sync();
-        QVERIFY(!program.master.PIC_Tavolo.Visible);
-        QVERIFY(!window.table().isVisible());
-        QVERIFY(shown(Screen::F_011_Menu));
+        return window.table().widgets().widget(key);
+    }
+    QLabel* table_label(table::ControlKey key) { return qobject_cast<QLabel*>(table_widget(key)); }
+    // A click of a control of the table sent to the window at its middle: it reaches
+    // the control only where nothing lies over it.
+    void click_table(table::ControlKey key) {
+        testing::click_through_window(table_widget(key));
+        window.sync();
     }
 
 };
@@ -292,6 +341,136 @@ private slots:
         click(run.menu()->icon_bar().icon(1));
         if (players.back() != 0) QVERIFY(run.set_up()->players(players.back())->isChecked());
         if (game == games::kCamicia) QVERIFY(run.set_up()->camicia_kind(2)->isChecked());
+    }
+
+    // The standing on the score panel ("121 / 1200") reads whole on one line, in the
+    // frame's own font, in every kind of match that has one: the largest target the
+    // set-up offers, totals longer than a match reaches, a negative one too, at the
+    // smallest window and a large one.
+    void theStandingsReadWholeOnOneLine_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<int>("game");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("players");
+        for (const QSize size : {QSize(800, 600), QSize(1600, 1000)}) {
+            const QString at = QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
+            QTest::newRow(qPrintable(at + QStringLiteral("-briscola-punteggio")))
+                << size << games::kBriscola << QStringLiteral("Punteggio") << 4;
+            QTest::newRow(qPrintable(at + QStringLiteral("-briscola-151")))
+                << size << games::kBriscola << QStringLiteral("151") << 4;
+            QTest::newRow(qPrintable(at + QStringLiteral("-briscola-partite")))
+                << size << games::kBriscola << QStringLiteral("Partite") << 3;
+            QTest::newRow(qPrintable(at + QStringLiteral("-scopa-punteggio")))
+                << size << games::kScopa << QStringLiteral("Punteggio") << 4;
+            QTest::newRow(qPrintable(at + QStringLiteral("-tresette-punteggio")))
+                << size << games::kTresette << QStringLiteral("Punteggio") << 4;
+        }
+    }
+
+    void theStandingsReadWholeOnOneLine() {
+        QFETCH(QSize, size);
+        QFETCH(int, game);
+        QFETCH(QString, kind);
+        QFETCH(int, players);
+        Running run(size);
+        run.start_match(game, kind, players);
+        if (QTest::currentTestFailed()) return;
+
+        // Totals past the longest a match reaches: Briscola to 1200 ends in the hand
+        // that passes it, with at most 120 points and, in 151, 100 of declarations.
+        auto& cards = run.program.match.Tabella_Carte;
+        const int thirds = game == games::kTresette ? 3 : 1;
+        const std::int16_t totals[] = {1419, -1419, 999, 1200};
+        int row = 0;
+        for (int seat : {9, 1, 2, 3}) {
+            cards(engine::list::kMatch, seat, 1) = static_cast<std::int16_t>(totals[row++] * thirds);
+            cards(seat + 10, engine::list::kScoreCell, 3) = 15;  // games won
+        }
+        run.program.match.Ferma_Punteggio = false;
+        run.program.waits.at_boundary([&run] { run.program.engine.Aggiorna_Punteggi(); });
+        run.click_table({ControlId::CMD_M_Punteggio});
+        QVERIFY(run.program.master.PIC_51_Monitor.Visible);
+        QWidget* frame = run.table_widget({ControlId::Frame1});
+        QVERIFY(frame != nullptr);
+        for (int seat : {9, 2, 1, 3}) {
+            if ((seat == 1 && players < 3) || (seat == 3 && players < 4)) break;
+            const table::Control& total = run.program.master.LBL_Totale_Punti(seat);
+            QVERIFY2(total.Caption.find(" / ") != std::string::npos, total.Caption.c_str());
+            QLabel* label = run.table_label({ControlId::LBL_Totale_Punti, seat});
+            QVERIFY(label != nullptr && label->isVisible());
+            const QString text = label->text();
+            QCOMPARE(text, QString::fromStdString(total.Caption));
+            // One line, whole in the label's room, the label whole in its frame.
+            const QFontMetricsF metrics(label->font());
+            const QSize room = controls::text_room(*label);
+            QVERIFY2(metrics.horizontalAdvance(text) <= room.width(), qPrintable(text));
+            QVERIFY2(metrics.height() <= room.height(), qPrintable(text));
+            QVERIFY(frame->contentsRect().contains(label->geometry()));
+            // In the frame's own font: the label's room is enough for it.
+            QCOMPARE(QFontInfo(label->font()).pixelSize(), QFontInfo(frame->font()).pixelSize());
+        }
+        screenshot(run.window, QStringLiteral("%1x%2-score-panel-%3-%4")
+                                   .arg(size.width())
+                                   .arg(size.height())
+                                   .arg(QString::fromUtf8(games::find(game)->name).toLower(), kind.toLower()));
+    }
+
+    // A four-player Briscola right after a two-player Scopa in which Galvino's pile
+    // was looked at: the score panel shows every seat's points and standing, the
+    // viewer opens on this match's empty pile of the human, and Tuno's and Melto's
+    // buttons answer. Every click on the table goes to the window at a point.
+    void eachMatchShowsItsOwnSeatsAndStartsTheViewerAfresh() {
+        const QSize size = window_size();
+        const QString at = QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
+        Running run(size);
+        const table::MasterWindow& w = run.program.master;
+        const auto& cards = run.program.match.Tabella_Carte;
+        const auto shows = [&run](table::ControlKey key) {
+            QLabel* label = run.table_label(key);
+            return label != nullptr ? label->text() : QString();
+        };
+
+        run.start_match(games::kScopa, QStringLiteral("Punteggio"), 2);
+        if (QTest::currentTestFailed()) return;
+        run.play_until([&cards] { return cards(12, 1, 1) != 0; }, at + QStringLiteral("-scopa-before"));
+        run.click_table({ControlId::CMD_M_Carte});
+        run.click_table({ControlId::Visualizza_Prese, 2});
+        QCOMPARE(int(run.program.anim.Lista_Prese), 12);
+        QVERIFY(shows({ControlId::LBL_RiepilogoPrese_Numero}) != QStringLiteral("0"));
+        screenshot(run.window, at + QStringLiteral("-scopa-viewer-galvino"));
+        run.click_table({ControlId::CMD_M_Chiudi_Partita});
+        QVERIFY(run.shown(Screen::F_011_Menu));
+
+        run.start_match(games::kBriscola, QStringLiteral("Punteggio"), 4);
+        if (QTest::currentTestFailed()) return;
+        run.click_table({ControlId::CMD_M_Punteggio});
+        for (int seat : {9, 1, 2, 3}) {
+            for (ControlId id : {ControlId::LBL_Parziale_Punti, ControlId::LBL_Totale_Punti}) {
+                QLabel* label = run.table_label({id, seat});
+                QVERIFY(label != nullptr && label->isVisible());
+                QVERIFY2(label->isEnabled(), qPrintable(label->objectName()));
+                QVERIFY2(label->text() != QStringLiteral("-"), qPrintable(label->objectName()));
+            }
+        }
+        screenshot(run.window, at + QStringLiteral("-briscola-4-after-scopa-2-scores"));
+
+        // The viewer: the human's pile of this match, empty, in no deck yet.
+        run.click_table({ControlId::CMD_M_Carte});
+        QCOMPARE(int(run.program.anim.Lista_Prese), 19);
+        QCOMPARE(shows({ControlId::LBL_RiepilogoPrese_testo}), QStringLiteral("Numero di prese"));
+        QCOMPARE(shows({ControlId::LBL_RiepilogoPrese_Numero}), QStringLiteral("0"));
+        for (int k = 0; k < 4; ++k) {
+            QLabel* slot = run.table_label({ControlId::IMG_Prese, k});
+            QVERIFY(slot == nullptr || !slot->isVisible() || slot->pixmap().isNull());
+        }
+        screenshot(run.window, at + QStringLiteral("-briscola-4-after-scopa-2-viewer"));
+        // Tuno's and Melto's piles are there to be chosen.
+        for (int seat : {1, 3}) {
+            run.click_table({ControlId::Visualizza_Prese, seat});
+            QCOMPARE(int(run.program.anim.Lista_Prese), seat + 10);
+            QCOMPARE(shows({ControlId::LBL_RiepilogoPrese_Numero}), QStringLiteral("0"));
+        }
+        QVERIFY(w.Visualizza_Prese(3).Enabled);
     }
 
     // A fresh clone has no user yet: the main menu shows none, and a match is played

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "storage/basic_text.h"
 #include "storage/record_file.h"
@@ -15,6 +16,7 @@ namespace tavolora::testing {
 namespace {
 
 using table::Screen;
+using table::ControlId;
 
 class MatchSetup : public StartedProgram {
 protected:
@@ -34,6 +36,25 @@ protected:
         choose_game(game);
         click([this] { menu().IMG_Icona_Click(1); });
     }
+    // A match of `game` to points for `players`, from the main menu to the first hand.
+    void start_to_points(int game, int players) {
+        open_from_menu(game);
+        for (int step = 0; step < 4 && screen().LBL_Modalita.Caption != "Punteggio"; ++step) {
+            click([this] { set_up().IMG_Icona_Click(2); });
+        }
+        ASSERT_EQ(screen().LBL_Modalita.Caption, "Punteggio");
+        set_up().set_players(players);
+        click([this] { set_up().IMG_Icona_Menu_Click(2); });
+        ASSERT_TRUE(p.master.PIC_Tavolo.Visible);
+        ASSERT_EQ(p.match.Numero_Giocatori, players);
+    }
+    // The strip's button that leaves the match for the main menu.
+    void leave_match() {
+        click([this] { p.master_events.CMD_M_Chiudi_Partita_Click(); });
+        ASSERT_TRUE(shown(Screen::F_011_Menu).Visible);
+    }
+    // A click of a control of the table, as the window delivers it.
+    void click_table(table::ControlId id, int index = 0) { ASSERT_TRUE(p.input.click({id, index})); }
 };
 
 TEST_F(MatchSetup, AsBuiltForBriscolaNoCountOrFirstPlayerIsChosen) {
@@ -288,6 +309,112 @@ TEST_F(MatchSetup, GiocaClosesEveryOtherScreenAndThePanelsOfTheMatchBefore) {
             ASSERT_TRUE(shown(Screen::F_011_Menu).Visible);
         }
     }
+}
+
+// Every match's start makes its own seats live on the score panel (points and
+// standing) and on the captured-cards viewer's buttons, and greys the empty ones,
+// whatever match of whatever game the run played before: a four-player Briscola after
+// a two-player Scopa shows the other side's points on Tuno and Melto.
+TEST_F(MatchSetup, EachMatchShowsItsOwnSeatsOnTheScorePanelAndTheViewer) {
+    const std::pair<int, int> run[] = {{games::kScopa, 2},    {games::kBriscola, 4}, {games::kTresette, 2},
+                                       {games::kBriscola, 3}, {games::kScopa, 4},    {games::kTresette, 3},
+                                       {games::kBriscola, 2}, {games::kTresette, 4}};
+    const table::MasterWindow& w = p.master;
+    for (const auto& [game, players] : run) {
+        SCOPED_TRACE("game " + std::to_string(game) + " with " + std::to_string(players) + " players");
+        start_to_points(game, players);
+        if (HasFatalFailure()) return;
+        for (int seat : {9, 1, 2, 3}) {
+            const bool in_play = seat == 9 || seat == 2 || (seat == 1 && players >= 3) || (seat == 3 && players == 4);
+            EXPECT_EQ(w.LBL_Parziale_Punti(seat).Enabled, in_play) << seat;
+            EXPECT_EQ(w.LBL_Totale_Punti(seat).Enabled, in_play) << seat;
+            EXPECT_EQ(w.Visualizza_Prese(seat).Enabled, in_play) << seat;
+            // A seat in play is named and shows its points and its standing ("0 / 11");
+            // an empty one shows "-" alone.
+            EXPECT_EQ(table::Trim(w.LBL_Parziale_Nome(seat).Caption) == "-", !in_play) << seat;
+            EXPECT_EQ(w.LBL_Parziale_Punti(seat).Caption == "-", !in_play) << seat;
+            EXPECT_EQ(w.LBL_Totale_Punti(seat).Caption.find(" / ") != std::string::npos, in_play) << seat;
+        }
+        leave_match();
+    }
+}
+
+// The captured-cards viewer starts each match afresh: opened in a new match, of
+// another game with another deck, it shows the human's pile of this match as it
+// stands, never the pile, the figure, the scroll place or the deck the last match
+// left in it. Within a match it still changes only when a seat is chosen.
+TEST_F(MatchSetup, TheCapturedCardsViewerStartsEachMatchAfresh) {
+    // Scopa is played with another deck, of wider cards.
+    write_test_deck(folder, 90, 120, "Altro");
+    const std::filesystem::path scopa_options = folder.path() / "Users" / "Anna_2.opt";
+    const auto stored = storage::read_file(scopa_options);
+    ASSERT_TRUE(stored.has_value());
+    storage::Tipo_Opzioni options = storage::decode_options(*stored);
+    options.Mazzo_Carte.assign("Altro");
+    options.Mazzo_Dorso.assign("Altro");
+    const storage::OptionsBytes bytes = storage::encode(options);
+    folder.write("Users/Anna_2.opt", std::string(bytes.data(), bytes.size()));
+
+    table::MasterWindow& w = p.master;
+    auto& cards = p.match.Tabella_Carte;
+    const auto capture = [&cards](int pile, int count) {
+        for (int i = 1; i <= count; ++i) {
+            cards(pile, i, 1) = static_cast<std::int16_t>(1 + i % 4);
+            cards(pile, i, 2) = static_cast<std::int16_t>(1 + i % 10);
+        }
+    };
+    const auto empty_slots = [&w] {
+        for (int k = 0; k < 4; ++k) {
+            if (!w.IMG_Prese(k).Picture.empty()) return false;
+        }
+        return true;
+    };
+
+    // A four-player Briscola in which Galvino's fourteen cards were looked at, from
+    // the sixth on.
+    start_to_points(games::kBriscola, 4);
+    capture(12, 14);
+    click_table(ControlId::CMD_M_Carte);
+    click_table(ControlId::Visualizza_Prese, 2);
+    w.HSR_Prese.Value = 5;
+    ASSERT_TRUE(p.input.deliver({ControlId::HSR_Prese}, table::InputEvent::Change));
+    EXPECT_EQ(w.LBL_RiepilogoPrese_Numero.Caption, "3.5");
+    EXPECT_NE(w.IMG_Prese(0).Picture.find("Mazzo"), std::string::npos);
+    leave_match();
+
+    // A Scopa with the other deck: nothing taken yet, nothing shown.
+    start_to_points(games::kScopa, 2);
+    click_table(ControlId::CMD_M_Carte);
+    EXPECT_TRUE(w.PIC_52_Monitor.Visible);
+    EXPECT_EQ(p.anim.Lista_Prese, 19);
+    EXPECT_EQ(w.LBL_RiepilogoPrese_testo.Caption, "Numero di carte prese");
+    EXPECT_EQ(w.LBL_RiepilogoPrese_Numero.Caption, "0");
+    EXPECT_TRUE(empty_slots());
+    EXPECT_FALSE(w.HSR_Prese.Enabled);
+    EXPECT_EQ(w.HSR_Prese.Value, 0);
+    // The slots take the shape of this deck's cards: 90 x 120 pixels fit 795 x 1060.
+    EXPECT_EQ(w.IMG_Prese(0).Width, 795);
+    EXPECT_EQ(w.IMG_Prese(0).Height, 1060);
+    // Cards taken later show when a seat is chosen, in this deck.
+    capture(19, 3);
+    click_table(ControlId::CMD_Chiudi_PIC_052_Monitor);
+    click_table(ControlId::CMD_M_Carte);
+    EXPECT_EQ(w.LBL_RiepilogoPrese_Numero.Caption, "0");
+    click_table(ControlId::Visualizza_Prese, 9);
+    EXPECT_EQ(w.LBL_RiepilogoPrese_Numero.Caption, "3");
+    EXPECT_NE(w.IMG_Prese(0).Picture.find("Altro"), std::string::npos);
+    leave_match();
+
+    // A two-player Briscola first looked at after four cards were taken: the human's
+    // pile as it stands then, two tricks.
+    start_to_points(games::kBriscola, 2);
+    capture(19, 4);
+    click_table(ControlId::CMD_M_Carte);
+    EXPECT_EQ(p.anim.Lista_Prese, 19);
+    EXPECT_EQ(w.LBL_RiepilogoPrese_testo.Caption, "Numero di prese");
+    EXPECT_EQ(w.LBL_RiepilogoPrese_Numero.Caption, "2");
+    EXPECT_NE(w.IMG_Prese(0).Picture.find("Mazzo"), std::string::npos);
+    EXPECT_EQ(w.IMG_Prese(0).Width, 756);
 }
 
 // A fresh install has no user: wherever a caption names the human (the set-up's

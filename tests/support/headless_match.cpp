@@ -42,15 +42,16 @@ void write_test_deck(const TempFolder& folder) {
     folder.write("Cards/Mazzo/1/00.bmp", card);
 }
 
-void write_test_deck(const TempFolder& folder, int width, int height) {
+void write_test_deck(const TempFolder& folder, int width, int height, std::string_view deck) {
     const std::string card = bmp_header(width, height);
+    const std::string faces = "Cards/" + std::string(deck) + "/";
     for (int suit = 1; suit <= 4; ++suit) {
         for (int value = 1; value <= 10; ++value) {
-            folder.write("Cards/Mazzo/" + std::to_string(suit) + "/" + std::to_string(value) + ".bmp", card);
+            folder.write(faces + std::to_string(suit) + "/" + std::to_string(value) + ".bmp", card);
         }
     }
-    folder.write("Cards/Mazzo/1/0.bmp", card);
-    folder.write("Cards/Mazzo/1/00.bmp", bmp_header(height, width));
+    folder.write(faces + "1/0.bmp", card);
+    folder.write(faces + "1/00.bmp", bmp_header(height, width));
 }
 
 namespace {

@@ -23,8 +23,8 @@ std::string bmp_header(int width, int height);
 // named "Mazzo" under `folder`\Cards: enough for the layout, which measures them.
 void write_test_deck(const TempFolder& folder);
 // The same deck with cards of `width` x `height` pixels, its flying back "00" on
-// its side (`height` x `width`), as the program's own decks have it.
-void write_test_deck(const TempFolder& folder, int width, int height);
+// its side (`height` x `width`), as the program's own decks have it; named `deck`.
+void write_test_deck(const TempFolder& folder, int width, int height, std::string_view deck = "Mazzo");
 
 struct MatchPlan {
     int game = 1;  // game code
