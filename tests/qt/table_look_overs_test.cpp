@@ -1,10 +1,11 @@
 // The card table's own controls with the real mouse: the look-overs started and
 // ended on their controls (the table put back exactly as it was), the panels opened,
 // dragged by their handles, closed and opened again, over the main menu too at the
-// end of a match, the captured-cards viewer page by page, the strip closed and
-// opened, the pointers, the keyboard after the continue button, the declarations'
-// list, and a match left from the window while its cards fly. The panels and the
-// strip take their clicks through the window, where Qt finds what lies on top. With
+// end of a match, the main menu over the end panel that comes up under the resting
+// pointer, the captured-cards viewer page by page, the strip closed and opened, the
+// pointers, the keyboard after the continue button, the declarations' list, and a
+// match left from the window while its cards fly. The panels and the strip take
+// their clicks through the window, where Qt finds what lies on top. With
 // TAVOLORA_SCREENSHOTS set to a folder, each look-over and panel is saved there
 // (TAVOLORA_WINDOW_SIZE, "1600x1000", sets the window's size).
 
@@ -86,7 +87,10 @@ private:
 class Table : public testing::RunningProgram {
 public:
     explicit Table(const testing::ProgramFolder::Tune& tune = testing::ProgramFolder::quick)
-        : RunningProgram(testing::window_size_from_environment(QSize(1024, 768)), true, tune) {}
+        : Table(testing::window_size_from_environment(QSize(1024, 768)), tune) {}
+    // A window of its own size, for what only that size shows.
+    explicit Table(QSize size, const testing::ProgramFolder::Tune& tune = testing::ProgramFolder::quick)
+        : RunningProgram(size, true, tune) {}
 
     // A single-hand match of `game`, started as "Gioca!" starts it; returns when the
     // human is to play.
@@ -331,6 +335,34 @@ private slots:
         click(t.menu()->icon_bar().icon(5));
         QVERIFY(t.shown(Screen::F_08_Crediti));
         QCOMPARE(t.stack_of(menu).last(), t.window.screens().screen(Screen::F_08_Crediti));
+    }
+
+    void theMainMenuStandsOverTheEndPanelThatComesUpUnderTheRestingPointer() {
+        // At 800 x 600 the end panel, in the middle of the window, reaches under the
+        // main menu.
+        Table t(QSize(800, 600));
+        t.start(1, 2);
+        const QWidget* menu = t.window.screens().screen(Screen::F_011_Menu);
+        QVERIFY(menu != nullptr);
+        const QPoint rest(menu->geometry().right() - 20, menu->geometry().center().y());
+        QWidget& area = t.window.client_area();
+        testing::window_rest_pointer(t.window, in_window(&area, rest));
+        // The match ends: the end panel comes up under the pointer, whose enter asks
+        // for a sync while the one that shows the panel runs, and the main menu comes
+        // back over the table.
+        t.program.waits.at_boundary([&t] { t.program.engine.Fine_Partita(); });
+        QVERIFY(t.shown(Screen::F_011_Menu));
+        QWidget* panel = t.widget({ControlId::PIC_Fine_Partita});
+        QVERIFY(panel->isVisible());
+        QVERIFY(panel->geometry().contains(rest));
+        QVERIFY(panel->underMouse());
+        screenshot(t.window, QStringLiteral("end-panel-under-the-resting-pointer"));
+
+        // Where the pointer rests, the window finds the main menu, not the panel's
+        // "Fine partita" under it.
+        const QWidget* found = t.window.childAt(in_window(&area, rest));
+        QVERIFY2(found == menu || menu->isAncestorOf(found), qPrintable(found->objectName()));
+        QCOMPARE(t.stack_of(panel).last(), menu);
     }
 
     void aKeyPressedAfterTheContinueButtonNeverLeavesTheMatch() {

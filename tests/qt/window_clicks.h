@@ -6,6 +6,7 @@
 // click meant for it.
 
 #include <QByteArray>
+#include <QCursor>
 #include <QList>
 #include <QSize>
 #include <QWidget>
@@ -28,6 +29,15 @@ inline void window_release(QWidget& window, QPoint at, Qt::MouseButton button = 
 inline void window_click(QWidget& window, QPoint at, Qt::MouseButton button = Qt::LeftButton) {
     QTest::mouseMove(window.windowHandle(), at);
     QTest::mouseClick(window.windowHandle(), button, {}, at);
+}
+
+// The pointer itself brought to `at` of the window and left there, as a person's
+// hand leaves it. A widget shown later looks for the pointer where the window system
+// puts it (QTest's moves through the window leave that as it was) and, lying under
+// it, takes the mouse's enter at once.
+inline void window_rest_pointer(QWidget& window, QPoint at) {
+    QCursor::setPos(window.mapToGlobal(at));
+    window_move(window, at);
 }
 
 // A click on the middle of `widget`, sent to its window: it reaches the widget only
