@@ -162,6 +162,24 @@ private slots:
         QVERIFY(!run.options()->panel(1)->isVisible());
     }
 
+    // Each screen open while the window is made smaller comes back inside the client
+    // area, its close icon under the pointer there.
+    void aScreenOpenWhileTheWindowShrinksComesBackInside() {
+        Running run(QSize(1600, 1000));
+        for (const ScreenCase& c : menu_screens()) {
+            c.open(run);
+            QWidget* screen = run.shown_screen(c.id);
+            QVERIFY2(screen != nullptr, qPrintable(c.name));
+            run.resize_to(QSize(800, 600));
+            QTRY_VERIFY2(run.area()->rect().contains(screen->geometry()), qPrintable(c.name));
+            screenshot(run.window, QStringLiteral("smaller-window-") + c.name);
+            run.click_on(c.close(run));
+            if (c.id == Screen::F_022_Utenti_Nuovo) run.click_on(run.users()->icon_bar().icon(3));
+            if (QTest::currentTestFailed()) return;
+            run.resize_to(QSize(1600, 1000));
+        }
+    }
+
     // A match started with a screen of the main menu open: "Gioca!" leaves nothing of
     // the screens over the table, and a click where the screen stood reaches the
     // table.
