@@ -1,10 +1,11 @@
 // The main menu's screens in the real window, every click sent to the window at a
 // point so that Qt finds the widget under the pointer as it does for a person: each
 // screen stands inside the client area at 1024 x 768 and 800 x 600, beside the main
-// menu where there is room for both, with its close icon under the pointer; a match
-// started with any of them open starts on a clear table, which takes the clicks
-// where the screen stood; a new user made on the screens is the one the main menu
-// shows and the options are saved for; without users the player is "Giocatore".
+// menu where there is room for both, with its close icon under the pointer, and back
+// inside when the window is made smaller while it is open; a match started with any
+// of them open starts on a clear table, which takes the clicks where the screen
+// stood; a new user made on the screens is the one the main menu shows and the
+// options are saved for; without users the player is "Giocatore".
 // With TAVOLORA_SCREENSHOTS set, the window is saved there at each step.
 
 #include <QApplication>

@@ -83,6 +83,23 @@ void drag_against(Table& t, QWidget* handle, QPoint way, const QString& shot) {
     QCOMPARE(in_window(handle, kGrip), stopped);
 }
 
+// Dragged hard against the left, right, top and bottom edges in turn: each time
+// the handle and the close button stop inside, the one on the edge met.
+void against_every_edge(Table& t, QWidget* element, QWidget* handle, QWidget* close, const QString& name) {
+    drag_against(t, handle, QPoint(-1, 0), name + QStringLiteral("-left"));
+    QCOMPARE(t.place(handle).left(), 0);
+    QVERIFY2(t.in_reach(handle, close), qPrintable(name));
+    drag_against(t, handle, QPoint(1, 0), name + QStringLiteral("-right"));
+    QCOMPARE(t.place(close).right(), t.client().right());
+    QVERIFY2(t.in_reach(handle, close), qPrintable(name));
+    drag_against(t, handle, QPoint(0, -1), name + QStringLiteral("-top"));
+    QCOMPARE(t.place(element).top(), 0);
+    QVERIFY2(t.in_reach(handle, close), qPrintable(name));
+    drag_against(t, handle, QPoint(0, 1), name + QStringLiteral("-bottom"));
+    QCOMPARE(t.place(handle).bottom(), t.client().bottom());
+    QVERIFY2(t.in_reach(handle, close), qPrintable(name));
+}
+
 }  // namespace
 
 class WithinReach : public QObject {
@@ -111,18 +128,8 @@ private slots:
             QWidget* close = t.widget({p.close});
             QVERIFY2(panel != nullptr && panel->isVisible(), p.name);
 
-            drag_against(t, handle, QPoint(-1, 0), name + QStringLiteral("-left"));
-            QCOMPARE(t.place(handle).left(), 0);
-            QVERIFY2(t.in_reach(handle, close), p.name);
-            drag_against(t, handle, QPoint(1, 0), name + QStringLiteral("-right"));
-            QCOMPARE(t.place(close).right(), t.client().right());
-            QVERIFY2(t.in_reach(handle, close), p.name);
-            drag_against(t, handle, QPoint(0, -1), name + QStringLiteral("-top"));
-            QCOMPARE(t.place(panel).top(), 0);
-            QVERIFY2(t.in_reach(handle, close), p.name);
-            drag_against(t, handle, QPoint(0, 1), name + QStringLiteral("-bottom"));
-            QCOMPARE(t.place(handle).bottom(), t.client().bottom());
-            QVERIFY2(t.in_reach(handle, close), p.name);
+            against_every_edge(t, panel, handle, close, name);
+            if (QTest::currentTestFailed()) return;
 
             // In the bottom right corner, then the window made smaller: it comes in.
             drag_against(t, handle, QPoint(1, 1), name + QStringLiteral("-corner"));
@@ -130,22 +137,25 @@ private slots:
             QVERIFY2(t.in_reach(handle, close), p.name);
             QCOMPARE(t.place(close).right(), t.client().right());
             screenshot(t.window, name + QStringLiteral("-smaller-window"));
-            // Closed in the corner of the larger window, it opens in reach of the
-            // smaller one.
             t.resize_to(QSize(1024, 768));
-            drag_against(t, handle, QPoint(1, 1), name + QStringLiteral("-corner-again"));
             click_through_window(close);
-            t.window.sync();
-            QVERIFY(!panel->isVisible());
-            t.resize_to(QSize(800, 600));
-            click_through_window(t.widget({p.opener}));
-            t.window.sync();
-            QVERIFY(panel->isVisible());
-            QVERIFY2(t.in_reach(handle, close), p.name);
-            screenshot(t.window, name + QStringLiteral("-opened-in-smaller-window"));
-            click_through_window(close);
-            t.resize_to(QSize(1024, 768));
         }
+        // Closed in the corner of the larger window, a panel opens in reach of the
+        // smaller one.
+        const auto& scores = panels[0];
+        click_through_window(t.widget({scores.opener}));
+        QWidget* handle = t.widget({scores.handle});
+        QWidget* close = t.widget({scores.close});
+        drag_against(t, handle, QPoint(1, 1), QStringLiteral("scores-corner-again"));
+        click_through_window(close);
+        t.window.sync();
+        QVERIFY(!t.widget({scores.panel})->isVisible());
+        t.resize_to(QSize(800, 600));
+        click_through_window(t.widget({scores.opener}));
+        t.window.sync();
+        QVERIFY(t.widget({scores.panel})->isVisible());
+        QVERIFY(t.in_reach(handle, close));
+        screenshot(t.window, QStringLiteral("scores-opened-in-smaller-window"));
     }
 
     void theStripAndItsReopenButtonStayWithinReach() {
@@ -153,18 +163,8 @@ private slots:
         QWidget* strip = t.widget({ControlId::FRM_M_Menu});
         QWidget* handle = t.widget({ControlId::CMD_Muovi_Menu_M});
         QWidget* close = t.widget({ControlId::CMD_M_ApriChiudi, 1});
-        drag_against(t, handle, QPoint(-1, 0), QStringLiteral("strip-left"));
-        QCOMPARE(t.place(handle).left(), 0);
-        QVERIFY(t.in_reach(handle, close));
-        drag_against(t, handle, QPoint(0, 1), QStringLiteral("strip-bottom"));
-        QCOMPARE(t.place(handle).bottom(), t.client().bottom());
-        QVERIFY(t.in_reach(handle, close));
-        drag_against(t, handle, QPoint(0, -1), QStringLiteral("strip-top"));
-        QCOMPARE(t.place(strip).top(), 0);
-        QVERIFY(t.in_reach(handle, close));
-        drag_against(t, handle, QPoint(1, 0), QStringLiteral("strip-right"));
-        QCOMPARE(t.place(close).right(), t.client().right());
-        QVERIFY(t.in_reach(handle, close));
+        against_every_edge(t, strip, handle, close, QStringLiteral("strip"));
+        if (QTest::currentTestFailed()) return;
 
         // Closed in the bottom right corner: the reopen button stands there, and
         // comes inside with it when the window is made smaller.
