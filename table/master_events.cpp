@@ -85,6 +85,10 @@ void MasterEvents::window_resized(float outer_width, float outer_height, float c
 void MasterEvents::MDIForm_Resize() {
     program_.animation.Disponi_Tavolo();
     program_.animation.Centra_Menu();
+    // A smaller window leaves nothing out of reach: what stood past its new edges
+    // comes back inside, also what is hidden now and shows later.
+    program_.master.keep_screens_inside();
+    program_.master.keep_floating_within_reach();
 }
 
 void MasterEvents::start_flight_ticker(int highest_slot) {

@@ -60,6 +60,12 @@ private:
     std::array<ChildScreen, static_cast<std::size_t>(Screen::Count)> screens_{};
 };
 
+// A place along one side of the client area, `room` long, at which the part of an
+// element from `near` to `far` past that place (in the element's own twips) lies
+// inside: moved back where the part runs before the near edge or past the far one.
+// A part longer than the room starts at the near edge.
+float within_room(float place, float near, float far, float room);
+
 // The height of the window's caption and borders that the table layout leaves
 // above the table: the table's height is the window's outer height less this. The
 // outer height is taken as the client area's plus this, whatever frame the window
@@ -189,6 +195,14 @@ public:
     // The Left of a screen `width` wide placed so, and the Top of one `height` high.
     float left_beside_menu(float width) const;
     float top_centred(float height) const;
+
+    // What stands past an edge of the client area comes back inside, so that it can
+    // be reached again: every loaded screen, shown or not, whole; every floating
+    // panel and the strip, shown or not, as far as their title bands' handle and
+    // close button; the strip's reopen button whole. The window runs both on every
+    // resize, so that nothing opened later shows out of reach either.
+    void keep_screens_inside();
+    void keep_floating_within_reach();
 
 private:
     struct FloatingPanel {

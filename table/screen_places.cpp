@@ -16,14 +16,18 @@ constexpr float kMenuWidth = 4440;
 constexpr float kMenuHeight = 7115;
 constexpr float kMenuLeft = 200;
 
-// A place along one side of the client area `room` long, moved back inside where a
-// screen `length` long put there runs past the far edge or before the near one. A
-// screen longer than the room starts at the near edge, so that its title, icons and
-// close icon stay in view.
+// A screen `length` long, placed along a side of the client area `room` long: moved
+// back inside where it runs past an edge; one longer than the room starts at the
+// near edge, so that its title, icons and close icon stay in view.
 float inside(float place, float length, float room) {
-    return std::max(0.0F, std::min(place, room - length));
+    return within_room(place, 0, length, room);
 }
 }  // namespace
+
+float within_room(float place, float near, float far, float room) {
+    // 0 - near, so that a part from the element's own edge gives 0, not -0.
+    return std::max(0.0F - near, std::min(place, room - far));
+}
 
 float MasterWindow::left_beside_menu(float width) const {
     const ChildScreen& menu = screens(Screen::F_011_Menu);
@@ -43,6 +47,15 @@ void MasterWindow::place_beside_menu(Screen screen) {
     ChildScreen& placed = screens(screen);
     placed.Left = left_beside_menu(placed.Width);
     placed.Top = top_centred(placed.Height);
+}
+
+void MasterWindow::keep_screens_inside() {
+    for (int s = 0; s < static_cast<int>(Screen::Count); ++s) {
+        ChildScreen& screen = screens(static_cast<Screen>(s));
+        if (!screen.loaded) continue;
+        screen.Left = inside(screen.Left, screen.Width, form.ScaleWidth);
+        screen.Top = inside(screen.Top, screen.Height, form.ScaleHeight);
+    }
 }
 
 void Animation::Centra_Menu() {

@@ -135,6 +135,15 @@ public:
     screens::F_011_Menu* menu() { return screen<screens::F_011_Menu>(table::Screen::F_011_Menu); }
     screens::F_040_Partita* set_up() { return screen<screens::F_040_Partita>(table::Screen::F_040_Partita); }
 
+    // The window made `size`, once the program has been told its new client area.
+    void resize_to(QSize size) {
+        window.resize(size);
+        QTRY_COMPARE(program.master.form.ScaleWidth, float(window.client_area().width() * platform.twips_per_pixel_x()));
+        QTRY_COMPARE(program.master.form.ScaleHeight,
+                     float(window.client_area().height() * platform.twips_per_pixel_y()));
+        window.sync();
+    }
+
     // The main menu's game arrow, forward until the game is `game`.
     void choose_game(int game) {
         for (int step = 0; step < 4 && program.match.Codice_Gioco != game; ++step) click(menu()->arrow(4));

@@ -1,10 +1,11 @@
 // The main menu's screens in the real window, every click sent to the window at a
 // point so that Qt finds the widget under the pointer as it does for a person: each
 // screen stands inside the client area at 1024 x 768 and 800 x 600, beside the main
-// menu where there is room for both, with its close icon under the pointer; a match
-// started with any of them open starts on a clear table, which takes the clicks
-// where the screen stood; a new user made on the screens is the one the main menu
-// shows and the options are saved for; without users the player is "Giocatore".
+// menu where there is room for both, with its close icon under the pointer, and back
+// inside when the window is made smaller while it is open; a match started with any
+// of them open starts on a clear table, which takes the clicks where the screen
+// stood; a new user made on the screens is the one the main menu shows and the
+// options are saved for; without users the player is "Giocatore".
 // With TAVOLORA_SCREENSHOTS set, the window is saved there at each step.
 
 #include <QApplication>
@@ -160,6 +161,24 @@ private slots:
         run.click_on(run.menu()->icon_bar().icon(3));
         run.click_on(run.options()->strip(1)->close_icon());
         QVERIFY(!run.options()->panel(1)->isVisible());
+    }
+
+    // Each screen open while the window is made smaller comes back inside the client
+    // area, its close icon under the pointer there.
+    void aScreenOpenWhileTheWindowShrinksComesBackInside() {
+        Running run(QSize(1600, 1000));
+        for (const ScreenCase& c : menu_screens()) {
+            c.open(run);
+            QWidget* screen = run.shown_screen(c.id);
+            QVERIFY2(screen != nullptr, qPrintable(c.name));
+            run.resize_to(QSize(800, 600));
+            QTRY_VERIFY2(run.area()->rect().contains(screen->geometry()), qPrintable(c.name));
+            screenshot(run.window, QStringLiteral("smaller-window-") + c.name);
+            run.click_on(c.close(run));
+            if (c.id == Screen::F_022_Utenti_Nuovo) run.click_on(run.users()->icon_bar().icon(3));
+            if (QTest::currentTestFailed()) return;
+            run.resize_to(QSize(1600, 1000));
+        }
     }
 
     // A match started with a screen of the main menu open: "Gioca!" leaves nothing of
