@@ -163,7 +163,9 @@ TEST_F(Piles, CamiciasPilesOfFortyCardsLieOnTheTable) {
         choose(3, {9, 2});
         resize(size);
         const bool short_window = size.height == 520;
-        if (short_window) ASSERT_EQ(C(5), 170);
+        if (short_window) {
+            ASSERT_EQ(C(5), 170);
+        }
         for (const int pile : {2, 3}) {
             for (int k = 1; k <= 40; ++k) {
                 m.Tabella_Carte(2, k, 1) = static_cast<std::int16_t>(pile == 2 ? 1 + k % 4 : 0);
