@@ -108,7 +108,7 @@ void Engine::Mostra_Riepilogo_Accusi() {
         }
         w.Lista_Evento_Speciale.AddItem(line);
     }
-    w.PIC_Riepilogo_Accusi.Visible = true;
+    w.show_floating(w.PIC_Riepilogo_Accusi);
     w.PIC_Riepilogo_Accusi.ZOrder(0);
 }
 

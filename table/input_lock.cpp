@@ -69,7 +69,7 @@ void Animation::Imposta_Menu_Gioco() {
 
     switch (program_.match.Codice_Gioco) {
         case game::kBriscola:
-            w.FRM_M_Menu.Visible = true;
+            w.show_floating(w.FRM_M_Menu);
             w.CMD_M_Briscola.Caption = text(73);
             for (Control* button : {&w.CMD_M_Briscola, &w.CMD_M_Carte, &w.CMD_M_Continua, &w.CMD_M_Punteggio,
                                     &w.CMD_M_Tiri, &w.CMD_M_Chiudi_Partita}) {
@@ -78,7 +78,7 @@ void Animation::Imposta_Menu_Gioco() {
             break;
         case game::kScopa:
             // No tricks to continue or look over: the first button lays the table out again.
-            w.FRM_M_Menu.Visible = true;
+            w.show_floating(w.FRM_M_Menu);
             w.CMD_M_Briscola.Caption = text(80);
             for (Control* button :
                  {&w.CMD_M_Briscola, &w.CMD_M_Carte, &w.CMD_M_Punteggio, &w.CMD_M_Chiudi_Partita}) {
@@ -91,7 +91,7 @@ void Animation::Imposta_Menu_Gioco() {
             // Nothing to look over: a short strip whose first button also leaves the
             // match. Its height is set before the strip shows.
             w.FRM_M_Menu.Height = 975;
-            w.FRM_M_Menu.Visible = true;
+            w.show_floating(w.FRM_M_Menu);
             w.CMD_M_Briscola.Caption = text(78);
             w.CMD_M_Briscola.Visible = true;
             for (Control* button : {&w.CMD_M_Carte, &w.CMD_M_Continua, &w.CMD_M_Punteggio, &w.CMD_M_Tiri}) {
@@ -101,7 +101,7 @@ void Animation::Imposta_Menu_Gioco() {
             break;
         case game::kTresette:
             // The first button opens the declarations summary.
-            w.FRM_M_Menu.Visible = true;
+            w.show_floating(w.FRM_M_Menu);
             w.CMD_M_Briscola.Caption = text(79);
             for (Control* button : {&w.CMD_M_Briscola, &w.CMD_M_Carte, &w.CMD_M_Continua, &w.CMD_M_Punteggio,
                                     &w.CMD_M_Tiri, &w.CMD_M_Chiudi_Partita}) {

@@ -93,14 +93,14 @@ void MasterEvents::New_FormMouseDown() {
             show_throws();
             break;
         case kScores:
-            w.PIC_51_Monitor.Visible = true;
+            w.show_floating(w.PIC_51_Monitor);
             w.PIC_51_Monitor.ZOrder(0);
             break;
         case kCaptured:
             // Until a seat is chosen in this match, the viewer opens on the human's
             // pile as it stands, never on what the last match left in it.
             if (!a.Prese_Scelte) Visualizza_Prese_Click(engine::seat::kHuman);
-            w.PIC_52_Monitor.Visible = true;
+            w.show_floating(w.PIC_52_Monitor);
             w.PIC_52_Monitor.ZOrder(0);
             break;
         case kTrump:

@@ -88,7 +88,7 @@ void MasterEvents::MDIForm_Resize() {
     // A smaller window leaves nothing out of reach: what stood past its new edges
     // comes back inside, also what is hidden now and shows later.
     program_.master.keep_screens_inside();
-    program_.master.keep_floating_within_reach();
+    program_.master.keep_floating_inside();
 }
 
 void MasterEvents::start_flight_ticker(int highest_slot) {

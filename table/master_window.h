@@ -198,11 +198,15 @@ public:
 
     // What stands past an edge of the client area comes back inside, so that it can
     // be reached again: every loaded screen, shown or not, whole; every floating
-    // panel and the strip, shown or not, as far as their title bands' handle and
-    // close button; the strip's reopen button whole. The window runs both on every
-    // resize, so that nothing opened later shows out of reach either.
+    // panel and the strip, shown or not, whole where it fits and by its title band's
+    // handle and close button whatever its size; the strip's reopen button whole. The
+    // window runs both on every resize, so that nothing opened later shows out of
+    // reach either.
     void keep_screens_inside();
-    void keep_floating_within_reach();
+    void keep_floating_inside();
+    // Shows a floating panel or the strip, brought inside the client area as above
+    // when a drag left it past an edge.
+    void show_floating(Control& element);
 
 private:
     struct FloatingPanel {

@@ -155,7 +155,7 @@ void Animation::take_capture() {
         if (last >= 1) cards(pile, last, attr::kOwner) = 15;
         std::int16_t& sweeps = cards(list::kMatch, pile, 1);
         store16(sweeps, sweeps + 1LL);
-        w.PIC_Riepilogo_Accusi.Visible = true;
+        w.show_floating(w.PIC_Riepilogo_Accusi);
         // The seat that made the capture, not its pair's pile.
         const int seat = m.Vincitore_Effettivo;
         std::string name;

@@ -3,7 +3,7 @@
 // stops with the handle and the close button inside the client area, and the panel
 // follows again once the pointer is back on the point pressed; a panel, shown or
 // closed, and the strip's reopen button come back inside when the window is made
-// smaller. With TAVOLORA_SCREENSHOTS set, the window is saved at each edge.
+// smaller, and a panel left past an edge opens whole inside. With TAVOLORA_SCREENSHOTS set, the window is saved at each edge.
 
 #include <QApplication>
 #include <QtTest>
@@ -131,16 +131,17 @@ private slots:
             against_every_edge(t, panel, handle, close, name);
             if (QTest::currentTestFailed()) return;
 
-            // In the bottom right corner, then the window made smaller: it comes in.
+            // In the bottom right corner, then the window made smaller: it comes in
+            // whole, into the new corner.
             drag_against(t, handle, QPoint(1, 1), name + QStringLiteral("-corner"));
             t.resize_to(QSize(800, 600));
             QVERIFY2(t.in_reach(handle, close), p.name);
-            QCOMPARE(t.place(close).right(), t.client().right());
+            QCOMPARE(t.place(panel).bottomRight(), t.client().bottomRight());
             screenshot(t.window, name + QStringLiteral("-smaller-window"));
             t.resize_to(QSize(1024, 768));
             click_through_window(close);
         }
-        // Closed in the corner of the larger window, a panel opens in reach of the
+        // Closed in the corner of the larger window, a panel opens whole inside the
         // smaller one.
         const auto& scores = panels[0];
         click_through_window(t.widget({scores.opener}));
@@ -155,7 +156,30 @@ private slots:
         t.window.sync();
         QVERIFY(t.widget({scores.panel})->isVisible());
         QVERIFY(t.in_reach(handle, close));
+        QVERIFY(t.client().contains(t.place(t.widget({scores.panel}))));
         screenshot(t.window, QStringLiteral("scores-opened-in-smaller-window"));
+    }
+
+    void aPanelLeftAsItsTitleBandOpensWholeInLaterMatches() {
+        Table t;
+        click_through_window(t.widget({ControlId::CMD_M_Punteggio}));
+        QWidget* panel = t.widget({ControlId::PIC_51_Monitor});
+        QWidget* handle = t.widget({ControlId::CMD_Muovi_PIC_051_Monitor});
+        QWidget* close = t.widget({ControlId::CMD_Chiudi_PIC_051_Monitor});
+        // Down until only its title band shows, then closed.
+        drag_against(t, handle, QPoint(0, 1), QStringLiteral("scores-left-at-the-bottom"));
+        QVERIFY(!t.client().contains(t.place(panel)));
+        click_through_window(close);
+        t.window.sync();
+        QVERIFY(!panel->isVisible());
+        // Opened again: the whole panel shows, its foot on the window's bottom edge.
+        click_through_window(t.widget({ControlId::CMD_M_Punteggio}));
+        t.window.sync();
+        QVERIFY(panel->isVisible());
+        QVERIFY(t.client().contains(t.place(panel)));
+        QCOMPARE(t.place(panel).bottom(), t.client().bottom());
+        QVERIFY(t.in_reach(handle, close));
+        screenshot(t.window, QStringLiteral("scores-opened-whole"));
     }
 
     void theStripAndItsReopenButtonStayWithinReach() {
@@ -183,6 +207,7 @@ private slots:
         t.window.sync();
         QVERIFY(strip->isVisible());
         QVERIFY(t.in_reach(handle, close));
+        QVERIFY(t.client().contains(t.place(strip)));
         screenshot(t.window, QStringLiteral("strip-reopened-smaller-window"));
     }
 };

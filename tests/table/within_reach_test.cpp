@@ -1,7 +1,7 @@
 // The floating panels, the strip and the screens stay within the player's reach: a
 // drag stops where a panel's handle and close button would leave the client area,
-// and whatever stands past an edge when the window is made smaller comes back in,
-// shown or not.
+// and whatever stands past an edge when the window is made smaller, or when a panel
+// opens, comes back whole inside.
 
 #include <gtest/gtest.h>
 
@@ -27,6 +27,8 @@ protected:
     };
 
     void SetUp() override {
+        // A Briscola match's table, whose strip and look-overs open the panels.
+        h.program.match.Codice_Gioco = 1;
         w.PIC_Tavolo.Visible = true;
         for (const Floating& f : floating()) f.element.Visible = true;
         resize(15000, 10500);
@@ -104,23 +106,47 @@ TEST_F(WithinReach, AWindowMadeSmallerBringsEveryElementBackShownOrHidden) {
     const Control& reopen = w.CMD_M_ApriChiudi(0);
     ASSERT_TRUE(reopen.Visible);
 
+    // Each comes whole into the smaller window's corner.
     resize(9000, 6000);
     for (const Floating& f : floating()) {
         SCOPED_TRACE(describe(f.element.key));
-        EXPECT_TRUE(within_reach(f));
-        EXPECT_EQ(right_of(f, f.close), 9000);
+        EXPECT_EQ(f.element.Left + f.element.Width, 9000);
+        EXPECT_EQ(f.element.Top + f.element.Height, 6000);
     }
     EXPECT_EQ(reopen.Left + reopen.Width, 9000);
     EXPECT_EQ(reopen.Top + reopen.Height, 6000);
-    // The hidden panel opens in reach; the strip opens where its reopen button stood.
-    w.PIC_51_Monitor.Visible = true;
-    EXPECT_TRUE(within_reach(floating()[0]));
     ASSERT_TRUE(h.program.input.click({ControlId::CMD_M_ApriChiudi, 0}));
-    EXPECT_EQ(w.FRM_M_Menu.Left + w.CMD_M_ApriChiudi(1).Left, reopen.Left);
+    EXPECT_TRUE(w.FRM_M_Menu.Visible);
 
     // A window narrower than the band keeps the handle in reach first.
     resize(450, 3000);
     EXPECT_EQ(left_of(floating()[1], floating()[1].handle), 0);
+}
+
+TEST_F(WithinReach, APanelLeftPastAnEdgeOpensWholeInside) {
+    // Dragged down until only its title band shows, closed, then opened again as the
+    // table opens it: the whole panel shows, against the edge it was left at.
+    const float width = w.form.ScaleWidth;
+    const float height = w.form.ScaleHeight;
+    for (const Floating& f : floating()) {
+        SCOPED_TRACE(describe(f.element.key));
+        send(f.handle, InputEvent::MouseDown, 0, 0);
+        send(f.handle, InputEvent::MouseUp, 40000, 40000);
+        ASSERT_GT(f.element.Top + f.element.Height, height);
+        ASSERT_TRUE(within_reach(f));
+        f.element.Visible = false;
+        w.show_floating(f.element);
+        EXPECT_TRUE(f.element.Visible);
+        EXPECT_EQ(f.element.Left + f.element.Width, width);
+        EXPECT_EQ(f.element.Top + f.element.Height, height);
+    }
+    // The table's own road: the scores look-over opens its panel.
+    Control& scores = w.PIC_51_Monitor;
+    scores.Top = height - 300;
+    scores.Visible = false;
+    h.program.master_events.CMD_M_Punteggio_Click();
+    EXPECT_TRUE(scores.Visible);
+    EXPECT_EQ(scores.Top + scores.Height, height);
 }
 
 }  // namespace
