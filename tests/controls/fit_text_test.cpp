@@ -30,6 +30,15 @@ void expect_within(const FittedText& fitted, QSize room) {
         EXPECT_LE(width_of(line.trimmed(), fitted.font), room.width()) << line.toStdString();
 }
 
+// Shortened with "…" on one line, at the least font, within the room.
+void expect_shortened_on_one_line(const FittedText& fitted, QSize room) {
+    EXPECT_TRUE(fitted.shortened);
+    EXPECT_EQ(fitted.font.pixelSize(), 11);
+    EXPECT_FALSE(fitted.text.contains(QLatin1Char('\n')));
+    EXPECT_TRUE(fitted.text.endsWith(QChar(0x2026)));
+    expect_within(fitted, room);
+}
+
 TEST(FitText, ATextThatFitsKeepsItsFontAndLosesOnlyItsPadding) {
     const QFont font = sans(13);
     const FittedText fitted = fit_text(QStringLiteral("Anna          "), font, QSize(200, 20));
@@ -95,11 +104,7 @@ TEST(FitText, OnMoreLinesWordsStayWholeBeforeAnyWordIsBroken) {
     const QSize box(static_cast<int>(std::ceil(width_of(QStringLiteral("WWWWWWW"), sans(11, true)))), 41);
     const FittedText shortened = fit_text(wide, font, box, 2);
     EXPECT_EQ(shortened.text, fit_text(wide, font, box, 1).text);
-    EXPECT_TRUE(shortened.shortened);
-    EXPECT_EQ(shortened.font.pixelSize(), 11);
-    EXPECT_FALSE(shortened.text.contains(QLatin1Char('\n')));
-    EXPECT_TRUE(shortened.text.endsWith(QChar(0x2026)));
-    expect_within(shortened, box);
+    expect_shortened_on_one_line(shortened, box);
 }
 
 TEST(FitText, WordsTheLinesCannotHoldAreShortenedOnOneLine) {
@@ -108,12 +113,7 @@ TEST(FitText, WordsTheLinesCannotHoldAreShortenedOnOneLine) {
     // Room for two lines of five letters at the least font, not for four words.
     const QSize room(static_cast<int>(std::ceil(width_of(QStringLiteral("WWWWW"), sans(11)))),
                      static_cast<int>(std::ceil(QFontMetricsF(sans(11)).height() + QFontMetricsF(sans(11)).lineSpacing())));
-    const FittedText fitted = fit_text(name, font, room, 3);
-    EXPECT_TRUE(fitted.shortened);
-    EXPECT_EQ(fitted.font.pixelSize(), 11);
-    EXPECT_FALSE(fitted.text.contains(QLatin1Char('\n')));
-    EXPECT_TRUE(fitted.text.endsWith(QChar(0x2026)));
-    expect_within(fitted, room);
+    expect_shortened_on_one_line(fit_text(name, font, room, 3), room);
 }
 
 TEST(FitText, WidgetsShowANameAsItIsWithinTheirRoom) {
