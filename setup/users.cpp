@@ -6,6 +6,7 @@
 #include "storage/folders.h"
 #include "storage/host_path.h"
 #include "storage/users.h"
+#include "table/pictures.h"
 
 namespace tavolora::setup {
 
@@ -120,10 +121,9 @@ void UserScreen::select_menu_user() {
     const UsersScreenState& c = s();
     if (c.rows.empty()) return;
     // A caption read at start is padded with blanks.
-    const std::string& shown = program_.setup.main_menu.LBL_Primarie(1).Caption;
-    const std::string_view name = std::string_view(shown).substr(0, shown.find_last_not_of(' ') + 1);
+    const std::string name = table::TrimRight(program_.setup.main_menu.LBL_Primarie(1).Caption);
     const auto row =
-        std::find_if(c.rows.begin(), c.rows.end(), [name](const UserRow& r) { return r.LBL_Utente == name; });
+        std::find_if(c.rows.begin(), c.rows.end(), [&name](const UserRow& r) { return r.LBL_Utente == name; });
     LBL_Utente_Click(row == c.rows.end() ? 0 : static_cast<int>(row - c.rows.begin()));
 }
 

@@ -58,14 +58,13 @@ void drag_by(MasterWindow& w, const Floating& f, const AnimationState& a, const 
     element.Top = static_cast<float>(element.Top + (args.Y - a.Trascinamento_Y));
     keep_within_reach(w, f);
 }
+
 // The element whole inside the client area where it fits, as a panel opens or the
 // window shrinks: a drag may leave most of it past an edge, but it never comes back
 // as a thin strip there. One larger than the client area starts at its top left
 // corner; its title band comes within reach whatever its size.
 void bring_inside(MasterWindow& w, const Floating& f) {
-    Control& element = f.element(w);
-    element.Left = within_room(element.Left, 0, element.Width, w.form.ScaleWidth);
-    element.Top = within_room(element.Top, 0, element.Height, w.form.ScaleHeight);
+    w.keep_whole_inside(f.element(w));
     keep_within_reach(w, f);
 }
 }  // namespace
@@ -106,9 +105,7 @@ void MasterEvents::register_floating_panels() {
 void MasterWindow::keep_floating_inside() {
     for (const Floating& f : kFloating) bring_inside(*this, f);
     // The reopen button stands where the strip's close button stood.
-    Control& reopen = CMD_M_ApriChiudi(0);
-    reopen.Left = within_room(reopen.Left, 0, reopen.Width, form.ScaleWidth);
-    reopen.Top = within_room(reopen.Top, 0, reopen.Height, form.ScaleHeight);
+    keep_whole_inside(CMD_M_ApriChiudi(0));
 }
 
 void MasterWindow::show_floating(Control& element) {

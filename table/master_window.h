@@ -204,6 +204,13 @@ public:
     // reach either.
     void keep_screens_inside();
     void keep_floating_inside();
+    // A screen or a control of the table whole inside the client area, at its top
+    // left corner where it is larger.
+    template <typename Placed>
+    void keep_whole_inside(Placed& placed) const {
+        placed.Left = within_room(placed.Left, 0, placed.Width, form.ScaleWidth);
+        placed.Top = within_room(placed.Top, 0, placed.Height, form.ScaleHeight);
+    }
     // Shows a floating panel or the strip, brought inside the client area as above
     // when a drag left it past an edge.
     void show_floating(Control& element);

@@ -52,9 +52,7 @@ void MasterWindow::place_beside_menu(Screen screen) {
 void MasterWindow::keep_screens_inside() {
     for (int s = 0; s < static_cast<int>(Screen::Count); ++s) {
         ChildScreen& screen = screens(static_cast<Screen>(s));
-        if (!screen.loaded) continue;
-        screen.Left = inside(screen.Left, screen.Width, form.ScaleWidth);
-        screen.Top = inside(screen.Top, screen.Height, form.ScaleHeight);
+        if (screen.loaded) keep_whole_inside(screen);
     }
 }
 

@@ -73,6 +73,24 @@ inline void screenshot(QWidget& window, const QString& name) {
     window.grab().save(QDir(QString::fromLocal8Bit(folder)).filePath(name + QStringLiteral(".png")));
 }
 
+// The table's three floating panels in a Tresette match: the strip's button that
+// opens each, the panel, its drag handle and close button, and a name for its
+// screenshots.
+struct TablePanel {
+    table::ControlId opener, panel, handle, close;
+    const char* name;
+};
+inline constexpr TablePanel kTresettePanels[] = {
+    {table::ControlId::CMD_M_Punteggio, table::ControlId::PIC_51_Monitor, table::ControlId::CMD_Muovi_PIC_051_Monitor,
+     table::ControlId::CMD_Chiudi_PIC_051_Monitor, "scores"},
+    {table::ControlId::CMD_M_Carte, table::ControlId::PIC_52_Monitor, table::ControlId::CMD_Muovi_PIC_052_Monitor,
+     table::ControlId::CMD_Chiudi_PIC_052_Monitor, "captured-cards"},
+    // Tresette's first strip button opens the declarations summary.
+    {table::ControlId::CMD_M_Briscola, table::ControlId::PIC_Riepilogo_Accusi,
+     table::ControlId::CMD_Muovi_PIC_Riepilogo_Accusi, table::ControlId::CMD_Chiudi_PIC_Riepilogo_Accusi,
+     "declarations"},
+};
+
 // A click as a person makes it: the mouse moves onto the widget and clicks there.
 inline void click(QWidget* widget) {
     QVERIFY(widget != nullptr);

@@ -236,41 +236,30 @@ private slots:
     void thePanelsOpenDragCloseAndOpenAgainWhereTheyWere() {
         Table t;
         t.start(4, 2);
-        const struct {
-            ControlId opener, panel, handle, close;
-            const char* shot;
-        } panels[] = {
-            {ControlId::CMD_M_Punteggio, ControlId::PIC_51_Monitor, ControlId::CMD_Muovi_PIC_051_Monitor,
-             ControlId::CMD_Chiudi_PIC_051_Monitor, "panel-scores"},
-            {ControlId::CMD_M_Carte, ControlId::PIC_52_Monitor, ControlId::CMD_Muovi_PIC_052_Monitor,
-             ControlId::CMD_Chiudi_PIC_052_Monitor, "panel-captured-cards"},
-            // Tresette's first strip button opens the declarations summary.
-            {ControlId::CMD_M_Briscola, ControlId::PIC_Riepilogo_Accusi, ControlId::CMD_Muovi_PIC_Riepilogo_Accusi,
-             ControlId::CMD_Chiudi_PIC_Riepilogo_Accusi, "panel-declarations"},
-        };
-        for (const auto& p : panels) {
+        for (const auto& p : testing::kTresettePanels) {
             click_through_window(t.widget({p.opener}));
             QWidget* panel = t.widget({p.panel});
             QVERIFY(panel != nullptr && panel->isVisible());
-            screenshot(t.window, QString::fromLatin1(p.shot));
+            const QString shot = QStringLiteral("panel-") + QString::fromLatin1(p.name);
+            screenshot(t.window, shot);
             // The handle and the close button lie on top in the panel's title band.
             QWidget* handle = t.widget({p.handle});
             QWidget* close = t.widget({p.close});
-            QVERIFY2(on_top_at_its_middle(handle), p.shot);
-            QVERIFY2(on_top_at_its_middle(close), p.shot);
+            QVERIFY2(on_top_at_its_middle(handle), p.name);
+            QVERIFY2(on_top_at_its_middle(close), p.name);
             QCOMPARE(handle->toolTip(), QStringLiteral("Tieni premuto per spostare"));
             QCOMPARE(handle->cursor().shape(), Qt::SizeAllCursor);
             // Dragged by its handle, also with the right button.
             const QPoint start = panel->pos();
             t.drag(handle, QPoint(100, 50), p.panel == ControlId::PIC_52_Monitor ? Qt::RightButton : Qt::LeftButton);
             QCOMPARE(panel->pos(), start + QPoint(100, 50));
-            screenshot(t.window, QString::fromLatin1(p.shot) + QStringLiteral("-dragged"));
+            screenshot(t.window, shot + QStringLiteral("-dragged"));
             // Closed, and opened again where it was left.
             QCOMPARE(close->toolTip(), QStringLiteral("Chiudi questa finestra"));
             click_through_window(close);
             t.window.sync();
             QVERIFY(!panel->isVisible());
-            screenshot(t.window, QString::fromLatin1(p.shot) + QStringLiteral("-closed"));
+            screenshot(t.window, shot + QStringLiteral("-closed"));
             click_through_window(t.widget({p.opener}));
             t.window.sync();
             QVERIFY(panel->isVisible());

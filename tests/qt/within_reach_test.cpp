@@ -108,19 +108,7 @@ class WithinReach : public QObject {
 private slots:
     void aDraggedPanelStopsAtEachEdgeAndComesBackWhenTheWindowShrinks() {
         Table t;
-        const struct {
-            ControlId opener, panel, handle, close;
-            const char* name;
-        } panels[] = {
-            {ControlId::CMD_M_Punteggio, ControlId::PIC_51_Monitor, ControlId::CMD_Muovi_PIC_051_Monitor,
-             ControlId::CMD_Chiudi_PIC_051_Monitor, "scores"},
-            {ControlId::CMD_M_Carte, ControlId::PIC_52_Monitor, ControlId::CMD_Muovi_PIC_052_Monitor,
-             ControlId::CMD_Chiudi_PIC_052_Monitor, "captured-cards"},
-            // Tresette's first strip button opens the declarations summary.
-            {ControlId::CMD_M_Briscola, ControlId::PIC_Riepilogo_Accusi, ControlId::CMD_Muovi_PIC_Riepilogo_Accusi,
-             ControlId::CMD_Chiudi_PIC_Riepilogo_Accusi, "declarations"},
-        };
-        for (const auto& p : panels) {
+        for (const auto& p : testing::kTresettePanels) {
             const QString name = QString::fromLatin1(p.name);
             click_through_window(t.widget({p.opener}));
             QWidget* panel = t.widget({p.panel});
@@ -143,7 +131,7 @@ private slots:
         }
         // Closed in the corner of the larger window, a panel opens whole inside the
         // smaller one.
-        const auto& scores = panels[0];
+        const auto& scores = testing::kTresettePanels[0];
         click_through_window(t.widget({scores.opener}));
         QWidget* handle = t.widget({scores.handle});
         QWidget* close = t.widget({scores.close});
