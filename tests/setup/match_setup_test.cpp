@@ -311,6 +311,28 @@ TEST_F(MatchSetup, GiocaClosesEveryOtherScreenAndThePanelsOfTheMatchBefore) {
     }
 }
 
+// Every match's start, Camicia's too, leaves the strip open and its reopen button
+// hidden: the button stands on the table only while the strip is closed.
+TEST_F(MatchSetup, EveryMatchStartsWithTheStripOpenAndItsReopenButtonHidden) {
+    const table::MasterWindow& w = p.master;
+    for (int game : {games::kBriscola, games::kCamicia, games::kScopa, games::kTresette}) {
+        SCOPED_TRACE("game " + std::to_string(game));
+        open_from_menu(game);
+        if (game != games::kCamicia) set_up().set_players(2);
+        click([this] { set_up().IMG_Icona_Menu_Click(2); });
+        ASSERT_TRUE(w.PIC_Tavolo.Visible);
+        EXPECT_TRUE(w.FRM_M_Menu.Visible);
+        EXPECT_FALSE(w.CMD_M_ApriChiudi(0).Visible);
+        click_table(ControlId::CMD_M_ApriChiudi, 1);
+        EXPECT_FALSE(w.FRM_M_Menu.Visible);
+        EXPECT_TRUE(w.CMD_M_ApriChiudi(0).Visible);
+        click_table(ControlId::CMD_M_ApriChiudi, 0);
+        EXPECT_TRUE(w.FRM_M_Menu.Visible);
+        EXPECT_FALSE(w.CMD_M_ApriChiudi(0).Visible);
+        leave_match();
+    }
+}
+
 // Every match's start makes its own seats live on the score panel (points and
 // standing) and on the captured-cards viewer's buttons, and greys the empty ones,
 // whatever match of whatever game the run played before: a four-player Briscola after
