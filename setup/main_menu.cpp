@@ -83,14 +83,7 @@ std::optional<CurrentChoice> MainMenu::Carica_Opzioni_Generali() {
             // from where it stands; one that is no longer there (or whose name cannot
             // be a user's) gives way to the first user.
             menu.LBL_Primarie(1) = {s.Utenti_Giochi(1, 1).trimmed_right(), "1"};
-            for (int position = 1;
-                 position <= 10 && storage::check_user_name(stored.user) == storage::NameProblem::None; ++position) {
-                const std::string listed = s.Utenti_Giochi(1, position).trimmed();
-                if (!listed.empty() && storage::same_ignoring_case(listed, stored.user)) {
-                    menu.LBL_Primarie(1) = {listed, format_plain(position)};
-                    break;
-                }
-            }
+            if (storage::check_user_name(stored.user) == storage::NameProblem::None) show_listed_user(stored.user);
             menu.LBL_Primarie(2).Tag = format_plain(static_cast<long>(stored.game) - 1);
             IMG_Icona_Primarie_Click(4);
             return CurrentChoice{s.Nome_Utente.trimmed_right(), program_.match.Codice_Gioco};
@@ -105,6 +98,18 @@ bool MainMenu::Salva_Opzioni_Generali() {
     const MainMenuState& menu = program_.setup.main_menu;
     return program_.storage.write_general_options(menu.LBL_Primarie(1).Caption,
                                                   storage::basic_val(menu.LBL_Primarie(2).Tag));
+}
+
+bool MainMenu::show_listed_user(std::string_view name) {
+    const storage::SettingsState& s = program_.settings;
+    for (int position = 1; position <= 10; ++position) {
+        const std::string listed = s.Utenti_Giochi(1, position).trimmed_right();
+        if (!listed.empty() && storage::same_ignoring_case(listed, name)) {
+            program_.setup.main_menu.LBL_Primarie(1) = {listed, format_plain(position)};
+            return true;
+        }
+    }
+    return false;
 }
 
 void MainMenu::IMG_Icona_Primarie_Click(int index) {

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/fixed_array.h"
 #include "setup/icon_bar.h"
@@ -78,6 +79,11 @@ public:
     // Saves the shown user and game in the general options file. Returns whether the
     // file was written; a failure is reported once a run.
     bool Salva_Opzioni_Generali();
+
+    // Puts the user label on the listed user of that name (letter case aside), at
+    // its place in the list so that the arrows step on from there. Returns false,
+    // the label left as it is, when no listed user has that name.
+    bool show_listed_user(std::string_view name);
 
     // Steps a label: 1 back and 2 forward along the users, 3 back and 4 forward along
     // the games; then the shown user and game become the current ones.

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "core/numbers.h"
 #include "program/program.h"
 #include "storage/code_page.h"
 #include "storage/folders.h"
@@ -163,14 +162,7 @@ void NewUserScreen::CMD_022_Salva_Utente_Click() {
     // step on from there, with the first game: the user and game whose files the
     // program now reads and writes.
     MainMenuState& menu = program_.setup.main_menu;
-    menu.LBL_Primarie(1) = {name, "1"};
-    for (int position = 1; position <= UserScreen::kRows; ++position) {
-        const std::string listed = settings.Utenti_Giochi(1, position).trimmed();
-        if (!listed.empty() && storage::same_ignoring_case(listed, name)) {
-            menu.LBL_Primarie(1) = {settings.Utenti_Giochi(1, position).trimmed_right(), format_plain(position)};
-            break;
-        }
-    }
+    if (!program_.setup.main_menu_events.show_listed_user(name)) menu.LBL_Primarie(1) = {name, "1"};
     program_.match.Codice_Gioco = 1;
     menu.LBL_Primarie(2) = {settings.Utenti_Giochi(2, 1).trimmed_right(), "1"};
     menu.BackColor2 = game_colour(1, menu.BackColor2);

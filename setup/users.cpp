@@ -160,9 +160,10 @@ void UserScreen::IMG_Icona_Click(int index) {
         case 1: {
             CMD_02_Cancella_Utente_Click();
             rebuild_user_names();
-            // The user the main menu now shows is the one the program works for, as
-            // after a step of its arrows: a deleted user never stays current, where
-            // the next options read would bring back its files.
+            // The main menu keeps its user while that user is there; a deleted one
+            // gives way to the first user. The user the menu shows is the one the
+            // program works for, as after a step of its arrows: a deleted user never
+            // stays current, where the next options read would bring back its files.
             program_.settings.Nome_Utente.assign(program_.setup.main_menu.LBL_Primarie(1).Caption);
             program_.storage.Imposta_Percorso_Opzioni();
             select_menu_user();
@@ -181,12 +182,15 @@ void UserScreen::IMG_Icona_Click(int index) {
 
 void UserScreen::rebuild_user_names() {
     storage::SettingsState& settings = program_.settings;
+    MenuLabel& label = program_.setup.main_menu.LBL_Primarie(1);
+    const std::string shown = table::TrimRight(label.Caption);
     for (int j = 1; j <= kRows; ++j) settings.Utenti_Giochi(1, j).assign("");
     program_.master_events.Genera_Costanti();
     const std::vector<std::string> users = storage::user_names(program_.ports.folder.program_folder());
     for (std::size_t i = 0; i < users.size() && i < kRows; ++i)
         settings.Utenti_Giochi(1, static_cast<int>(i) + 1).assign(users[i]);
-    program_.setup.main_menu.LBL_Primarie(1) = {settings.Utenti_Giochi(1, 1).trimmed_right(), "1"};
+    label = {settings.Utenti_Giochi(1, 1).trimmed_right(), "1"};
+    if (!shown.empty()) program_.setup.main_menu_events.show_listed_user(shown);
 }
 
 }  // namespace tavolora::setup

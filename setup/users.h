@@ -49,8 +49,9 @@ public:
     // 1 the delete (then the main menu's names rebuilt), 2 a new user, 3 closes.
     void IMG_Icona_Click(int index);
 
-    // Row 1 of the name table from the users folder, and the main menu's user label
-    // on the first user.
+    // Row 1 of the name table from the users folder. The main menu's user label
+    // stays on its user, at the user's new place, while that user is listed, and
+    // goes to the first user otherwise.
     void rebuild_user_names();
 
 private:

@@ -160,18 +160,19 @@ private slots:
         QCOMPARE(run.program.setup.users_screen.rows.at(2).LBL_Utente, std::string("Massimilianone"));
         QVERIFY(!run.users()->name(2)->text().contains(QLatin1Char('\n')));
 
-        // "Chiudi"; the main menu's user row steps through the users left.
+        // "Chiudi": the main menu still shows the user it showed, whom no delete
+        // touched, and its user row steps on from there through the users left.
         click(run.users()->icon_bar().icon(3));
         QVERIFY(!run.shown(Screen::F_02_Utenti));
         screens::F_011_Menu* menu = run.menu();
-        QCOMPARE(menu->row_label(1)->text(), QStringLiteral("Anna"));
+        QCOMPARE(menu->row_label(1)->text(), QStringLiteral("Massimilianone"));
         QStringList seen;
         for (int step = 0; step < 3; ++step) {
             click(menu->arrow(2));
             seen << menu->row_label(1)->text();
         }
-        QCOMPARE(seen, (QStringList{QStringLiteral("Bruno"), QStringLiteral("Massimilianone"),
-                                    QStringLiteral("Anna")}));
+        QCOMPARE(seen, (QStringList{QStringLiteral("Anna"), QStringLiteral("Bruno"),
+                                    QStringLiteral("Massimilianone")}));
     }
 };
 

@@ -193,8 +193,8 @@ TEST_F(Users, TheNewUserIsTheOneTheMainMenuShowsAndTheOptionsAreSavedFor) {
 }
 
 // The mark frames the user the main menu shows, whom the program works for: when the
-// list opens, right after a new user is saved, and after a delete puts the main menu
-// back on the first user.
+// list opens, right after a new user is saved, and after a declined delete, which
+// keeps that user.
 TEST_F(Users, TheMarkFramesTheUserTheMainMenuShows) {
     const auto marked = [this] {
         EXPECT_EQ(list().Rec.Top, 310 + 840 * list().Utente_Selezionato);
@@ -207,8 +207,8 @@ TEST_F(Users, TheMarkFramesTheUserTheMainMenuShows) {
     EXPECT_EQ(user_label().Caption, "Cesare");
     EXPECT_EQ(marked(), "Cesare");
     delete_row(2, false);
-    EXPECT_EQ(user_label().Caption, "Anna");
-    EXPECT_EQ(marked(), "Anna");
+    EXPECT_EQ(user_label().Caption, "Cesare");
+    EXPECT_EQ(marked(), "Cesare");
 }
 
 TEST_F(Users, ANameThatCannotNameAFileIsRefusedBeforeAnyFileIsTouched) {
@@ -389,39 +389,67 @@ TEST_F(Users, ClosingEveryScreenWithTheNewUserScreenOpenLeavesTheUserScreen) {
     EXPECT_FALSE(new_user().loaded());
 }
 
-TEST_F(Users, ADeleteAsksRemovesOnlyThatUsersFilesAndTheShownUserBecomesCurrent) {
+// A delete asks first and removes only that user's files; the user the main menu
+// shows, whom the program works for, stays current through a No and through the
+// delete of another user.
+TEST_F(Users, ADeleteAsksRemovesOnlyThatUsersFilesAndKeepsTheCurrentUser) {
     folder.write("Users/Anna_15.opt", "x");
     folder.write("Users/Annalisa.usr", std::string(20, ' '));
     folder.write("Users/Annalisa_1.opt", "y");
     open_users();
     EXPECT_EQ(names_listed(), (std::vector<std::string>{"Anna", "Annalisa", "Bruno", "Carla"}));
-    menu().IMG_Icona_Primarie_Click(2);  // the main menu on Annalisa
+    menu().IMG_Icona_Primarie_Click(2);  // the main menu on Bruno, second among the names it started with
+    ASSERT_EQ(user_label().Caption, "Bruno");
     open_users();
 
-    delete_row(0, false);  // No: nothing goes, the main menu back on the first user
+    delete_row(0, false);  // No: nothing goes, and Bruno stays current
     ASSERT_EQ(h.platform.questions().size(), 1U);
     EXPECT_EQ(h.platform.questions()[0].text, "Sei sicuro di voler eliminare l'utente Anna?");
     EXPECT_TRUE(exists("Anna.usr"));
-    EXPECT_EQ(user_label().Caption, "Anna");
-    EXPECT_EQ(p.settings.Nome_Utente.trimmed(), "Anna");
+    EXPECT_EQ(user_label().Caption, "Bruno");
+    EXPECT_EQ(p.settings.Nome_Utente.trimmed(), "Bruno");
 
     delete_row(0, true);
     EXPECT_FALSE(exists("Anna.usr"));
     for (int game : {1, 2, 3, 4, 15}) EXPECT_FALSE(exists("Anna_" + std::to_string(game) + ".opt"));
     EXPECT_TRUE(exists("Annalisa_1.opt"));
     EXPECT_EQ(names_listed(), (std::vector<std::string>{"Annalisa", "Bruno", "Carla"}));
-    EXPECT_EQ(list().Utente_Selezionato, 0);
     EXPECT_EQ(p.settings.Utenti_Giochi(1, 1).trimmed(), "Annalisa");
     EXPECT_EQ(p.settings.Utenti_Giochi(1, 4).trimmed(), "");
-    // The main menu shows the first user, who is the current one: the deleted
-    // user's files do not come back when the options are next read.
-    EXPECT_EQ(user_label().Caption, "Annalisa");
-    EXPECT_EQ(user_label().Tag, "1");
-    EXPECT_EQ(p.settings.Nome_Utente.trimmed(), "Annalisa");
-    EXPECT_EQ(p.settings.Percorso_Opzioni, folder.string() + "\\Users\\Annalisa_1.opt");
+    // Bruno stays current, at his place in the new list, and marked there; the
+    // deleted user's files do not come back when the options are next read.
+    EXPECT_EQ(user_label().Caption, "Bruno");
+    EXPECT_EQ(user_label().Tag, "2");
+    EXPECT_EQ(list().Utente_Selezionato, 1);
+    EXPECT_EQ(p.settings.Nome_Utente.trimmed(), "Bruno");
+    EXPECT_EQ(p.settings.Percorso_Opzioni, folder.string() + "\\Users\\Bruno_1.opt");
     p.storage.Carica_Opzioni_Utente();
     EXPECT_FALSE(exists("Anna_1.opt"));
     EXPECT_TRUE(messages().empty());
+}
+
+// The arrows step on from the current user's place in the list after another user
+// is deleted; only the delete of the current user itself puts the main menu on the
+// first user, who becomes current.
+TEST_F(Users, OnlyTheCurrentUsersOwnDeletePutsTheMainMenuOnTheFirstUser) {
+    open_users();
+    create("Dario");  // Anna, Bruno, Carla, Dario: Dario current
+    delete_row(0, true);
+    EXPECT_EQ(user_label().Caption, "Dario");
+    EXPECT_EQ(user_label().Tag, "3");
+    menu().IMG_Icona_Primarie_Click(1);
+    EXPECT_EQ(user_label().Caption, "Carla");
+
+    open_users();
+    delete_row(1, true);  // Carla herself
+    EXPECT_EQ(names_listed(), (std::vector<std::string>{"Bruno", "Dario"}));
+    EXPECT_EQ(user_label().Caption, "Bruno");
+    EXPECT_EQ(user_label().Tag, "1");
+    EXPECT_EQ(list().Utente_Selezionato, 0);
+    EXPECT_EQ(p.settings.Nome_Utente.trimmed(), "Bruno");
+    EXPECT_EQ(p.settings.Percorso_Opzioni, folder.string() + "\\Users\\Bruno_1.opt");
+    menu().IMG_Icona_Primarie_Click(2);
+    EXPECT_EQ(user_label().Caption, "Dario");
 }
 
 TEST_F(Users, TheLastUserStaysAndADeleteWithoutASelectionDeletesNothing) {
