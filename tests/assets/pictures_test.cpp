@@ -22,6 +22,7 @@
 #include "storage/help_file.h"
 #include "storage/icons.h"
 #include "storage/names.h"
+#include "tests/support/qt_printers.h"
 
 namespace {
 

@@ -6,6 +6,7 @@
 
 #include "controls/button/about_box.h"
 #include "controls/button/theme_button.h"
+#include "tests/support/qt_printers.h"
 
 namespace tavolora::controls {
 namespace {

@@ -12,6 +12,7 @@
 
 #include "controls/platform/fit_text.h"
 #include "controls/platform/fonts.h"
+#include "tests/support/qt_printers.h"
 
 namespace tavolora::controls {
 namespace {

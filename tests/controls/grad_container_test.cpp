@@ -18,6 +18,7 @@
 #include "controls/platform/fonts.h"
 #include "controls/platform/regions.h"
 #include "tests/controls/outline_checks.h"
+#include "tests/support/qt_printers.h"
 
 namespace tavolora::controls {
 namespace {

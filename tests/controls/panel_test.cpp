@@ -17,6 +17,7 @@
 #include "controls/panel/panel.h"
 #include "controls/platform/fonts.h"
 #include "tests/controls/outline_checks.h"
+#include "tests/support/qt_printers.h"
 
 namespace tavolora::controls {
 namespace {

@@ -6,6 +6,7 @@
 
 #include "controls/platform/fonts.h"
 #include "controls/platform/stored_properties.h"
+#include "tests/support/qt_printers.h"
 
 namespace tavolora::controls {
 namespace {

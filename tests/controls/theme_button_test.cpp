@@ -11,6 +11,7 @@
 #include "controls/button/painter.h"
 #include "controls/button/primitives.h"
 #include "controls/button/theme_button.h"
+#include "tests/support/qt_printers.h"
 
 namespace tavolora::controls {
 namespace {

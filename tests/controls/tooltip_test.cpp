@@ -10,6 +10,7 @@
 
 #include "controls/button/theme_button.h"
 #include "controls/button/tooltip.h"
+#include "tests/support/qt_printers.h"
 
 namespace tavolora::controls {
 namespace {

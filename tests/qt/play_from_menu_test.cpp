@@ -46,6 +46,9 @@ using table::Screen;
 using testing::click;
 using testing::screenshot;
 
+// How long the player plays for what a test waits for before the test fails, in ms.
+constexpr int kPlayTimeout = 120000;
+
 // The program as main() starts it, with the main menu and the set-up screen at hand.
 class Running : public testing::RunningProgram {
 public:
@@ -76,7 +79,8 @@ public:
     // turns inside them, and the table's waits inside those: the player answers from
     // a timer, so that it answers inside those waits too.
     void play_to_the_end(const QString& shots) {
-        const int cards = play_until([this] { return shown(Screen::F_011_Menu); }, shots);
+        const int cards = play_until([this] { return shown(Screen::F_011_Menu); }, "the main menu back", shots);
+        if (QTest::currentTestFailed()) return;
         QVERIFY(cards >= 3);
         // The match is over: the end panel's button leaves the table, or Camicia has
         // left it already.
@@ -91,8 +95,10 @@ public:
         QVERIFY(shown(Screen::F_011_Menu));
     }
 
-    // Plays as above until `done` holds; returns the cards the human played.
-    int play_until(const std::function<bool()>& done, const QString& shots) {
+    // Plays as above until `done` holds; returns the cards the human played. A wait
+    // of two minutes fails the test with the `awaited` it was waiting for; the
+    // caller ends the test there.
+    int play_until(const std::function<bool()>& done, const char* awaited, const QString& shots) {
         QElapsedTimer clock;
         clock.start();
         int cards = 0;
@@ -138,10 +144,18 @@ public:
             });
         });
         player.start(5);
-        [&] { QTRY_VERIFY_WITH_TIMEOUT(done(), 120000); }();
+        // A failure inside the player ends the wait as well.
+        const bool reached = QTest::qWaitFor([&] { return done() || QTest::currentTestFailed(); }, kPlayTimeout);
         player.stop();
         qInfo("%s: %d cards played by the human in %lld ms", qPrintable(shots), cards,
               static_cast<long long>(clock.elapsed()));
+        if (!reached) {
+            const QString why = QStringLiteral("%1: still waiting for %2 after %3 s, with %4 cards played")
+                                    .arg(shots, QLatin1String(awaited))
+                                    .arg(kPlayTimeout / 1000)
+                                    .arg(cards);
+            QTest::qFail(qPrintable(why), __FILE__, __LINE__);
+        }
         return cards;
     }
 
@@ -432,7 +446,9 @@ private slots:
 
         run.start_match(games::kScopa, QStringLiteral("Punteggio"), 2);
         if (QTest::currentTestFailed()) return;
-        run.play_until([&cards] { return cards(12, 1, 1) != 0; }, at + QStringLiteral("-scopa-before"));
+        run.play_until([&cards] { return cards(12, 1, 1) != 0; }, "a card in Galvino's pile",
+                       at + QStringLiteral("-scopa-before"));
+        if (QTest::currentTestFailed()) return;
         run.click_table({ControlId::CMD_M_Carte});
         run.click_table({ControlId::Visualizza_Prese, 2});
         QCOMPARE(int(run.program.anim.Lista_Prese), 12);
@@ -487,6 +503,7 @@ private slots:
         click(set_up->players(4));
         click(set_up->icon_bar().icon(2));
         run.play_to_the_end(QStringLiteral("no-user"));
+        if (QTest::currentTestFailed()) return;
         QVERIFY(!std::filesystem::exists(run.folder.folder.path() / "Users"));
     }
 

@@ -335,7 +335,7 @@ private slots:
         QVERIFY(menu != nullptr);
         const QPoint rest(menu->geometry().right() - 20, menu->geometry().center().y());
         QWidget& area = t.window.client_area();
-        testing::window_rest_pointer(t.window, in_window(&area, rest));
+        const testing::RestingPointer pointer(t.window, in_window(&area, rest));
         // The match ends: the end panel comes up under the pointer, whose enter asks
         // for a sync while the one that shows the panel runs, and the main menu comes
         // back over the table.

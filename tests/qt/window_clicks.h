@@ -32,13 +32,23 @@ inline void window_click(QWidget& window, QPoint at, Qt::MouseButton button = Qt
 }
 
 // The pointer itself brought to `at` of the window and left there, as a person's
-// hand leaves it. A widget shown later looks for the pointer where the window system
-// puts it (QTest's moves through the window leave that as it was) and, lying under
-// it, takes the mouse's enter at once.
-inline void window_rest_pointer(QWidget& window, QPoint at) {
-    QCursor::setPos(window.mapToGlobal(at));
-    window_move(window, at);
-}
+// hand leaves it, for as long as this lives; then put back where it was, so that the
+// tests after it do not run under it. A widget shown meanwhile looks for the pointer
+// where the window system puts it (QTest's moves through the window leave that as it
+// was) and, lying under it, takes the mouse's enter at once.
+class RestingPointer {
+public:
+    RestingPointer(QWidget& window, QPoint at) : before_(QCursor::pos()) {
+        QCursor::setPos(window.mapToGlobal(at));
+        window_move(window, at);
+    }
+    ~RestingPointer() { QCursor::setPos(before_); }
+    RestingPointer(const RestingPointer&) = delete;
+    RestingPointer& operator=(const RestingPointer&) = delete;
+
+private:
+    QPoint before_;
+};
 
 // A click on the middle of `widget`, sent to its window: it reaches the widget only
 // when nothing lies over that point.
