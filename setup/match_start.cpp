@@ -242,8 +242,6 @@ void GameSetup::start_camicia(const SetupControls& screen) {
 
     w.PIC_Tavolo.Visible = false;
     a.Preparazione_In_Corso = true;
-    // The strip stands open, so its reopen button stays hidden.
-    w.CMD_M_ApriChiudi(0).Visible = false;
     engine.Inizializza_Tavolo();
     animation.Carica_Controlli_Carte();
     engine.Mescola_Mazzo();

@@ -190,7 +190,7 @@ void UserScreen::rebuild_user_names() {
     for (std::size_t i = 0; i < users.size() && i < kRows; ++i)
         settings.Utenti_Giochi(1, static_cast<int>(i) + 1).assign(users[i]);
     label = {settings.Utenti_Giochi(1, 1).trimmed_right(), "1"};
-    if (!shown.empty()) program_.setup.main_menu_events.show_listed_user(shown);
+    program_.setup.main_menu_events.show_listed_user(shown);
 }
 
 }  // namespace tavolora::setup

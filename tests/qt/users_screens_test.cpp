@@ -148,12 +148,12 @@ private slots:
 
         // No keeps Carla; Yes deletes her, options and all.
         run.answer_next(QMessageBox::No, QStringLiteral("users-delete-question"));
-        click(users->icon_bar().icon(1));
+        testing::click_through_window(users->icon_bar().icon(1));
         QVERIFY(run.user_file("Carla"));
         QCOMPARE(run.users()->rows(), 4);
-        click(run.users()->photo(2));
+        testing::click_through_window(run.users()->photo(2));
         run.answer_next(QMessageBox::Yes);
-        click(run.users()->icon_bar().icon(1));
+        testing::click_through_window(run.users()->icon_bar().icon(1));
         QVERIFY(!run.user_file("Carla"));
         QVERIFY(!std::filesystem::exists(run.folder.folder.path() / "Users" / "Carla_1.opt"));
         QCOMPARE(run.users()->rows(), 3);
@@ -162,13 +162,13 @@ private slots:
 
         // "Chiudi": the main menu still shows the user it showed, whom no delete
         // touched, and its user row steps on from there through the users left.
-        click(run.users()->icon_bar().icon(3));
+        testing::click_through_window(run.users()->icon_bar().icon(3));
         QVERIFY(!run.shown(Screen::F_02_Utenti));
         screens::F_011_Menu* menu = run.menu();
         QCOMPARE(menu->row_label(1)->text(), QStringLiteral("Massimilianone"));
         QStringList seen;
         for (int step = 0; step < 3; ++step) {
-            click(menu->arrow(2));
+            testing::click_through_window(menu->arrow(2));
             seen << menu->row_label(1)->text();
         }
         QCOMPARE(seen, (QStringList{QStringLiteral("Anna"), QStringLiteral("Bruno"),
